@@ -1,0 +1,24 @@
+#include "BackgroundLayer.h"
+
+#include "ComponentKind.h"
+#include "PageSettings.h"
+
+namespace morvane {
+
+BackgroundLayer::BackgroundLayer() : TextTable(PageSettings::ColumnCount)
+{
+    Reset();
+}
+
+void BackgroundLayer::Reset()
+{
+    Clear();
+    AppendRow({PageSettings::ProEdition, "", "", "", "", "scroll", "no-repeat", "top", "center", "", ""});
+}
+
+int BackgroundLayer::AppendText()
+{
+    return AppendRow({std::string(ComponentKind::Text)});
+}
+
+} // namespace morvane

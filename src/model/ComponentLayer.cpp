@@ -1,0 +1,27 @@
+#include "ComponentLayer.h"
+
+#include "ComponentRecord.h"
+
+namespace morvane {
+
+ComponentLayer::ComponentLayer() : TextTable(ComponentRecord::ColumnCount)
+{
+    Reset();
+}
+
+void ComponentLayer::Reset()
+{
+    Clear();
+    for (int i = 0; i < FirstComponentRow; ++i) {
+        std::vector<std::string> placeholder(ComponentRecord::ColumnCount - 1, "-1");
+        placeholder.emplace_back();
+        AppendRow(std::move(placeholder));
+    }
+}
+
+int ComponentLayer::AppendComponent(std::string_view kind)
+{
+    return AppendRow({std::string(kind)});
+}
+
+} // namespace morvane

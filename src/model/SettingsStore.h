@@ -1,0 +1,37 @@
+#pragma once
+
+#include "SettingsFile.h"
+
+#include <string>
+#include <string_view>
+
+namespace morvane {
+
+// The per-component settings files of carousels, countdowns, search boxes
+// and texts, kept in the working directory "bj" below the program directory
+// for one run. Files are named after the component's current number.
+class SettingsStore {
+public:
+    explicit SettingsStore(std::string programDirectory);
+
+    const std::string& ProgramDirectory() const { return programDirectory_; }
+    std::string WorkingDirectory() const;
+    // The file of a component of the given kind word and number, for example
+    // <program dir>/bj/lb5.ini; empty for a kind without settings file.
+    std::string PathFor(std::string_view kind, int number) const;
+
+    void CreateWorkingDirectory() const;
+    // Deletes the working directory with everything in it.
+    void DeleteStore() const;
+
+    static std::string ReadValue(const std::string& path, std::string_view key);
+    // Sets one key in section "配置", keeping every other line of the file.
+    // The file is replaced atomically; failures are ignored, as the panels
+    // report their save as done all the same.
+    static void WriteValue(const std::string& path, std::string_view key, std::string_view value);
+
+private:
+    std::string programDirectory_;
+};
+
+} // namespace morvane

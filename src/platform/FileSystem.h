@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace morvane {
+
+// The few file operations the program needs. None of them throws; failures
+// come back as false or nullopt, and callers decide whether they matter.
+class FileSystem {
+public:
+    static std::optional<std::string> ReadWholeFile(const std::string& path);
+    // Writes to a temporary file beside the target, flushes it and renames it
+    // over the target, so a crash leaves either the old or the new file.
+    static bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+    static bool CreateDirectory(const std::string& path);
+    // Removes the directory and everything below it. Symbolic links inside are
+    // removed as links; their targets are never touched.
+    static bool RemoveTree(const std::string& path);
+    static bool RemoveFile(const std::string& path);
+    static bool Exists(const std::string& path);
+};
+
+} // namespace morvane

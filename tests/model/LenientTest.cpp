@@ -1,0 +1,56 @@
+#include "ColourText.h"
+#include "Lenient.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace morvane;
+
+TEST(Lenient, IntegerTakesTheLeadingNumber)
+{
+    EXPECT_EQ(Lenient::ToInteger("12a"), 12);
+    EXPECT_EQ(Lenient::ToInteger("  -20"), -20);
+    EXPECT_EQ(Lenient::ToInteger("+7px"), 7);
+    EXPECT_EQ(Lenient::ToInteger("1200px"), 1200);
+    EXPECT_EQ(Lenient::ToInteger("abc"), 0);
+    EXPECT_EQ(Lenient::ToInteger(""), 0);
+    EXPECT_EQ(Lenient::ToInteger("- 5"), 0);
+    EXPECT_EQ(Lenient::ToInteger("3.9"), 3);
+}
+
+TEST(Lenient, HugeNumbersSaturateInsteadOfOverflowing)
+{
+    EXPECT_EQ(Lenient::ToInteger("99999999999"), 99999999999LL);
+    EXPECT_EQ(Lenient::ToInteger("999999999999999999999999"), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(Lenient::ToInt("99999999999"), std::numeric_limits<int>::max());
+    EXPECT_EQ(Lenient::ToInt("-99999999999"), std::numeric_limits<int>::min());
+    EXPECT_EQ(Lenient::IntegerFromReal(1e300), std::numeric_limits<std::int64_t>::max());
+}
+
+TEST(Lenient, RealsAndCuttingTowardZero)
+{
+    EXPECT_DOUBLE_EQ(Lenient::ToReal(" 2.5s"), 2.5);
+    EXPECT_DOUBLE_EQ(Lenient::ToReal("-.5"), -0.5);
+    EXPECT_DOUBLE_EQ(Lenient::ToReal("1e5"), 1.0); // no exponents
+    EXPECT_DOUBLE_EQ(Lenient::ToReal("inf"), 0.0);
+    EXPECT_EQ(Lenient::IntegerFromReal(-2.7), -2);
+    EXPECT_EQ(Lenient::IntegerFromReal(2.7), 2);
+}
+
+TEST(Lenient, NumberTextIsShortestGeneralFormWithThirteenDigits)
+{
+    EXPECT_EQ(Lenient::NumberText(-485), "-485");
+    EXPECT_EQ(Lenient::NumberText(-0.5), "-0.5");
+    EXPECT_EQ(Lenient::NumberText(950), "950");
+    EXPECT_EQ(Lenient::NumberText(Lenient::ToReal("950")), "950");
+    EXPECT_EQ(Lenient::NumberText(1.0 / 3.0), "0.3333333333333");
+    EXPECT_EQ(Lenient::NumberText(12345678901234.0), "1.234567890123e+13");
+}
+
+TEST(ColourText, TwoUpperCaseDigitsPerChannel)
+{
+    EXPECT_EQ(ColourText::FromRgb(0, 0, 255), "#0000FF");
+    EXPECT_EQ(ColourText::FromRgb(255, 128, 0), "#FF8000");
+    EXPECT_EQ(ColourText::FromRgb(18, 5, 171), "#1205AB");
+}

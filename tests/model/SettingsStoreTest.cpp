@@ -1,0 +1,123 @@
+#include "ComponentKind.h"
+#include "FileSystem.h"
+#include "SettingsStore.h"
+#include "TempDir.h"
+#include "TextCodec.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace morvane;
+
+namespace {
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    SettingsStore store{dir.Path()};
+    void SetUp() override { store.CreateWorkingDirectory(); }
+};
+
+} // namespace
+
+TEST_F(SettingsStoreTest, PathsFollowKindAndNumber)
+{
+    EXPECT_EQ(store.PathFor(ComponentKind::Carousel, 12), dir.Path() + "/bj/lb12.ini");
+    EXPECT_EQ(store.PathFor(ComponentKind::Countdown, 12), dir.Path() + "/bj/djs12.ini");
+    EXPECT_EQ(store.PathFor(ComponentKind::Search, 3), dir.Path() + "/bj/ss3.ini");
+    EXPECT_EQ(store.PathFor(ComponentKind::Text, 1), dir.Path() + "/bj/wz1.ini");
+    EXPECT_EQ(store.PathFor(ComponentKind::Picture, 2), "");
+}
+
+TEST_F(SettingsStoreTest, FilesOfDifferentKindsKeepTheirOwnKeys)
+{
+    const auto lb = store.PathFor(ComponentKind::Carousel, 12);
+    const auto djs = store.PathFor(ComponentKind::Countdown, 12);
+    SettingsStore::WriteValue(lb, "宽度", "790");
+    SettingsStore::WriteValue(djs, "宽度", "300");
+    SettingsStore::WriteValue(lb, "高度", "400");
+    SettingsStore::WriteValue(lb, "宽度", "800"); // replaces, keeps 高度
+    EXPECT_EQ(SettingsStore::ReadValue(lb, "宽度"), "800");
+    EXPECT_EQ(SettingsStore::ReadValue(lb, "高度"), "400");
+    EXPECT_EQ(SettingsStore::ReadValue(djs, "宽度"), "300");
+    EXPECT_EQ(SettingsStore::ReadValue(djs, "高度"), "");
+    EXPECT_EQ(SettingsStore::ReadValue(dir.File("bj/none.ini"), "宽度"), "");
+}
+
+TEST_F(SettingsStoreTest, OnDiskFormatIsGbkSectionWithKeyValueLines)
+{
+    const auto path = store.PathFor(ComponentKind::Text, 1);
+    SettingsStore::WriteValue(path, "内容", "你好");
+    const auto bytes = FileSystem::ReadWholeFile(path);
+    ASSERT_TRUE(bytes);
+    // "[配置]" and "内容=你好" in GBK
+    EXPECT_EQ(*bytes, "[\xC5\xE4\xD6\xC3]\r\n\xC4\xDA\xC8\xDD=\xC4\xE3\xBA\xC3\r\n");
+}
+
+TEST_F(SettingsStoreTest, ReaderTrimsBlanksAndStripsOneQuotePairOfForeignFiles)
+{
+    const auto path = dir.File("bj/hand.ini");
+    FileSystem::WriteFileAtomically(path, TextCodec::Utf8ToGb18030(
+        "; comment\r\n[other]\r\na=wrong\r\n[配置]\r\n a = padded  \r\nb=\"quoted\"\r\nc=\"\r\nd=x=y\nA=second\r\n"));
+    EXPECT_EQ(SettingsStore::ReadValue(path, "a"), "padded");
+    EXPECT_EQ(SettingsStore::ReadValue(path, "b"), "quoted");
+    EXPECT_EQ(SettingsStore::ReadValue(path, "c"), "\"");
+    EXPECT_EQ(SettingsStore::ReadValue(path, "d"), "x=y");
+    SettingsStore::WriteValue(path, "b", "new");
+    EXPECT_EQ(SettingsStore::ReadValue(path, "b"), "new");
+    EXPECT_EQ(SettingsStore::ReadValue(path, "a"), "padded");
+    EXPECT_TRUE(FileSystem::ReadWholeFile(path)->find("a=wrong") != std::string::npos);
+}
+
+TEST_F(SettingsStoreTest, EveryValueAPanelCanProduceReadsBackExactly)
+{
+    const auto path = store.PathFor(ComponentKind::Search, 2);
+    const std::string megabyte(1 << 20, 'x');
+    const std::vector<std::string> values = {
+        "", "  blanks at both ends\t", "\"quoted\"", "\"", "a\"b\"", "key=value;more", "[配置]", "[x]",
+        "line\r\nbreak\nand\rmore", "back\\slash\\n", "\\", "\"\\r\"", "emoji 😀 € ü ｘ", "  ", std::string(20000, 'y'), megabyte,
+    };
+    for (size_t i = 0; i < values.size(); ++i)
+        SettingsStore::WriteValue(path, "k" + std::to_string(i), values[i]);
+    const SettingsFile file = SettingsFile::Load(path);
+    for (size_t i = 0; i < values.size(); ++i)
+        EXPECT_EQ(file.Value("k" + std::to_string(i)), values[i]) << "value " << i;
+}
+
+TEST_F(SettingsStoreTest, GarbageFileReadsAsEmptyAndCanBeWrittenOver)
+{
+    const auto path = dir.File("bj/garbage.ini");
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage += static_cast<char>((i * 7919) % 256);
+    FileSystem::WriteFileAtomically(path, garbage);
+    EXPECT_EQ(SettingsStore::ReadValue(path, "宽度"), "");
+    SettingsStore::WriteValue(path, "宽度", "5");
+    EXPECT_EQ(SettingsStore::ReadValue(path, "宽度"), "5");
+}
+
+TEST_F(SettingsStoreTest, WritingLeavesNoTemporaryFilesBehind)
+{
+    const auto path = store.PathFor(ComponentKind::Countdown, 4);
+    for (int i = 0; i < 5; ++i)
+        SettingsStore::WriteValue(path, "k", std::to_string(i));
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(store.WorkingDirectory())) {
+        (void)entry;
+        ++files;
+    }
+    EXPECT_EQ(files, 1);
+}
+
+TEST_F(SettingsStoreTest, DeletingTheStoreNeverFollowsALinkOutOfIt)
+{
+    TempDir outside;
+    const auto precious = outside.File("precious.txt");
+    FileSystem::WriteFileAtomically(precious, "keep");
+    std::filesystem::create_directory_symlink(outside.Path(), store.WorkingDirectory() + "/link");
+    SettingsStore::WriteValue(store.PathFor(ComponentKind::Text, 1), "k", "v");
+    store.DeleteStore();
+    EXPECT_FALSE(FileSystem::Exists(store.WorkingDirectory()));
+    EXPECT_TRUE(FileSystem::Exists(precious));
+}
