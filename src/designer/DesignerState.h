@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QPointer>
+
+namespace morvane {
+
+class CanvasElement;
+
+// The state of the run shared by the designer window and every panel. Only
+// the designer changes the lists, counters and current elements.
+struct DesignerState {
+    // Position n (counted from 1) holds component number n; position 1 is
+    // the hidden prototype. Index 0 of the QList is position 1.
+    QList<CanvasElement*> componentElements;
+    // Position n (from 1) holds text number n.
+    QList<CanvasElement*> textElements;
+    int componentCounter = 1;
+    int textCounter = 0;
+    QPointer<CanvasElement> currentComponent;
+    QPointer<CanvasElement> currentText;
+    bool currentIsComponent = true;
+    QPoint pressPosition;
+
+    CanvasElement* ComponentElement(int number) const
+    {
+        return number >= 1 && number <= componentElements.size() ? componentElements[number - 1] : nullptr;
+    }
+    CanvasElement* TextElement(int number) const
+    {
+        return number >= 1 && number <= textElements.size() ? textElements[number - 1] : nullptr;
+    }
+    // The element the selection frame, the handles and removal act on.
+    CanvasElement* Current() const { return currentIsComponent ? currentComponent.data() : currentText.data(); }
+};
+
+} // namespace morvane
