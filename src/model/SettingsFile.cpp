@@ -27,13 +27,9 @@ bool SameKey(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
+    auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
     for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = static_cast<char>(y - 'A' + 'a');
-        if (x != y)
+        if (fold(a[i]) != fold(b[i]))
             return false;
     }
     return true;
@@ -42,6 +38,17 @@ bool SameKey(std::string_view a, std::string_view b)
 bool IsQuoted(std::string_view s)
 {
     return s.size() >= 2 && s.front() == '"' && s.back() == '"';
+}
+
+// True for a "[name]" line, giving its name.
+bool SectionName(std::string_view line, std::string_view& name)
+{
+    const std::string_view trimmed = Trim(line);
+    if (trimmed.empty() || trimmed.front() != '[')
+        return false;
+    const size_t close = trimmed.find(']');
+    name = Trim(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+    return true;
 }
 
 } // namespace
@@ -67,42 +74,84 @@ SettingsFile SettingsFile::Parse(std::string_view text)
         pos = end + 1;
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        const std::string_view trimmed = Trim(line);
-        if (!trimmed.empty() && trimmed.front() == '[') {
-            const size_t close = trimmed.find(']');
-            const std::string_view name = Trim(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+        const size_t index = file.lines_.size();
+        file.lines_.emplace_back(line);
+
+        std::string_view name;
+        if (SectionName(line, name)) {
             inSection = name == Section;
+            if (inSection)
+                file.sectionEnd_ = index + 1;
             continue;
         }
         if (!inSection)
             continue;
+        file.sectionEnd_ = index + 1;
         const size_t eq = line.find('=');
         if (eq == std::string_view::npos)
             continue;
         const std::string_view key = Trim(line.substr(0, eq));
-        if (key.empty() || file.Has(key))
-            continue;
-        file.entries_.emplace_back(std::string(key), std::string(line.substr(eq + 1)));
+        if (!key.empty() && !file.Find(key))
+            file.entries_.push_back({std::string(key), index});
     }
     return file;
 }
 
+const SettingsFile::Entry* SettingsFile::Find(std::string_view key) const
+{
+    for (const auto& entry : entries_) {
+        if (SameKey(entry.key, key))
+            return &entry;
+    }
+    return nullptr;
+}
+
+std::string SettingsFile::StoredValue(size_t line) const
+{
+    const std::string& text = lines_[line];
+    return text.substr(text.find('=') + 1);
+}
+
 std::string SettingsFile::Value(std::string_view key) const
 {
-    for (const auto& [k, v] : entries_) {
-        if (SameKey(k, key))
-            return DecodeValue(v);
-    }
-    return {};
+    const Entry* entry = Find(key);
+    return entry ? DecodeValue(StoredValue(entry->line)) : std::string();
 }
 
 bool SettingsFile::Has(std::string_view key) const
 {
-    for (const auto& entry : entries_) {
-        if (SameKey(entry.first, key))
-            return true;
+    return Find(key) != nullptr;
+}
+
+void SettingsFile::SetValue(std::string_view key, std::string_view value)
+{
+    std::string line = std::string(key) + "=" + EncodeValue(value);
+    if (const Entry* entry = Find(key)) {
+        lines_[entry->line] = std::move(line);
+        return;
     }
-    return false;
+    if (sectionEnd_ == std::string::npos) {
+        lines_.push_back("[" + std::string(Section) + "]");
+        sectionEnd_ = lines_.size();
+    }
+    const size_t at = sectionEnd_;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    for (auto& entry : entries_) {
+        if (entry.line >= at)
+            ++entry.line;
+    }
+    entries_.push_back({std::string(key), at});
+    ++sectionEnd_;
+}
+
+std::string SettingsFile::ToText() const
+{
+    std::string text;
+    for (const auto& line : lines_) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
 }
 
 std::string SettingsFile::EncodeValue(std::string_view value)

@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace morvane {
@@ -31,9 +30,27 @@ public:
     static std::string EncodeValue(std::string_view value);
     static std::string DecodeValue(std::string_view stored);
 
+    // Sets the key in section "配置": its first line there is replaced, or a
+    // line is added at the end of the section (created when missing). Every
+    // other line of the file stays as it was.
+    void SetValue(std::string_view key, std::string_view value);
+    // The whole file as text, with CR LF line ends.
+    std::string ToText() const;
+
 private:
-    // Raw values as they stand after the "=" in the file, first one per key.
-    std::vector<std::pair<std::string, std::string>> entries_;
+    struct Entry {
+        std::string key;
+        size_t line; // index into lines_
+    };
+    std::string StoredValue(size_t line) const;
+    const Entry* Find(std::string_view key) const;
+
+    std::vector<std::string> lines_;
+    // First line of each key within the section, in file order.
+    std::vector<Entry> entries_;
+    // Where a new key goes: after the last line of the section; npos when
+    // the file has no such section.
+    size_t sectionEnd_ = std::string::npos;
 };
 
 } // namespace morvane

@@ -21,27 +21,6 @@ std::string_view PrefixFor(std::string_view kind)
     return {};
 }
 
-std::string_view TrimBlanks(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-        s.remove_suffix(1);
-    return s;
-}
-
-bool SameAsciiFolded(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (fold(a[i]) != fold(b[i]))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 SettingsStore::SettingsStore(std::string programDirectory) : programDirectory_(std::move(programDirectory)) {}
@@ -76,57 +55,16 @@ std::string SettingsStore::ReadValue(const std::string& path, std::string_view k
 
 void SettingsStore::WriteValue(const std::string& path, std::string_view key, std::string_view value)
 {
-    const std::string line = std::string(key) + "=" + SettingsFile::EncodeValue(value);
-    const auto bytes = FileSystem::ReadWholeFile(path);
-    const std::string text = bytes ? TextCodec::Gb18030ToUtf8(*bytes) : std::string();
+    WriteValues(path, {{std::string(key), std::string(value)}});
+}
 
-    // Rewrite line by line: replace the key's first line in the section, or
-    // add it at the end of the section (creating the section if needed).
-    std::string out;
-    bool inSection = false;
-    bool sectionSeen = false;
-    bool written = false;
-    size_t pos = 0;
-    auto finishSection = [&]() {
-        if (inSection && !written) {
-            out += line + "\r\n";
-            written = true;
-        }
-    };
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string_view raw = std::string_view(text).substr(pos, end - pos);
-        pos = end + 1;
-        if (!raw.empty() && raw.back() == '\r')
-            raw.remove_suffix(1);
-        const std::string_view trimmed = TrimBlanks(raw);
-        if (!trimmed.empty() && trimmed.front() == '[') {
-            finishSection();
-            const size_t close = trimmed.find(']');
-            const std::string_view name = TrimBlanks(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
-            inSection = name == SettingsFile::Section;
-            sectionSeen = sectionSeen || inSection;
-            out.append(raw);
-            out += "\r\n";
-            continue;
-        }
-        if (inSection && !written) {
-            const size_t eq = raw.find('=');
-            if (eq != std::string_view::npos && SameAsciiFolded(TrimBlanks(raw.substr(0, eq)), key)) {
-                out += line + "\r\n";
-                written = true;
-                continue;
-            }
-        }
-        out.append(raw);
-        out += "\r\n";
-    }
-    finishSection();
-    if (!sectionSeen)
-        out += "[" + std::string(SettingsFile::Section) + "]\r\n" + line + "\r\n";
-    FileSystem::WriteFileAtomically(path, TextCodec::Utf8ToGb18030(out));
+void SettingsStore::WriteValues(const std::string& path,
+                                const std::vector<std::pair<std::string, std::string>>& values)
+{
+    SettingsFile file = SettingsFile::Load(path);
+    for (const auto& [key, value] : values)
+        file.SetValue(key, value);
+    FileSystem::WriteFileAtomically(path, TextCodec::Utf8ToGb18030(file.ToText()));
 }
 
 } // namespace morvane

@@ -4,6 +4,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace morvane {
 
@@ -29,6 +31,9 @@ public:
     // The file is replaced atomically; failures are ignored, as the panels
     // report their save as done all the same.
     static void WriteValue(const std::string& path, std::string_view key, std::string_view value);
+    // Several keys in one replacement of the file, in the order given.
+    static void WriteValues(const std::string& path,
+                            const std::vector<std::pair<std::string, std::string>>& values);
 
 private:
     std::string programDirectory_;
