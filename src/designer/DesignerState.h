@@ -1,12 +1,12 @@
 #pragma once
 
+#include "CanvasElement.h"
+
 #include <QList>
 #include <QPoint>
 #include <QPointer>
 
 namespace morvane {
-
-class CanvasElement;
 
 // The state of the run shared by the designer window and every panel. Only
 // the designer changes the lists, counters and current elements.

@@ -5,6 +5,7 @@
 #include "DesignerState.h"
 #include "SettingsStore.h"
 
+#include <QColor>
 #include <QString>
 #include <QWidget>
 
@@ -30,10 +31,28 @@ public:
     explicit DesignerWindow(const QString& programDirectory, QWidget* parent = nullptr);
     ~DesignerWindow() override;
 
+    // Start-up after construction: show, create the working directory,
+    // maximise and lay out for the screen, open the page settings.
+    void Start();
+
     // Lays the window out for a screen of the given size (W = width,
     // H = height - 40). Called on start-up with the real screen; tests call
     // it with chosen sizes.
     void LayOutForScreen(int screenWidth, int screenHeight);
+
+    // Toolbar actions, also callable directly.
+    CanvasElement* AddComponent(const QString& kind);
+    CanvasElement* AddText();
+    // The menu item "移除": removes the current element.
+    void RemoveCurrent();
+
+    // The four hidden template boxes, 0 to 3: page frame, basic-edition
+    // wrapper, Tmall preview, market preview.
+    void SetTemplateText(int index, const QString& text);
+    QString TemplateText(int index) const;
+
+    void SetGuideColour(const QColor& colour);
+    QColor GuideColour() const;
 
     ComponentLayer& Components() { return components_; }
     BackgroundLayer& Background() { return background_; }
@@ -60,10 +79,28 @@ public:
     void SetPanelPresenter(PanelPresenter* presenter);
     PanelPresenter& Presenter() const;
 
-    // ... the rest is private to the designer.
     struct Private;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void ApplyLayout(int width, int height);
+    void OnElementPressed(CanvasElement* element, QMouseEvent* event);
+    void OnElementMoved(CanvasElement* element, QMouseEvent* event);
+    void OnElementReleased(CanvasElement* element, QMouseEvent* event);
+    void SelectComponent();
+    void SelectText();
+    void PlaceHandles(const CanvasElement* element);
+    CanvasElement* NewElement(bool text);
+    void Renumber(QList<CanvasElement*>& list);
+    void PlaceHorizontalLine();
+    void PaintGuides();
+
+
     QString programDirectory_;
     ComponentLayer components_;
     BackgroundLayer background_;

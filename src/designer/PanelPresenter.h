@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace morvane {
 
 class CanvasElement;
@@ -19,6 +21,12 @@ public:
     // Open the page settings panel (start-up and the "全局设置 ☆" button);
     // bring it to the front when it is open already.
     virtual void OpenPageSettings() = 0;
+    // The kind's panel (a kind word, "文字" for texts), if open, closes:
+    // its component is being removed.
+    virtual void ClosePanelOfKind(const QString& kind) { (void)kind; }
+    // A carousel's arrows were hidden through "移除": its panel's arrow box
+    // is cleared without running its rule.
+    virtual void ArrowsHidden() {}
 };
 
 } // namespace morvane
