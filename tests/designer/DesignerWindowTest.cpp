@@ -1,0 +1,304 @@
+#include "CanvasElement.h"
+#include "ComponentRecord.h"
+#include "DesignerWindow.h"
+#include "PanelPresenter.h"
+#include "TempDir.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace morvane;
+
+namespace {
+
+// Records what the designer asks of the panels.
+class RecordingPresenter : public PanelPresenter {
+public:
+    QStringList calls;
+    void Present(CanvasElement* element, bool isText) override
+    {
+        calls << QStringLiteral("present %1%2").arg(isText ? "text " : "").arg(element->Tag());
+    }
+    void CloseComponentPanels() override { calls << QStringLiteral("close all"); }
+    void OpenPageSettings() override { calls << QStringLiteral("page settings"); }
+    void ClosePanelOfKind(const QString& kind) override { calls << QStringLiteral("close ") + kind; }
+    void ArrowsHidden() override { calls << QStringLiteral("arrows hidden"); }
+};
+
+class DesignerWindowTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    RecordingPresenter presenter;
+    DesignerWindow window{QString::fromStdString(dir.Path())};
+
+    void SetUp() override
+    {
+        window.SetPanelPresenter(&presenter);
+        window.LayOutForScreen(1920, 1080);
+        window.show();
+    }
+
+    void Click(const char* unit) { QTest::mouseClick(Find<QPushButton>(unit), Qt::LeftButton); }
+
+    template <typename T>
+    T* Find(const char* unit)
+    {
+        T* child = window.findChild<T*>(QString::fromUtf8(unit));
+        EXPECT_NE(child, nullptr) << unit;
+        return child;
+    }
+
+    CanvasElement* Element(int number) { return window.State().ComponentElement(number); }
+
+    // The mouse travels in screen terms while the widget under it moves, so
+    // each event's position is taken relative to where the widget is now.
+    static void Drag(QWidget* widget, QPoint by, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const QPoint start = widget->mapToGlobal(QPoint(widget->width() / 2, widget->height() / 2));
+        QTest::mousePress(widget, button, {}, widget->mapFromGlobal(start));
+        QTest::mouseMove(widget, widget->mapFromGlobal(start + by / 2));
+        QTest::mouseMove(widget, widget->mapFromGlobal(start + by));
+        QTest::mouseRelease(widget, button, {}, widget->mapFromGlobal(start + by));
+    }
+
+    void RightClickAndRemove(QWidget* element)
+    {
+        QTest::mousePress(element, Qt::RightButton);
+        QTest::mouseRelease(element, Qt::RightButton);
+        auto* menu = Find<QMenu>("菜单");
+        ASSERT_EQ(menu->actions().size(), 1);
+        EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("移除"));
+        menu->hide();
+        menu->actions()[0]->trigger();
+    }
+};
+
+} // namespace
+
+TEST_F(DesignerWindowTest, ControlsStandWhereTheLayoutPutsThem)
+{
+    window.LayOutForScreen(1366, 768);
+    EXPECT_EQ(window.size(), QSize(1366, 728));
+    EXPECT_EQ(window.CanvasOriginX(), 210);
+    EXPECT_EQ(Find<QWidget>("外形框_右边线")->x(), 1159);
+    EXPECT_EQ(Find<QWidget>("超级按钮_生成")->x(), 1166);
+    EXPECT_EQ(Find<QWidget>("超级按钮_关闭")->x(), 1340);
+    EXPECT_EQ(window.Canvas()->geometry(), QRect(210, 90, 950, 618));
+    EXPECT_EQ(Find<QWidget>("图片框_顶背景")->x(), 210);
+    EXPECT_EQ(Find<QWidget>("状态提示")->geometry(), QRect(0, 708, 1366, 20));
+    EXPECT_TRUE(window.StatusText().contains(QStringLiteral("Morvane")));
+    EXPECT_TRUE(window.StatusText().endsWith(QStringLiteral("请先配置全局设置...")));
+    window.LayOutForScreen(1920, 1080);
+    EXPECT_EQ(window.CanvasOriginX(), 487);
+    EXPECT_EQ(Find<QPushButton>("超级按钮_全局")->text(), QStringLiteral("全局设置 ☆"));
+    EXPECT_EQ(Find<QPushButton>("超级按钮_生成")->text(), QStringLiteral("生成\n代码"));
+}
+
+TEST_F(DesignerWindowTest, AddingAndRemovingKeepsNumbersRowsAndTagsInStep)
+{
+    Click("超级按钮_图片");
+    EXPECT_TRUE(window.StatusText().startsWith(QStringLiteral("添加一张图片成完")));
+    Click("超级按钮_轮播");
+    Click("超级按钮_图片");
+    auto& state = window.State();
+    EXPECT_EQ(state.componentCounter, 6);
+    ASSERT_EQ(window.Components().RowCount(), 7);
+    const char* kinds[] = {"图片", "轮播", "左箭头", "右箭头", "图片"};
+    for (int n = 2; n <= 6; ++n) {
+        EXPECT_EQ(window.Components().Cell(n, ComponentRecord::Kind), kinds[n - 2]);
+        EXPECT_EQ(Element(n)->Tag(), QString::number(n));
+    }
+    EXPECT_EQ(window.Components().Cell(3, ComponentRecord::Left), "真");
+    EXPECT_EQ(Element(3)->geometry(), QRect(9, 247, 300, 130));
+    EXPECT_EQ(Element(4)->geometry(), QRect(9, 337, 40, 40));
+    EXPECT_EQ(Element(5)->geometry(), QRect(269, 337, 40, 40));
+    EXPECT_EQ(Element(2)->geometry(), Element(6)->geometry());
+
+    CanvasElement* last = Element(6);
+    RightClickAndRemove(Element(3));
+    EXPECT_EQ(state.componentCounter, 3);
+    EXPECT_EQ(window.Components().RowCount(), 4);
+    EXPECT_EQ(Element(3), last);
+    EXPECT_EQ(last->Tag(), QStringLiteral("3"));
+    EXPECT_EQ(window.StatusText(), QStringLiteral("组件删除完成，点击上方组件名称添加对应组件..."));
+    EXPECT_TRUE(presenter.calls.contains(QStringLiteral("close 轮播")));
+}
+
+TEST_F(DesignerWindowTest, RemovingAnArrowOnlyHidesBothArrows)
+{
+    Click("超级按钮_轮播");
+    RightClickAndRemove(Element(3));
+    EXPECT_EQ(window.State().componentCounter, 4);
+    EXPECT_FALSE(Element(3)->isVisible());
+    EXPECT_FALSE(Element(4)->isVisible());
+    EXPECT_TRUE(Element(2)->isVisible());
+    EXPECT_TRUE(presenter.calls.contains(QStringLiteral("arrows hidden")));
+}
+
+TEST_F(DesignerWindowTest, TextsAreNumberedApartAndRemovedByTheirRightPress)
+{
+    Click("超级按钮_图片");
+    Click("超级按钮8");
+    Click("超级按钮8");
+    EXPECT_EQ(window.State().textCounter, 2);
+    EXPECT_EQ(window.Background().Cell(2, 0), "文字");
+    // select the component first: the right press on the text decides
+    QTest::mousePress(Element(2), Qt::RightButton);
+    QTest::mouseRelease(Element(2), Qt::RightButton);
+    Find<QMenu>("菜单")->hide();
+    QWidget* firstText = window.State().TextElement(1);
+    QTest::mousePress(firstText, Qt::RightButton);
+    Find<QMenu>("菜单")->hide();
+    Find<QMenu>("菜单")->actions()[0]->trigger();
+    EXPECT_EQ(window.State().textCounter, 1);
+    EXPECT_EQ(window.State().componentCounter, 2);
+    EXPECT_EQ(window.State().TextElement(1)->Tag(), QStringLiteral("1"));
+    Click("超级按钮8");
+    EXPECT_EQ(window.State().textElements.last()->Tag(), QStringLiteral("2"));
+}
+
+TEST_F(DesignerWindowTest, HandlesSurroundTheSelectionTouchingIt)
+{
+    Click("超级按钮_图片");
+    Element(2)->move(300, 200);
+    QTest::mousePress(Element(2), Qt::RightButton);
+    const std::pair<const char*, QPoint> expected[] = {
+        {"外形框1", {420, 320}}, {"外形框7", {420, 256}}, {"外形框6", {420, 192}}, {"外形框8", {352, 320}},
+        {"外形框3", {292, 320}}, {"外形框4", {292, 252}}, {"外形框2", {292, 192}}, {"外形框5", {352, 192}},
+    };
+    for (const auto& [unit, position] : expected) {
+        QWidget* handle = Find<QWidget>(unit);
+        EXPECT_EQ(handle->pos(), position) << unit;
+        EXPECT_TRUE(handle->isVisible()) << unit;
+    }
+}
+
+TEST_F(DesignerWindowTest, LeftDragMovesSelectsAndPresentsAfterClosingPanels)
+{
+    Click("超级按钮_图片");
+    presenter.calls.clear();
+    Drag(Element(2), QPoint(400, 30));
+    EXPECT_EQ(Element(2)->pos(), QPoint(409, 277));
+    EXPECT_EQ(presenter.calls, (QStringList{"close all", "present 2"}));
+    EXPECT_EQ(window.State().currentComponent.data(), Element(2));
+    EXPECT_EQ(Find<QWidget>("外形框1")->pos(), QPoint(409 + 120, 277 + 120));
+    // components can go off the canvas without limits
+    Drag(Element(2), QPoint(-400, -30));
+    EXPECT_EQ(Element(2)->pos(), QPoint(9, 247));
+}
+
+TEST_F(DesignerWindowTest, CarouselArrowsFollowDragsButNotRightPresses)
+{
+    Click("超级按钮_轮播");
+    Drag(Element(2), QPoint(50, 20));
+    EXPECT_EQ(Element(3)->pos(), QPoint(59, 357));
+    EXPECT_EQ(Element(4)->pos(), QPoint(319, 357));
+    QTest::mousePress(Element(2), Qt::RightButton);
+    QTest::mouseRelease(Element(2), Qt::RightButton);
+    Find<QMenu>("菜单")->hide();
+    EXPECT_EQ(Element(3)->pos(), QPoint(59, 357));
+    // a resize from the top-left moves the arrows by the change of left and top
+    Drag(Find<QWidget>("外形框2"), QPoint(-10, -5));
+    EXPECT_EQ(Element(2)->geometry(), QRect(49, 262, 310, 135));
+    EXPECT_EQ(Element(3)->pos(), QPoint(49, 352));
+}
+
+TEST_F(DesignerWindowTest, HandlesResizeFromTheirEdgeAndTheTextWhenATextIsCurrent)
+{
+    Click("超级按钮_图片");
+    Click("超级按钮8");
+    Drag(Element(2), QPoint(300, 0));
+    Drag(Find<QWidget>("外形框1"), QPoint(30, 40));
+    EXPECT_EQ(Element(2)->geometry(), QRect(309, 247, 150, 160));
+    Drag(Find<QWidget>("外形框4"), QPoint(-9, 0));
+    EXPECT_EQ(Element(2)->geometry(), QRect(300, 247, 159, 160));
+
+    presenter.calls.clear();
+    CanvasElement* text = window.State().TextElement(1);
+    Drag(text, QPoint(200, 0));
+    EXPECT_EQ(presenter.calls, QStringList{"present text 1"}); // no closing of panels
+    Drag(Find<QWidget>("外形框8"), QPoint(0, 10));
+    EXPECT_EQ(text->size(), QSize(75, 32));
+    EXPECT_EQ(Element(2)->size(), QSize(159, 160));
+}
+
+TEST_F(DesignerWindowTest, QrCodeAndLikeArePresentedButNotFramed)
+{
+    Click("超级按钮6");
+    Drag(Element(2), QPoint(300, 0));
+    EXPECT_FALSE(Find<QWidget>("外形框1")->isVisible());
+    EXPECT_TRUE(presenter.calls.contains(QStringLiteral("present 2")));
+}
+
+TEST_F(DesignerWindowTest, ReleasingOverTheCanvasDeselects)
+{
+    Click("超级按钮_图片");
+    Drag(Element(2), QPoint(400, 0));
+    presenter.calls.clear();
+    QTest::mouseClick(window.Canvas(), Qt::LeftButton, {}, QPoint(500, 300));
+    EXPECT_FALSE(Find<QWidget>("外形框1")->isVisible());
+    EXPECT_EQ(presenter.calls, QStringList{"close all"});
+}
+
+TEST_F(DesignerWindowTest, HorizontalLineIsPlacedClampedAndDraggedByItsGrip)
+{
+    auto* line = Find<QWidget>("外形框_水平线");
+    auto* grip = Find<QWidget>("透明标签_水平线");
+    auto* field = Find<QLineEdit>("编辑框_水平线顶边");
+    QTest::mouseClick(Find<QCheckBox>("选择框_水平线"), Qt::LeftButton);
+    EXPECT_TRUE(line->isVisible());
+    EXPECT_EQ(field->text(), QStringLiteral("381"));
+    EXPECT_EQ(line->y(), 471);
+    EXPECT_EQ(grip->y(), 464);
+    field->setText(QStringLiteral("-5"));
+    EXPECT_EQ(field->text(), QStringLiteral("0"));
+    EXPECT_EQ(line->y(), 90);
+    EXPECT_EQ(grip->y(), 83);
+    field->setText(QStringLiteral("100"));
+    EXPECT_EQ(line->y(), 190);
+    EXPECT_EQ(grip->y(), 183);
+    Drag(grip, QPoint(40, -150));
+    EXPECT_EQ(grip->pos(), QPoint(0, 83));
+    EXPECT_EQ(line->y(), 90);
+    EXPECT_EQ(field->text(), QStringLiteral("0"));
+
+    QTest::mouseClick(Find<QCheckBox>("选择框_中心线"), Qt::LeftButton);
+    QTest::mouseClick(Find<QCheckBox>("选择框_中心线"), Qt::LeftButton);
+    EXPECT_FALSE(Find<QWidget>("外形框_中心线")->isVisible());
+    EXPECT_TRUE(window.StatusText().startsWith(QStringLiteral("中心线已显示")));
+    window.SetGuideColour(QColor(255, 0, 0));
+    EXPECT_EQ(line->palette().color(QPalette::Window), QColor(255, 0, 0));
+}
+
+TEST_F(DesignerWindowTest, CloseButtonDeletesTheWorkingDirectory)
+{
+    window.Settings().CreateWorkingDirectory();
+    const std::string bj = dir.Path() + "/bj";
+    ASSERT_TRUE(std::filesystem::exists(bj));
+    Click("超级按钮_关闭");
+    EXPECT_FALSE(std::filesystem::exists(bj));
+}
+
+TEST_F(DesignerWindowTest, FiveHundredElementsShareOnePictureAndStayQuick)
+{
+    for (int i = 0; i < 500; ++i)
+        window.AddComponent(QStringLiteral("倒计时"));
+    const qint64 key = Element(2)->Picture().cacheKey();
+    for (int n = 3; n <= 501; ++n)
+        ASSERT_EQ(Element(n)->Picture().cacheKey(), key);
+    QElapsedTimer timer;
+    timer.start();
+    window.AddComponent(QStringLiteral("倒计时"));
+    Drag(Element(300), QPoint(200, 100));
+    EXPECT_LT(timer.elapsed(), 200);
+    EXPECT_EQ(Element(300)->pos(), QPoint(209, 347));
+}
