@@ -1,4 +1,6 @@
 #include "DesignerWindow.h"
+#include "GenerationController.h"
+#include "PanelSet.h"
 
 #include <QApplication>
 
@@ -11,6 +13,12 @@ int main(int argc, char** argv)
     QApplication::setFont(font);
 
     morvane::DesignerWindow window(QCoreApplication::applicationDirPath());
+    morvane::PanelSet panels(window);
+    window.SetPanelPresenter(&panels);
+    // Starts the template download with the window; owned by the window.
+    new morvane::GenerationController(window);
     window.Start();
-    return app.exec();
+    const int result = app.exec();
+    window.SetPanelPresenter(nullptr);
+    return result;
 }

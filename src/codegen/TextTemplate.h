@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace morvane {
+
+class TextTemplate {
+public:
+    // Replaces at most maxCount leftmost occurrences of placeholder by value.
+    // ASCII letters compare case-insensitively; every other byte must match,
+    // and a match only starts on a character boundary.
+    static std::string SubstitutePlaceholder(std::string_view text, std::string_view placeholder,
+                                             std::string_view value, long long maxCount);
+
+    // Same result as SubstitutePlaceholder, written back into text; avoids a
+    // copy of the whole text per step where an emitter applies many steps.
+    static void SubstituteInPlace(std::string& text, std::string_view placeholder,
+                                  std::string_view value, long long maxCount);
+
+    // %XX for every byte except ASCII letters, digits and "-.".
+    static std::string PercentEncodeUtf8(std::string_view text);
+};
+
+} // namespace morvane

@@ -1,0 +1,23 @@
+cmake_minimum_required(VERSION 3.25)
+# Usage: cmake -DIN=<utf-8 source> -DOUT=<gb18030 file> [-DTITLE= -DPLATFORM= -DCOLOUR= -DSTYLE_FILE= -DSCRIPT_FILE=] -P MakeTemplate.cmake
+file(READ "${IN}" text)
+if(STYLE_FILE)
+  file(READ "${STYLE_FILE}" style)
+  string(REPLACE "品牌色" "${COLOUR}" style "${style}")
+  string(REPLACE "{{STYLE}}" "${style}" text "${text}")
+endif()
+if(SCRIPT_FILE)
+  file(READ "${SCRIPT_FILE}" script)
+  string(REPLACE "{{SCRIPT}}" "${script}" text "${text}")
+endif()
+string(REPLACE "{{TITLE}}" "${TITLE}" text "${text}")
+string(REPLACE "{{PLATFORM}}" "${PLATFORM}" text "${text}")
+# The texts carry no final line break: the page frame's end is where the
+# first component block begins.
+string(REGEX REPLACE "\n$" "" text "${text}")
+file(WRITE "${OUT}.utf8" "${text}")
+execute_process(COMMAND iconv -f UTF-8 -t GB18030 "${OUT}.utf8" OUTPUT_FILE "${OUT}" RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "iconv failed for ${IN}")
+endif()
+file(REMOVE "${OUT}.utf8")

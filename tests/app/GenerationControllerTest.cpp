@@ -1,0 +1,239 @@
+#include "GenerationController.h"
+
+#include "CodeGenerator.h"
+#include "ComponentRecord.h"
+#include "DesignerWindow.h"
+#include "LoopbackHttpServer.h"
+#include "PageSettings.h"
+#include "SettingsStore.h"
+#include "TempDir.h"
+#include "TextCodec.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace morvane;
+
+namespace {
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void WriteGb18030(const std::string& path, const std::string& utf8)
+{
+    std::ofstream(path, std::ios::binary) << TextCodec::Utf8ToGb18030(utf8);
+}
+
+HttpClient::Limits TestLimits()
+{
+    HttpClient::Limits limits;
+    limits.connectTimeoutMs = 1000;
+    limits.totalTimeoutMs = 60000;
+    limits.maxBodyBytes = 1024 * 1024;
+    return limits;
+}
+
+class GenerationControllerTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::unique_ptr<DesignerWindow> window;
+    GenerationController* controller = nullptr;
+    QList<QUrl> opened;
+
+    void SetUp() override
+    {
+        std::filesystem::create_directories(dir.File("templates"));
+        window = std::make_unique<DesignerWindow>(QString::fromStdString(dir.Path()));
+        window->Settings().CreateWorkingDirectory();
+    }
+
+    // Starts the download from the templates folder of the test directory and
+    // waits until every text has reached its box.
+    void StartController()
+    {
+        const std::string base = "file://" + dir.File("templates") + "/";
+        controller = new GenerationController(*window, {base, base}, TestLimits());
+        controller->SetOpener([this](const QUrl& url) { opened << url; });
+        QElapsedTimer timer;
+        timer.start();
+        while (!controller->TemplatesLoaded() && timer.elapsed() < 10000)
+            QTest::qWait(5);
+        ASSERT_TRUE(controller->TemplatesLoaded());
+        QTest::qWait(20); // the queued hand-overs
+    }
+
+    void WriteTemplates()
+    {
+        WriteGb18030(dir.File("templates/tyb.txt"),
+                     "<div style=\"width:宽度px;height:总高px;margin-left:偏移px\"><div class=\"Morvane版本\"><div style=\"top:距顶px;background:#背景色\">");
+        WriteGb18030(dir.File("templates/jcb.txt"), "<div style=\"height:总高px;left:偏移量px\">Morvane软件527304816</div>");
+        WriteGb18030(dir.File("templates/tmb.txt"), "<html>天猫527304816</html>");
+        WriteGb18030(dir.File("templates/jsb.txt"), "<html>集市 527304816 尾 527304816</html>");
+    }
+
+    void SetPage(const std::string& edition, const std::string& width)
+    {
+        BackgroundLayer& page = window->Background();
+        page.SetCell(PageSettings::Row, PageSettings::Edition, edition);
+        page.SetCell(PageSettings::Row, PageSettings::Width, width);
+        page.SetCell(PageSettings::Row, PageSettings::Height, "500");
+        page.SetCell(PageSettings::Row, PageSettings::BackColour, "#ffeecc");
+        page.SetCell(PageSettings::Row, PageSettings::HorizontalPos, "center");
+        page.SetCell(PageSettings::Row, PageSettings::TopSpacing, "20");
+    }
+
+    // A three-slide carousel at row 2 of the component layer: bj/lb2.ini.
+    void WriteCarouselSettings()
+    {
+        const std::string path = window->Settings().PathFor("轮播", 2);
+        ASSERT_EQ(path, dir.File("bj/lb2.ini"));
+        SettingsStore::WriteValues(path, {{"宽度", "400"}, {"高度", "200"}, {"距左", "10"}, {"距顶", "20"},
+                                          {"动画效果", "scrollx"}, {"切换效果", "easeNone"}, {"自动轮播", "true"},
+                                          {"刷新间隔", "0.3"}, {"箭头开关", "block"}, {"编辑框数量", "3"},
+                                          {"图片1", "a.png"}, {"图片2", "b.png"}, {"图片3", "c.png"},
+                                          {"链接1", "l1"}, {"链接2", "l2"}, {"链接3", "l3"}, {"打开方式", "_blank"}});
+    }
+
+    void Click(const char* name)
+    {
+        auto* button = window->findChild<QPushButton*>(QString::fromUtf8(name));
+        ASSERT_NE(button, nullptr) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    std::string Clipboard() const { return QGuiApplication::clipboard()->text().toStdString(); }
+    std::string Status() const { return window->StatusText().toStdString(); }
+};
+
+} // namespace
+
+TEST_F(GenerationControllerTest, GenerateFromTheToolbarFillsClipboardStatusAndPreviewFile)
+{
+    WriteTemplates();
+    StartController();
+    EXPECT_EQ(window->TemplateText(3).toStdString(), "<html>集市 527304816 尾 527304816</html>");
+    SetPage("专业版", "1920");
+    WriteCarouselSettings();
+    Click("超级按钮_轮播");
+    ASSERT_EQ(window->Components().Cell(2, ComponentRecord::Kind), "轮播");
+    Click("超级按钮_生成");
+
+    const std::string code = Clipboard();
+    const std::string frame =
+        "<div style=\"width:1920px;height:520px;margin-left:-485px\"><div class=\"most-footer footer-more-trigger\"><div style=\"top:20px;background:#ffeecc\">";
+    ASSERT_EQ(code.substr(0, frame.size()), frame);
+    EXPECT_NE(code.find("'effect':'scrollx'"), std::string::npos);
+    for (const char* picture : {"a.png", "b.png", "c.png"})
+        EXPECT_NE(code.find(picture), std::string::npos) << picture;
+    EXPECT_EQ(code.find("图层0"), std::string::npos);
+    EXPECT_EQ(code.substr(code.size() - 18), "</div></div></div>");
+    EXPECT_EQ(Status(), "代码生成完毕，并已复制到剪切板...");
+
+    // The code goes into the first marker only; GB18030, no byte-order mark.
+    const std::string preview = ReadBytes(dir.File("yl.htm"));
+    EXPECT_EQ(preview, TextCodec::Utf8ToGb18030("<html>集市 " + code + " 尾 527304816</html>"));
+
+    // Generating again gives the same page, apart from the carousel's class number.
+    Click("超级按钮_生成");
+    EXPECT_EQ(Clipboard().size(), code.size());
+
+    Click("超级按钮_预览");
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0], QUrl::fromLocalFile(QString::fromStdString(dir.File("yl.htm"))));
+}
+
+TEST_F(GenerationControllerTest, EmptyTemplatesGiveTheBlocksAndAnEmptyPreviewFile)
+{
+    StartController(); // the templates folder is empty: every fetch fails
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(window->TemplateText(i).isEmpty());
+    SetPage("专业版", "950");
+    WriteCarouselSettings();
+    Click("超级按钮_轮播");
+    Click("超级按钮_生成");
+
+    const std::string code = Clipboard();
+    EXPECT_EQ(code.rfind("\n<div class=\"most-footer footer-more-trigger\"", 0), 0u) << code.substr(0, 80);
+    EXPECT_EQ(code.substr(code.size() - 18), "</div></div></div>");
+    EXPECT_EQ(Status(), "代码生成完毕，并已复制到剪切板...");
+    ASSERT_TRUE(std::filesystem::exists(dir.File("yl.htm")));
+    EXPECT_EQ(std::filesystem::file_size(dir.File("yl.htm")), 0u);
+}
+
+TEST_F(GenerationControllerTest, UnconfiguredPageSettingsLeaveClipboardAndPreviewAlone)
+{
+    WriteTemplates();
+    StartController();
+    SetPage("专业版", "950");
+    window->Background().SetCell(PageSettings::Row, PageSettings::HorizontalPos, "");
+    QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
+    Click("超级按钮_生成");
+    EXPECT_EQ(Clipboard(), "earlier");
+    EXPECT_EQ(Status(), "您未配置 全局设置 里面的数属性，不能生成代码...");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("yl.htm")));
+}
+
+TEST_F(GenerationControllerTest, AnUnwritablePreviewFileIsReportedNotHidden)
+{
+    WriteTemplates();
+    StartController();
+    SetPage("天猫版", "950");
+    std::filesystem::create_directories(dir.File("yl.htm/blocked"));
+    Click("超级按钮_生成");
+    EXPECT_EQ(Clipboard().substr(Clipboard().size() - 18), "</div></div></div>");
+    EXPECT_EQ(window->StatusText(), QString::fromUtf8(GenerationController::StatusPreviewNotWritten));
+}
+
+TEST_F(GenerationControllerTest, ClosingTheWindowDeletesThePreviewFile)
+{
+    WriteTemplates();
+    StartController();
+    SetPage("基础版", "950");
+    Click("超级按钮_生成");
+    EXPECT_EQ(Clipboard().rfind("<div style=\"height:520px;left:-200px\">", 0), 0u) << Clipboard();
+    ASSERT_TRUE(std::filesystem::exists(dir.File("yl.htm")));
+    window.reset();
+    EXPECT_FALSE(std::filesystem::exists(dir.File("yl.htm")));
+}
+
+TEST_F(GenerationControllerTest, ClosingDuringAHangingDownloadReturnsAtOnce)
+{
+    LoopbackHttpServer server;
+    server.Hang("/t/tyb.txt");
+    controller = new GenerationController(*window, {server.BaseUrl() + "/t/", server.BaseUrl() + "/t/"}, TestLimits());
+    QElapsedTimer timer;
+    timer.start();
+    while (server.RequestCount("/t/tyb.txt") == 0 && timer.elapsed() < 5000)
+        QTest::qWait(5);
+    ASSERT_EQ(server.RequestCount("/t/tyb.txt"), 1);
+    timer.restart();
+    window.reset();
+    EXPECT_LT(timer.elapsed(), 200);
+    QTest::qWait(50); // nothing may arrive for the window that is gone
+}
+
+TEST_F(GenerationControllerTest, ByDefaultTheTextsComeFromTheTemplatesFolderOfTheProgram)
+{
+    WriteTemplates();
+    controller = new GenerationController(*window);
+    QElapsedTimer timer;
+    timer.start();
+    while (!controller->TemplatesLoaded() && timer.elapsed() < 10000)
+        QTest::qWait(5);
+    QTest::qWait(20);
+    EXPECT_EQ(window->TemplateText(2).toStdString(), "<html>天猫527304816</html>");
+    EXPECT_EQ(window->TemplateText(1).toStdString(), "<div style=\"height:总高px;left:偏移量px\">Morvane软件527304816</div>");
+}

@@ -1,0 +1,148 @@
+#include "GeneratorFixture.h"
+
+#include "ComponentKind.h"
+
+#include <gtest/gtest.h>
+
+using namespace morvane;
+
+namespace {
+
+const std::string kFrame =
+    "W宽度|宽度|T总高|H高度|D距顶|C#背景色|I背景图|F固定|P平铺|V上下|L左右|O偏移|E:Morvane版本;Morvane版本|";
+
+TemplateTexts Texts()
+{
+    TemplateTexts texts;
+    texts.pageFrame = kFrame;
+    texts.basicWrapper = "<T总高 H高度 O偏移量 S间距>[Morvane软件527304816]";
+    texts.tmallPreview = "tmall:527304816";
+    texts.marketPreview = "market:527304816";
+    return texts;
+}
+
+} // namespace
+
+using Driver = GeneratorFixture;
+
+TEST_F(Driver, EmptyDesignYieldsFilledFrameAndClosingText)
+{
+    SetPage("专业版", "1920", "510", "30");
+    GenerationResult result = Generate(Texts());
+    ASSERT_TRUE(result.finished);
+    const std::string expected =
+        "W1920|1920|T540|H510|D30|C#ffffff|Ibg.jpg|Fscroll|Pno-repeat|Vtop|Lcenter|O-485|"
+        "E:most-footer footer-more-trigger;most-footer footer-more-trigger|</div></div></div>";
+    EXPECT_EQ(result.code, expected);
+    EXPECT_EQ(result.previewPage, "market:" + expected);
+    EXPECT_EQ(result.statusTexts,
+              (std::vector<std::string>{"正在生成模块背景...", "正在生成组件代码...",
+                                        "代码生成完毕，并已复制到剪切板..."}));
+}
+
+TEST_F(Driver, TmallEditionAndFrameOffsets)
+{
+    SetPage("天猫版", "951", "510", "30");
+    GenerationResult result = Generate(Texts());
+    EXPECT_NE(result.code.find("|O-0.5|E:sn-simple-logo;sn-simple-logo|"), std::string::npos);
+    EXPECT_EQ(result.previewPage.rfind("tmall:", 0), 0u);
+
+    SetPage("天猫版", "", "510", "30");
+    EXPECT_NE(Generate(Texts()).code.find("|O475|"), std::string::npos);
+}
+
+TEST_F(Driver, BasicEditionWrapsCodeAndKeepsZeroTop)
+{
+    SetPage("基础版", "950", "510", "30");
+    GenerationResult result = Generate(Texts());
+    const std::string inner =
+        "W950|950|T510|H510|D0|C#ffffff|Ibg.jpg|Fscroll|Pno-repeat|Vtop|Lcenter|O0|"
+        "E:most-footer footer-more-trigger;most-footer footer-more-trigger|</div></div></div>";
+    EXPECT_EQ(result.code, "<T540 H510 O-200 S30>[" + inner + "]");
+    EXPECT_EQ(result.previewPage, "market:" + result.code);
+
+    SetPage("基础版", "951", "510", "30");
+    EXPECT_EQ(Generate(Texts()).code.rfind("<T540 H510 O-574 S30>", 0), 0u);
+    SetPage("基础版", "", "510", "30");
+    EXPECT_EQ(Generate(Texts()).code.rfind("<T540 H510 O-200 S30>", 0), 0u);
+}
+
+TEST_F(Driver, UnknownEditionKeepsMarkerAndWritesEmptyPreview)
+{
+    SetPage("企业版", "950", "510", "30");
+    GenerationResult result = Generate(Texts());
+    EXPECT_TRUE(result.finished);
+    EXPECT_NE(result.code.find("E:Morvane版本;Morvane版本|"), std::string::npos);
+    EXPECT_EQ(result.previewPage, "");
+    EXPECT_EQ(result.code.rfind("W950", 0), 0u);
+}
+
+TEST_F(Driver, UnconfiguredPageStopsBeforeAnything)
+{
+    background.SetCell(PageSettings::Row, PageSettings::HorizontalPos, "");
+    Add(ComponentKind::Picture, {"1", "2"});
+    GenerationResult result = Generate(Texts());
+    EXPECT_FALSE(result.finished);
+    EXPECT_EQ(result.code, "");
+    EXPECT_EQ(result.statusTexts,
+              (std::vector<std::string>{"正在生成模块背景...",
+                                        "您未配置 全局设置 里面的数属性，不能生成代码..."}));
+}
+
+TEST_F(Driver, WrapperOrPreviewWithoutMarkerDropsTheCode)
+{
+    SetPage("基础版", "950", "510", "30");
+    TemplateTexts texts = Texts();
+    texts.basicWrapper = "";
+    texts.marketPreview = "no marker";
+    GenerationResult result = Generate(texts);
+    EXPECT_EQ(result.code, "");
+    EXPECT_EQ(result.previewPage, "no marker");
+}
+
+TEST_F(Driver, ComponentsInRowOrderThenTextsAndFixedRowsNeverEmit)
+{
+    components.SetCell(0, 0, "图片");
+    components.SetCell(0, 1, "999");
+    components.SetCell(1, 0, "图片");
+    components.SetCell(1, 1, "998");
+    Add(ComponentKind::Cart, {"1", "2", "120", "31", "btn.png", "item-a"});
+    Add(ComponentKind::LeftArrow, {"5", "5", "40", "40"});
+    Add(ComponentKind::Picture, {"3", "4", "5", "6", "_self", "p.jpg", "l", "t"});
+    Add(ComponentKind::Cart, {"1", "2", "120", "31", "btn.png", "item-b"});
+    const int text = background.AppendText();
+    WriteSettings(ComponentKind::Text, text, {{"宽度", "100"}, {"内容", "hello"}});
+
+    TemplateTexts texts = Texts();
+    texts.pageFrame = "[frame]";
+    GenerationResult result = Generate(texts);
+    const std::string& code = result.code;
+    EXPECT_EQ(code.find("999"), std::string::npos);
+    EXPECT_EQ(code.find("998"), std::string::npos);
+    const size_t a = code.find("item-a"), p = code.find("p.jpg"), b = code.find("item-b"),
+                 t = code.find("hello");
+    EXPECT_EQ(code.rfind("[frame]", 0), 0u);
+    EXPECT_LT(a, p);
+    EXPECT_LT(p, b);
+    EXPECT_LT(b, t);
+    EXPECT_NE(t, std::string::npos);
+}
+
+TEST_F(Driver, GeneratingTwiceGivesTheSameCode)
+{
+    Add(ComponentKind::Picture, {"3", "4", "5", "6", "_self", "p.jpg", "l", "t"});
+    EXPECT_EQ(Generate(Texts()).code, Generate(Texts()).code);
+}
+
+TEST_F(Driver, UnsavedComponentsAreSkippedWithStatusText)
+{
+    Add(ComponentKind::Picture, {"", "4", "5", "6"});
+    Add(ComponentKind::Carousel, {"1", "2"});
+    GenerationResult result = Generate(Texts());
+    EXPECT_EQ(result.statusTexts,
+              (std::vector<std::string>{"正在生成模块背景...", "正在生成组件代码...",
+                                        "发现未保存设置的图片组件，已被忽略...",
+                                        "发现未保存设置的轮播组件，已被忽略...",
+                                        "代码生成完毕，并已复制到剪切板..."}));
+    EXPECT_EQ(result.code.find("<div class"), std::string::npos);
+}
