@@ -23,16 +23,14 @@ std::string_view Trim(std::string_view s)
 
 // Keys compare like the platform's profile functions: ASCII letters without
 // regard to case, every other byte exactly.
-bool SameKey(std::string_view a, std::string_view b)
+std::string FoldKey(std::string_view key)
 {
-    if (a.size() != b.size())
-        return false;
-    auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (fold(a[i]) != fold(b[i]))
-            return false;
+    std::string folded(key);
+    for (char& c : folded) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     }
-    return true;
+    return folded;
 }
 
 bool IsQuoted(std::string_view s)
@@ -91,19 +89,16 @@ SettingsFile SettingsFile::Parse(std::string_view text)
         if (eq == std::string_view::npos)
             continue;
         const std::string_view key = Trim(line.substr(0, eq));
-        if (!key.empty() && !file.Find(key))
-            file.entries_.push_back({std::string(key), index});
+        if (!key.empty())
+            file.entries_.emplace(FoldKey(key), index); // keeps the first
     }
     return file;
 }
 
-const SettingsFile::Entry* SettingsFile::Find(std::string_view key) const
+size_t SettingsFile::Find(std::string_view key) const
 {
-    for (const auto& entry : entries_) {
-        if (SameKey(entry.key, key))
-            return &entry;
-    }
-    return nullptr;
+    const auto it = entries_.find(FoldKey(key));
+    return it == entries_.end() ? std::string::npos : it->second;
 }
 
 std::string SettingsFile::StoredValue(size_t line) const
@@ -114,20 +109,20 @@ std::string SettingsFile::StoredValue(size_t line) const
 
 std::string SettingsFile::Value(std::string_view key) const
 {
-    const Entry* entry = Find(key);
-    return entry ? DecodeValue(StoredValue(entry->line)) : std::string();
+    const size_t line = Find(key);
+    return line == std::string::npos ? std::string() : DecodeValue(StoredValue(line));
 }
 
 bool SettingsFile::Has(std::string_view key) const
 {
-    return Find(key) != nullptr;
+    return Find(key) != std::string::npos;
 }
 
 void SettingsFile::SetValue(std::string_view key, std::string_view value)
 {
     std::string line = std::string(key) + "=" + EncodeValue(value);
-    if (const Entry* entry = Find(key)) {
-        lines_[entry->line] = std::move(line);
+    if (const size_t existing = Find(key); existing != std::string::npos) {
+        lines_[existing] = std::move(line);
         return;
     }
     if (sectionEnd_ == std::string::npos) {
@@ -137,10 +132,10 @@ void SettingsFile::SetValue(std::string_view key, std::string_view value)
     const size_t at = sectionEnd_;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
     for (auto& entry : entries_) {
-        if (entry.line >= at)
-            ++entry.line;
+        if (entry.second >= at)
+            ++entry.second;
     }
-    entries_.push_back({std::string(key), at});
+    entries_.emplace(FoldKey(key), at);
     ++sectionEnd_;
 }
 

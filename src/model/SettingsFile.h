@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace morvane {
@@ -38,16 +39,15 @@ public:
     std::string ToText() const;
 
 private:
-    struct Entry {
-        std::string key;
-        size_t line; // index into lines_
-    };
     std::string StoredValue(size_t line) const;
-    const Entry* Find(std::string_view key) const;
+    // Index into lines_ of the key's first line in the section, or npos.
+    size_t Find(std::string_view key) const;
 
     std::vector<std::string> lines_;
-    // First line of each key within the section, in file order.
-    std::vector<Entry> entries_;
+    // First line of each key within the section, by the key with its ASCII
+    // letters folded to lower case. Generation asks a file for dozens of
+    // keys, so lookups must not walk the file.
+    std::unordered_map<std::string, size_t> entries_;
     // Where a new key goes: after the last line of the section; npos when
     // the file has no such section.
     size_t sectionEnd_ = std::string::npos;
