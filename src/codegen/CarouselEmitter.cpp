@@ -7,7 +7,9 @@
 #include "Lenient.h"
 #include "SettingsFile.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace morvane {
 
@@ -25,56 +27,81 @@ std::string NavigationItem(int slide) { return "<li>" + std::to_string(slide - 1
 void CodeGenerator::EmitCarousel()
 {
     context_.statusWord = GenerationContext::Paused;
-    const SettingsFile settings =
-        SettingsFile::Load(store_.PathFor(ComponentKind::Carousel, context_.currentRow));
+    const auto file = store_.Load(ComponentKind::Carousel, context_.currentRow);
+    const SettingsFile& settings = *file;
     const std::string width = settings.Value("宽度");
     if (!BeginEmit(width, StatusUnsavedCarousel))
         return;
     const std::string height = settings.Value("高度");
     const std::string classNumber = std::to_string(random_.Between(kClassLow, kClassHigh));
 
-    std::string block = Apply(CodeTemplates::Carousel, {
-        {"距左", settings.Value("距左"), 1},
+    static const CompiledTemplate block(CodeTemplates::Carousel);
+    static const CompiledTemplate slide(CodeTemplates::CarouselSlide);
+    const std::string left = settings.Value("距左");
+    const std::string top = settings.Value("距顶");
+    const std::string animation = settings.Value("动画效果");
+    const std::string easing = settings.Value("切换效果");
+    const std::string autoplay = settings.Value("自动轮播");
+    const std::string interval = settings.Value("刷新间隔");
+    const std::string arrows = settings.Value("箭头开关");
+    const std::string leftArrow = settings.Value("左箭头");
+    const std::string rightArrow = settings.Value("右箭头");
+    const std::string leftArrowLeft = settings.Value("左箭头距左");
+    const std::string leftArrowTop = settings.Value("左箭头距顶");
+    const std::string rightArrowLeft = settings.Value("右箭头距左");
+    const std::string rightArrowTop = settings.Value("右箭头距顶");
+    const std::string open = settings.Value("打开方式");
+    std::vector<Step> steps = {
+        {"距左", left, 1},
         {"随机", classNumber, 10},
-        {"距顶", settings.Value("距顶"), 1},
+        {"距顶", top, 1},
         {"图宽", width, 2},
         {"图高", height, 2},
-        {"动画", settings.Value("动画效果"), 1},
-        {"切换", settings.Value("切换效果"), 1},
-        {"自动", settings.Value("自动轮播"), 1},
-        {"刷新", settings.Value("刷新间隔"), 1},
-        {"箭显", settings.Value("箭头开关"), 2},
-        {"箭左图", settings.Value("左箭头"), 1},
-        {"箭右图", settings.Value("右箭头"), 1},
-        {"箭左左", settings.Value("左箭头距左"), 1},
-        {"箭左顶", settings.Value("左箭头距顶"), 1},
-        {"箭右左", settings.Value("右箭头距左"), 1},
-        {"箭右顶", settings.Value("右箭头距顶"), 1},
-    });
+        {"动画", animation, 1},
+        {"切换", easing, 1},
+        {"自动", autoplay, 1},
+        {"刷新", interval, 1},
+        {"箭显", arrows, 2},
+        {"箭左图", leftArrow, 1},
+        {"箭右图", rightArrow, 1},
+        {"箭左左", leftArrowLeft, 1},
+        {"箭左顶", leftArrowTop, 1},
+        {"箭右左", rightArrowLeft, 1},
+        {"箭右顶", rightArrowTop, 1},
+    };
 
     const std::int64_t slideCount = Lenient::ToInteger(settings.Value("编辑框数量"));
-    const std::string slide = Apply(CodeTemplates::CarouselSlide, {
-        {"图宽", width, 2},
-        {"图高", height, 2},
-        {"打开", settings.Value("打开方式"), 1},
-    });
+    // Steps look at these texts until the block is written, so they are
+    // made in place once and never moved.
+    std::vector<std::string> texts;
+    texts.reserve(5 * kMaxSlides);
+    const auto keep = [&texts](std::string text) -> std::string_view {
+        texts.push_back(std::move(text));
+        return texts.back();
+    };
     if (slideCount >= kMinSlides && slideCount <= kMaxSlides) {
         const int k = static_cast<int>(slideCount);
         for (int j = k + 1; j <= kMaxSlides; ++j)
-            TextTemplate::SubstituteInPlace(block, SlideMark(j), "", 1);
+            steps.push_back({keep(SlideMark(j)), "", 1});
         for (int j = k + 1; j <= kMaxSlides; ++j)
-            TextTemplate::SubstituteInPlace(block, NavigationMark(j), "", 1);
+            steps.push_back({keep(NavigationMark(j)), "", 1});
         for (int i = 1; i <= k; ++i) {
             const std::string number = std::to_string(i);
-            const std::string filled = Apply(slide, {
-                {"图片", settings.Value("图片" + number), 1},
-                {"#链接", settings.Value("链接" + number), 1},
+            const std::string picture = settings.Value("图片" + number);
+            const std::string link = settings.Value("链接" + number);
+            std::string filled;
+            slide.AppendApplied(filled, std::initializer_list<Step>{
+                {"图宽", width, 2},
+                {"图高", height, 2},
+                {"打开", open, 1},
+                {"图片", picture, 1},
+                {"#链接", link, 1},
             });
-            TextTemplate::SubstituteInPlace(block, SlideMark(i), filled, 1);
-            TextTemplate::SubstituteInPlace(block, NavigationMark(i), NavigationItem(i), 1);
+            steps.push_back({keep(SlideMark(i)), keep(std::move(filled)), 1});
+            steps.push_back({keep(NavigationMark(i)), keep(NavigationItem(i)), 1});
         }
     }
-    EndEmit(std::move(block));
+    EndEmit(block, steps);
 }
 
 } // namespace morvane

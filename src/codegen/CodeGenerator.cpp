@@ -19,6 +19,7 @@ constexpr double kFrameOffsetDivisor = -2;
 constexpr std::string_view kClosing = "</div></div></div>";
 constexpr std::string_view kCodeMarkerWrapper = "Morvane软件527304816";
 constexpr std::string_view kCodeMarkerPreview = "527304816";
+constexpr size_t kTypicalBlockBytes = 1024;
 
 } // namespace
 
@@ -39,10 +40,7 @@ GenerationResult CodeGenerator::GenerateCode(const ComponentLayer& components,
 
 std::string CodeGenerator::Apply(std::string_view text, std::initializer_list<Step> steps)
 {
-    std::string result(text);
-    for (const Step& step : steps)
-        TextTemplate::SubstituteInPlace(result, step.placeholder, step.value, step.maxCount);
-    return result;
+    return CompiledTemplate::ApplyInOrder(text, std::span<const Step>(steps.begin(), steps.size()));
 }
 
 GenerationResult CodeGenerator::Run(const TemplateTexts& texts)
@@ -58,6 +56,11 @@ GenerationResult CodeGenerator::Run(const TemplateTexts& texts)
         return result;
     }
     context_.code.clear();
+    // Blocks are a few hundred bytes to a few kilobytes; room for all of them
+    // up front saves copying a growing text over and over.
+    context_.code.reserve(texts.pageFrame.size() + texts.basicWrapper.size()
+                          + kTypicalBlockBytes
+                              * static_cast<size_t>(components_.RowCount() + background_.RowCount()));
 
     const std::string& edition = page(PageSettings::Edition);
     const bool basic = edition == PageSettings::BasicEdition;
@@ -152,13 +155,21 @@ void CodeGenerator::FinishCode(const TemplateTexts& texts, GenerationResult& res
                              + Lenient::ToReal(page(PageSettings::TopSpacing));
         const std::string totalText = Lenient::NumberText(total);
         const bool wide = Lenient::ToInteger(page(PageSettings::Width)) > kDesignWidth;
-        context_.code = Apply(texts.basicWrapper, {
+        const std::string wrapper = Apply(texts.basicWrapper, {
             {"总高", totalText, 1},
             {"高度", page(PageSettings::Height), 4},
             {"偏移量", wide ? "-574" : "-200", 1},
             {"间距", page(PageSettings::TopSpacing), 1},
-            {kCodeMarkerWrapper, context_.code, 1},
         });
+        // The code goes in last, so no step ever searches it: put the
+        // wrapper around it rather than copying megabytes into the wrapper.
+        const size_t at = TextTemplate::FindPlaceholder(wrapper, kCodeMarkerWrapper);
+        if (at == std::string::npos) {
+            context_.code = wrapper;
+        } else {
+            context_.code.insert(0, wrapper, 0, at);
+            context_.code.append(wrapper, at + kCodeMarkerWrapper.size());
+        }
     }
     // The code text is emptied at the end of every run, so hand it over.
     result.code = std::move(context_.code);
@@ -186,17 +197,23 @@ bool CodeGenerator::BeginEmit(std::string_view testValue, std::string_view unsav
     return false;
 }
 
-void CodeGenerator::EndEmit(std::string block)
+void CodeGenerator::EndEmit(const CompiledTemplate& block, std::span<const Step> steps)
 {
-    context_.code += block;
+    block.AppendApplied(context_.code, steps);
     context_.statusWord = GenerationContext::Running;
+}
+
+void CodeGenerator::EndEmit(const CompiledTemplate& block, std::initializer_list<Step> steps)
+{
+    EndEmit(block, std::span<const Step>(steps.begin(), steps.size()));
 }
 
 void CodeGenerator::EmitPicture()
 {
     if (!BeginEmit(Cell(ComponentRecord::Left), StatusUnsavedPicture))
         return;
-    EndEmit(Apply(CodeTemplates::Picture, {
+    static const CompiledTemplate block(CodeTemplates::Picture);
+    EndEmit(block, {
         {"距左", Cell(ComponentRecord::Left), 1},
         {"距顶", Cell(ComponentRecord::Top), 1},
         {"宽度", Cell(ComponentRecord::Width), 2},
@@ -205,7 +222,7 @@ void CodeGenerator::EmitPicture()
         {"图片", Cell(ComponentRecord::Picture), 1},
         {"#链接", Cell(ComponentRecord::Link), 1},
         {"提示", Cell(ComponentRecord::Tip), 1},
-    }));
+    });
 }
 
 } // namespace morvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CompiledTemplate.h"
 #include "GenerationContext.h"
 #include "RandomSource.h"
 
@@ -69,11 +70,7 @@ public:
     const std::vector<std::string>& StatusTexts() const { return statusTexts_; }
 
 private:
-    struct Step {
-        std::string_view placeholder;
-        std::string_view value;
-        int maxCount;
-    };
+    using Step = CompiledTemplate::Step;
 
     GenerationResult Run(const TemplateTexts& texts);
     void FinishCode(const TemplateTexts& texts, GenerationResult& result);
@@ -81,7 +78,9 @@ private:
 
     // Common frame of every emitter: returns false (and reports) when unsaved.
     bool BeginEmit(std::string_view testValue, std::string_view unsavedStatus);
-    void EndEmit(std::string block);
+    // Appends the filled template to the code and ends the emitter's pause.
+    void EndEmit(const CompiledTemplate& block, std::span<const Step> steps);
+    void EndEmit(const CompiledTemplate& block, std::initializer_list<Step> steps);
     const std::string& Cell(int column) const;
     static std::string Apply(std::string_view text, std::initializer_list<Step> steps);
 

@@ -25,7 +25,8 @@ void CodeGenerator::EmitMagnifier()
         std::to_string(random_.Between(kMagnifierClassLow, kMagnifierClassHigh));
     const std::string& zoomWidth = Cell(ComponentRecord::Extra1);
     const std::string popupWidth = Lenient::NumberText(Lenient::ToReal(zoomWidth) - kPopupNarrowing);
-    EndEmit(Apply(CodeTemplates::Magnifier, {
+    static const CompiledTemplate block(CodeTemplates::Magnifier);
+    EndEmit(block, {
         {"宽度", Cell(ComponentRecord::Width), 4},
         {"#边框色", Cell(ComponentRecord::Extra2), 1},
         {"序号", classNumber, 3},
@@ -36,14 +37,15 @@ void CodeGenerator::EmitMagnifier()
         {"#链接", Cell(ComponentRecord::Tip), 2},
         {"距左", Cell(ComponentRecord::Left), 1},
         {"距顶", Cell(ComponentRecord::Top), 1},
-    }));
+    });
 }
 
 void CodeGenerator::EmitTwoSided()
 {
     if (!BeginEmit(Cell(ComponentRecord::Left), StatusUnsavedPicture))
         return;
-    EndEmit(Apply(CodeTemplates::TwoSided, {
+    static const CompiledTemplate block(CodeTemplates::TwoSided);
+    EndEmit(block, {
         {"距左", Cell(ComponentRecord::Left), 1},
         {"距顶", Cell(ComponentRecord::Top), 1},
         {"宽度", Cell(ComponentRecord::Width), 5},
@@ -52,7 +54,7 @@ void CodeGenerator::EmitTwoSided()
         {"底图", Cell(ComponentRecord::Picture), 1},
         {"变图", Cell(ComponentRecord::Tip), 1},
         {"#链接", Cell(ComponentRecord::Link), 2},
-    }));
+    });
 }
 
 } // namespace morvane

@@ -1,5 +1,11 @@
 #include "TextTemplate.h"
 
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace morvane {
 
 namespace {
@@ -31,49 +37,77 @@ bool MatchesAt(std::string_view text, size_t pos, std::string_view placeholder)
     return true;
 }
 
+bool IsAsciiLetter(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// Leftmost exact occurrence of needle at or after from. Templates are full
+// of CJK characters that share a handful of lead bytes, so a search that
+// stops at every candidate first byte is slow; testing the first and the
+// last byte of the needle sixteen positions at a time rarely stops wrongly.
+size_t FindExact(std::string_view text, std::string_view needle, size_t from)
+{
+    const size_t n = needle.size();
+    if (from > text.size() || text.size() - from < n)
+        return std::string_view::npos;
+    const char* const base = text.data();
+    const size_t last = n - 1;
+    const size_t lastStart = text.size() - n;
+    const auto matchesAt = [&](size_t i) {
+        return base[i] == needle[0] && base[i + last] == needle[last]
+            && std::memcmp(base + i, needle.data(), n) == 0;
+    };
+    size_t i = from;
+#if defined(__SSE2__)
+    const __m128i firstBytes = _mm_set1_epi8(needle[0]);
+    const __m128i lastBytes = _mm_set1_epi8(needle[last]);
+    for (; i + 15 <= lastStart; i += 16) {
+        const __m128i starts = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + i));
+        const __m128i ends = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + i + last));
+        auto mask = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_and_si128(_mm_cmpeq_epi8(starts, firstBytes), _mm_cmpeq_epi8(ends, lastBytes))));
+        while (mask != 0) {
+            const size_t at = i + static_cast<size_t>(__builtin_ctz(mask));
+            if (std::memcmp(base + at, needle.data(), n) == 0)
+                return at;
+            mask &= mask - 1;
+        }
+    }
+#endif
+    for (; i <= lastStart; ++i) {
+        if (matchesAt(i))
+            return i;
+    }
+    return std::string_view::npos;
+}
+
 } // namespace
 
-std::string TextTemplate::SubstitutePlaceholder(std::string_view text, std::string_view placeholder,
-                                                std::string_view value, long long maxCount)
+size_t TextTemplate::FindPlaceholder(std::string_view text, std::string_view placeholder,
+                                     size_t from)
 {
-    if (text.empty() || placeholder.empty() || maxCount <= 0)
-        return std::string(text);
-    std::string result;
-    result.reserve(text.size() + value.size());
-    long long count = 0;
-    size_t pos = 0;
+    if (placeholder.empty() || from >= text.size())
+        return std::string_view::npos;
     const auto first = static_cast<unsigned char>(placeholder.front());
-    const bool isLetter = (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z');
-    if (!isLetter && (first & 0xC0) != 0x80) {
+    if (!IsAsciiLetter(first) && (first & 0xC0) != 0x80) {
         // A byte that is no continuation byte always starts a character
         // (broken sequences are stepped over one byte at a time), so every
-        // occurrence of the first byte is a candidate and the rest is copied
-        // in bulk.
-        while (count < maxCount) {
-            size_t at = text.find(static_cast<char>(first), pos);
+        // occurrence of the first byte is a candidate.
+        bool hasLetter = false;
+        for (const char c : placeholder)
+            hasLetter = hasLetter || IsAsciiLetter(static_cast<unsigned char>(c));
+        if (hasLetter) {
+            size_t at = text.find(static_cast<char>(first), from);
             while (at != std::string_view::npos && !MatchesAt(text, at, placeholder))
                 at = text.find(static_cast<char>(first), at + 1);
-            if (at == std::string_view::npos)
-                break;
-            result.append(text.substr(pos, at - pos));
-            result.append(value);
-            pos = at + placeholder.size();
-            ++count;
+            return at;
         }
-        result.append(text.substr(pos));
-        return result;
+        return FindExact(text, placeholder, from);
     }
-    while (pos < text.size()) {
-        if (count < maxCount && MatchesAt(text, pos, placeholder)) {
-            result.append(value);
-            pos += placeholder.size();
-            ++count;
-            if (count == maxCount) {
-                result.append(text.substr(pos));
-                return result;
-            }
-            continue;
-        }
+    for (size_t pos = from; pos < text.size();) {
+        if (MatchesAt(text, pos, placeholder))
+            return pos;
         size_t step = CharacterLength(static_cast<unsigned char>(text[pos]));
         // A broken sequence is stepped over one byte at a time, so a
         // placeholder right behind it is still found.
@@ -85,28 +119,41 @@ std::string TextTemplate::SubstitutePlaceholder(std::string_view text, std::stri
                 break;
             }
         }
-        result.append(text.substr(pos, step));
         pos += step;
     }
+    return std::string_view::npos;
+}
+
+std::string TextTemplate::SubstitutePlaceholder(std::string_view text, std::string_view placeholder,
+                                                std::string_view value, long long maxCount)
+{
+    std::string result;
+    if (placeholder.empty() || maxCount <= 0) {
+        result = text;
+        return result;
+    }
+    result.reserve(text.size() + value.size());
+    size_t pos = 0;
+    for (long long count = 0; count < maxCount; ++count) {
+        const size_t at = FindPlaceholder(text, placeholder, pos);
+        if (at == std::string_view::npos)
+            break;
+        result.append(text.substr(pos, at - pos));
+        result.append(value);
+        pos = at + placeholder.size();
+    }
+    result.append(text.substr(pos));
     return result;
 }
 
 void TextTemplate::SubstituteInPlace(std::string& text, std::string_view placeholder,
                                      std::string_view value, long long maxCount)
 {
-    if (text.empty() || placeholder.empty() || maxCount <= 0)
+    if (placeholder.empty())
         return;
-    const auto first = static_cast<unsigned char>(placeholder.front());
-    const bool isLetter = (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z');
-    if (isLetter || (first & 0xC0) == 0x80) {
-        text = SubstitutePlaceholder(text, placeholder, value, maxCount);
-        return;
-    }
     size_t pos = 0;
     for (long long count = 0; count < maxCount; ++count) {
-        size_t at = text.find(static_cast<char>(first), pos);
-        while (at != std::string::npos && !MatchesAt(text, at, placeholder))
-            at = text.find(static_cast<char>(first), at + 1);
+        const size_t at = FindPlaceholder(text, placeholder, pos);
         if (at == std::string::npos)
             return;
         text.replace(at, placeholder.size(), value);

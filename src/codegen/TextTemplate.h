@@ -7,6 +7,11 @@ namespace morvane {
 
 class TextTemplate {
 public:
+    // Position of the leftmost occurrence of placeholder at or after from,
+    // under the matching rule below, or npos.
+    static size_t FindPlaceholder(std::string_view text, std::string_view placeholder,
+                                  size_t from = 0);
+
     // Replaces at most maxCount leftmost occurrences of placeholder by value.
     // ASCII letters compare case-insensitively; every other byte must match,
     // and a match only starts on a character boundary.

@@ -21,16 +21,9 @@ std::string_view Trim(std::string_view s)
     return s;
 }
 
-// Keys compare like the platform's profile functions: ASCII letters without
-// regard to case, every other byte exactly.
-std::string FoldKey(std::string_view key)
+char FoldAscii(char c)
 {
-    std::string folded(key);
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return folded;
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 bool IsQuoted(std::string_view s)
@@ -50,6 +43,28 @@ bool SectionName(std::string_view line, std::string_view& name)
 }
 
 } // namespace
+
+size_t SettingsFile::FoldedHash::operator()(std::string_view key) const
+{
+    // FNV-1a over the folded bytes.
+    size_t hash = 14695981039346656037ull;
+    for (const char c : key) {
+        hash ^= static_cast<unsigned char>(FoldAscii(c));
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+bool SettingsFile::FoldedEqual::operator()(std::string_view a, std::string_view b) const
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (FoldAscii(a[i]) != FoldAscii(b[i]))
+            return false;
+    }
+    return true;
+}
 
 SettingsFile SettingsFile::Load(const std::string& path)
 {
@@ -90,14 +105,14 @@ SettingsFile SettingsFile::Parse(std::string_view text)
             continue;
         const std::string_view key = Trim(line.substr(0, eq));
         if (!key.empty())
-            file.entries_.emplace(FoldKey(key), index); // keeps the first
+            file.entries_.emplace(key, index); // keeps the first
     }
     return file;
 }
 
 size_t SettingsFile::Find(std::string_view key) const
 {
-    const auto it = entries_.find(FoldKey(key));
+    const auto it = entries_.find(key);
     return it == entries_.end() ? std::string::npos : it->second;
 }
 
@@ -135,7 +150,7 @@ void SettingsFile::SetValue(std::string_view key, std::string_view value)
         if (entry.second >= at)
             ++entry.second;
     }
-    entries_.emplace(FoldKey(key), at);
+    entries_.emplace(key, at);
     ++sectionEnd_;
 }
 

@@ -43,11 +43,22 @@ private:
     // Index into lines_ of the key's first line in the section, or npos.
     size_t Find(std::string_view key) const;
 
+    // Keys compare like the platform's profile functions: ASCII letters
+    // without regard to case, every other byte exactly. Both work on views,
+    // so a lookup builds no folded copy of the key.
+    struct FoldedHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view key) const;
+    };
+    struct FoldedEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+
     std::vector<std::string> lines_;
-    // First line of each key within the section, by the key with its ASCII
-    // letters folded to lower case. Generation asks a file for dozens of
-    // keys, so lookups must not walk the file.
-    std::unordered_map<std::string, size_t> entries_;
+    // First line of each key within the section. Generation asks a file for
+    // dozens of keys, so lookups must not walk the file.
+    std::unordered_map<std::string, size_t, FoldedHash, FoldedEqual> entries_;
     // Where a new key goes: after the last line of the section; npos when
     // the file has no such section.
     size_t sectionEnd_ = std::string::npos;

@@ -46,6 +46,12 @@ void SettingsStore::CreateWorkingDirectory() const
 void SettingsStore::DeleteStore() const
 {
     FileSystem::RemoveTree(WorkingDirectory());
+    cache_->Clear();
+}
+
+std::shared_ptr<const SettingsFile> SettingsStore::Load(std::string_view kind, int number) const
+{
+    return cache_->Load(PathFor(kind, number));
 }
 
 std::string SettingsStore::ReadValue(const std::string& path, std::string_view key)

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "SettingsFile.h"
+#include "SettingsFileCache.h"
+
+#include <memory>
 
 #include <string>
 #include <string_view>
@@ -26,6 +29,10 @@ public:
     // Deletes the working directory with everything in it.
     void DeleteStore() const;
 
+    // The parsed file of a component; empty when the file is missing. Files
+    // are re-read on every call, parsing is reused while the bytes match.
+    std::shared_ptr<const SettingsFile> Load(std::string_view kind, int number) const;
+
     static std::string ReadValue(const std::string& path, std::string_view key);
     // Sets one key in section "配置", keeping every other line of the file.
     // The file is replaced atomically; failures are ignored, as the panels
@@ -37,6 +44,8 @@ public:
 
 private:
     std::string programDirectory_;
+    // Shared by copies of the store, which all name the same files.
+    std::shared_ptr<SettingsFileCache> cache_ = std::make_shared<SettingsFileCache>();
 };
 
 } // namespace morvane

@@ -69,6 +69,7 @@ void BM_Generate(benchmark::State& state)
         GenerationResult result =
             CodeGenerator::GenerateCode(components, background, store, texts, random);
         benchmark::DoNotOptimize(result.code.data());
+        state.counters["code_bytes"] = static_cast<double>(result.code.size());
     }
 }
 
