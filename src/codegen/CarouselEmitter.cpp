@@ -90,6 +90,8 @@ void CodeGenerator::EmitCarousel()
             const std::string picture = settings.Value("图片" + number);
             const std::string link = settings.Value("链接" + number);
             std::string filled;
+            filled.reserve(CodeTemplates::CarouselSlide.size() + picture.size() + link.size()
+                           + 4 * (width.size() + height.size()) + open.size());
             slide.AppendApplied(filled, std::initializer_list<Step>{
                 {"图宽", width, 2},
                 {"图高", height, 2},

@@ -56,6 +56,7 @@ GenerationResult CodeGenerator::Run(const TemplateTexts& texts)
         return result;
     }
     context_.code.clear();
+    wrapperSuffix_.reset();
     // Blocks are a few hundred bytes to a few kilobytes; room for all of them
     // up front saves copying a growing text over and over.
     context_.code.reserve(texts.pageFrame.size() + texts.basicWrapper.size()
@@ -74,6 +75,16 @@ GenerationResult CodeGenerator::Run(const TemplateTexts& texts)
     const double offset = rawOffset == 0 ? 0.0 : rawOffset;
     const std::string totalText = Lenient::NumberText(totalHeight);
     const std::string offsetText = Lenient::NumberText(offset);
+    if (basic) {
+        // The code goes into the wrapper last, so no step ever searches it:
+        // write the wrapper's opening now instead of moving megabytes later.
+        const std::string wrapper = BasicWrapper(texts);
+        const size_t at = TextTemplate::FindPlaceholder(wrapper, kCodeMarkerWrapper);
+        if (at != std::string::npos) {
+            context_.code.append(wrapper, 0, at);
+            wrapperSuffix_ = wrapper.substr(at + kCodeMarkerWrapper.size());
+        }
+    }
 
     std::string frame = Apply(texts.pageFrame, {
         {"宽度", page(PageSettings::Width), 4},
@@ -136,6 +147,23 @@ bool CodeGenerator::EmitComponent(std::string_view kind)
     return true;
 }
 
+std::string CodeGenerator::BasicWrapper(const TemplateTexts& texts) const
+{
+    const auto page = [this](int column) -> const std::string& {
+        return background_.Cell(PageSettings::Row, column);
+    };
+    const double total = Lenient::ToReal(page(PageSettings::Height))
+                         + Lenient::ToReal(page(PageSettings::TopSpacing));
+    const std::string totalText = Lenient::NumberText(total);
+    const bool wide = Lenient::ToInteger(page(PageSettings::Width)) > kDesignWidth;
+    return Apply(texts.basicWrapper, {
+        {"总高", totalText, 1},
+        {"高度", page(PageSettings::Height), 4},
+        {"偏移量", wide ? "-574" : "-200", 1},
+        {"间距", page(PageSettings::TopSpacing), 1},
+    });
+}
+
 void CodeGenerator::FinishCode(const TemplateTexts& texts, GenerationResult& result)
 {
     const auto page = [this](int column) -> const std::string& {
@@ -151,25 +179,12 @@ void CodeGenerator::FinishCode(const TemplateTexts& texts, GenerationResult& res
         preview = texts.marketPreview;
 
     if (basic) {
-        const double total = Lenient::ToReal(page(PageSettings::Height))
-                             + Lenient::ToReal(page(PageSettings::TopSpacing));
-        const std::string totalText = Lenient::NumberText(total);
-        const bool wide = Lenient::ToInteger(page(PageSettings::Width)) > kDesignWidth;
-        const std::string wrapper = Apply(texts.basicWrapper, {
-            {"总高", totalText, 1},
-            {"高度", page(PageSettings::Height), 4},
-            {"偏移量", wide ? "-574" : "-200", 1},
-            {"间距", page(PageSettings::TopSpacing), 1},
-        });
-        // The code goes in last, so no step ever searches it: put the
-        // wrapper around it rather than copying megabytes into the wrapper.
-        const size_t at = TextTemplate::FindPlaceholder(wrapper, kCodeMarkerWrapper);
-        if (at == std::string::npos) {
-            context_.code = wrapper;
-        } else {
-            context_.code.insert(0, wrapper, 0, at);
-            context_.code.append(wrapper, at + kCodeMarkerWrapper.size());
-        }
+        // The code was written after the wrapper's opening part; the
+        // wrapper without a marker keeps none of it.
+        if (wrapperSuffix_)
+            context_.code += *wrapperSuffix_;
+        else
+            context_.code = BasicWrapper(texts);
     }
     // The code text is emptied at the end of every run, so hand it over.
     result.code = std::move(context_.code);

@@ -8,6 +8,7 @@
 #include "ComponentLayer.h"
 #include "SettingsStore.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,6 +75,8 @@ private:
 
     GenerationResult Run(const TemplateTexts& texts);
     void FinishCode(const TemplateTexts& texts, GenerationResult& result);
+    // The basic edition's wrapper with the page values, its code marker open.
+    std::string BasicWrapper(const TemplateTexts& texts) const;
     bool EmitComponent(std::string_view kind);
 
     // Common frame of every emitter: returns false (and reports) when unsaved.
@@ -90,6 +93,8 @@ private:
     RandomSource& random_;
     GenerationContext context_;
     std::vector<std::string> statusTexts_;
+    // Set while the code is being written inside the basic wrapper.
+    std::optional<std::string> wrapperSuffix_;
 };
 
 } // namespace morvane

@@ -60,11 +60,21 @@ void AddOnce(std::vector<std::string>& list, std::string_view item)
         list.emplace_back(item);
 }
 
-void AppendSized(std::string& key, std::string_view piece)
+constexpr std::uint64_t kHashStart = 14695981039346656037ull;
+
+// FNV-1a, with the length first so that pieces cannot run into each other.
+std::uint64_t Hash(std::uint64_t hash, std::string_view piece)
 {
+    const auto mix = [&hash](unsigned char byte) {
+        hash ^= byte;
+        hash *= 1099511628211ull;
+    };
     const auto size = static_cast<std::uint32_t>(piece.size());
-    key.append(reinterpret_cast<const char*>(&size), sizeof size);
-    key.append(piece);
+    for (size_t i = 0; i < sizeof size; ++i)
+        mix(static_cast<unsigned char>(size >> (8 * i)));
+    for (const char c : piece)
+        mix(static_cast<unsigned char>(c));
+    return hash;
 }
 
 struct Origin {
@@ -108,27 +118,59 @@ void CompiledTemplate::AppendApplied(std::string& out, std::span<const Step> ste
     }
 }
 
+char CompiledTemplate::KindOf(const Step& step)
+{
+    return step.fixedValue ? 'f' : step.value.empty() ? 'e' : 'v';
+}
+
+bool CompiledTemplate::Fits(const Plan& plan, std::span<const Step> steps)
+{
+    if (plan.shape.size() != steps.size())
+        return false;
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const StepShape& shape = plan.shape[i];
+        const Step& step = steps[i];
+        if (shape.placeholder != step.placeholder || shape.maxCount != step.maxCount
+            || shape.kind != KindOf(step) || (step.fixedValue && shape.fixedValue != step.value))
+            return false;
+    }
+    return true;
+}
+
 std::shared_ptr<const CompiledTemplate::Plan>
 CompiledTemplate::PlanFor(std::span<const Step> steps) const
 {
+    std::lock_guard lock(mutex_);
+    if (lastPlan_ && Fits(*lastPlan_, steps))
+        return lastPlan_;
     // The plan depends on the placeholders, the counts, which values are
     // empty (their neighbours meet) and the text of fixed values.
-    std::string key;
-    key.reserve(steps.size() * 24);
+    std::uint64_t hash = kHashStart;
     for (const Step& step : steps) {
-        AppendSized(key, step.placeholder);
-        key.append(reinterpret_cast<const char*>(&step.maxCount), sizeof step.maxCount);
-        key += step.fixedValue ? 'f' : step.value.empty() ? 'e' : 'v';
+        hash = Hash(hash, step.placeholder);
+        hash = Hash(hash, std::string_view(reinterpret_cast<const char*>(&step.maxCount),
+                                           sizeof step.maxCount));
+        const char kind = KindOf(step);
+        hash = Hash(hash, std::string_view(&kind, 1));
         if (step.fixedValue)
-            AppendSized(key, step.value);
+            hash = Hash(hash, step.value);
     }
-    std::lock_guard lock(mutex_);
-    if (const auto it = plans_.find(key); it != plans_.end())
-        return it->second;
-    if (plans_.size() >= kMaxPlans)
+    for (const auto& plan : plans_[hash]) {
+        if (Fits(*plan, steps)) {
+            lastPlan_ = plan;
+            return plan;
+        }
+    }
+    if (planCount_ >= kMaxPlans) {
         plans_.clear();
+        planCount_ = 0;
+    }
     auto plan = Compile(steps);
-    plans_.emplace(std::move(key), plan);
+    if (plan) {
+        plans_[hash].push_back(plan);
+        ++planCount_;
+        lastPlan_ = plan;
+    }
     return plan;
 }
 
@@ -147,6 +189,10 @@ CompiledTemplate::Compile(std::span<const Step> steps) const
         origins[i] = {kTemplateSource, static_cast<std::uint32_t>(i)};
     auto plan = std::make_shared<Plan>();
     plan->checks.resize(steps.size());
+    for (const Step& step : steps) {
+        plan->shape.push_back({std::string(step.placeholder), step.maxCount, KindOf(step),
+                               step.fixedValue ? std::string(step.value) : std::string()});
+    }
 
     // Before a step searches, every value mark in the text is looked at
     // with the bytes around it, up to the next mark or the end of the text.
@@ -187,11 +233,9 @@ CompiledTemplate::Compile(std::span<const Step> steps) const
             }
             AddOnce(checks.contains, placeholder);
             const auto b = static_cast<unsigned char>(placeholder.front());
-            checks.containsFirstBytes[b / 64] |= std::uint64_t{1} << (b % 64);
-            if (IsAsciiLetter(b)) {
-                const auto other = static_cast<unsigned char>(b ^ 0x20);
-                checks.containsFirstBytes[other / 64] |= std::uint64_t{1} << (other % 64);
-            }
+            checks.containsFirstBytes[b] = true;
+            if (IsAsciiLetter(b))
+                checks.containsFirstBytes[b ^ 0x20] = true;
         }
     };
 
@@ -256,8 +300,7 @@ bool CompiledTemplate::TakesPartInLaterMatch(const ValueChecks& checks, std::str
             return true;
     }
     const bool mayContain = std::any_of(value.begin(), value.end(), [&](char c) {
-        const auto b = static_cast<unsigned char>(c);
-        return (checks.containsFirstBytes[b / 64] >> (b % 64)) & 1;
+        return checks.containsFirstBytes[static_cast<unsigned char>(c)];
     });
     if (mayContain) {
         for (const std::string& placeholder : checks.contains) {

@@ -60,9 +60,18 @@ private:
         // Later placeholders that must not stand inside the value, and the
         // first bytes of them (ASCII letters in both cases).
         std::vector<std::string> contains;
-        std::array<std::uint64_t, 4> containsFirstBytes{};
+        std::array<bool, 256> containsFirstBytes{};
+    };
+    // What a plan was worked out for: per step the placeholder, the count,
+    // whether the value was fixed, empty or variable, and a fixed value.
+    struct StepShape {
+        std::string placeholder;
+        long long maxCount;
+        char kind;
+        std::string fixedValue;
     };
     struct Plan {
+        std::vector<StepShape> shape;
         std::vector<Part> parts;
         std::vector<ValueChecks> checks; // by step
     };
@@ -71,11 +80,18 @@ private:
 
     std::shared_ptr<const Plan> PlanFor(std::span<const Step> steps) const;
     std::shared_ptr<const Plan> Compile(std::span<const Step> steps) const;
+    static char KindOf(const Step& step);
+    static bool Fits(const Plan& plan, std::span<const Step> steps);
     static bool TakesPartInLaterMatch(const ValueChecks& checks, std::string_view value);
 
     std::string text_;
     mutable std::mutex mutex_;
-    mutable std::unordered_map<std::string, std::shared_ptr<const Plan>> plans_;
+    // By a hash of the step shapes; plans with the same hash side by side.
+    mutable std::unordered_map<std::uint64_t, std::vector<std::shared_ptr<const Plan>>> plans_;
+    mutable size_t planCount_ = 0;
+    // Components of one kind mostly share their step shape: the plan used
+    // last is tried before any hashing.
+    mutable std::shared_ptr<const Plan> lastPlan_;
 };
 
 } // namespace morvane

@@ -3,6 +3,8 @@
 #include "FileSystem.h"
 #include "TextCodec.h"
 
+#include <algorithm>
+
 namespace morvane {
 
 namespace {
@@ -26,6 +28,33 @@ char FoldAscii(char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+std::uint64_t FoldedHash(std::string_view key)
+{
+    // FNV-1a over the folded bytes.
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : key) {
+        hash ^= static_cast<unsigned char>(FoldAscii(c));
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+bool FoldedEqual(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (FoldAscii(a[i]) != FoldAscii(b[i]))
+            return false;
+    }
+    return true;
+}
+
+bool EntryBefore(std::uint64_t hash, size_t line, std::uint64_t otherHash, size_t otherLine)
+{
+    return hash != otherHash ? hash < otherHash : line < otherLine;
+}
+
 bool IsQuoted(std::string_view s)
 {
     return s.size() >= 2 && s.front() == '"' && s.back() == '"';
@@ -43,28 +72,6 @@ bool SectionName(std::string_view line, std::string_view& name)
 }
 
 } // namespace
-
-size_t SettingsFile::FoldedHash::operator()(std::string_view key) const
-{
-    // FNV-1a over the folded bytes.
-    size_t hash = 14695981039346656037ull;
-    for (const char c : key) {
-        hash ^= static_cast<unsigned char>(FoldAscii(c));
-        hash *= 1099511628211ull;
-    }
-    return hash;
-}
-
-bool SettingsFile::FoldedEqual::operator()(std::string_view a, std::string_view b) const
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (FoldAscii(a[i]) != FoldAscii(b[i]))
-            return false;
-    }
-    return true;
-}
 
 SettingsFile SettingsFile::Load(const std::string& path)
 {
@@ -105,21 +112,43 @@ SettingsFile SettingsFile::Parse(std::string_view text)
             continue;
         const std::string_view key = Trim(line.substr(0, eq));
         if (!key.empty())
-            file.entries_.emplace(key, index); // keeps the first
+            file.entries_.push_back({FoldedHash(key), index});
     }
+    std::sort(file.entries_.begin(), file.entries_.end(), [](const Entry& a, const Entry& b) {
+        return EntryBefore(a.hash, a.line, b.hash, b.line);
+    });
     return file;
 }
 
 size_t SettingsFile::Find(std::string_view key) const
 {
-    const auto it = entries_.find(key);
-    return it == entries_.end() ? std::string::npos : it->second;
+    const std::uint64_t hash = FoldedHash(key);
+    auto it = std::lower_bound(entries_.begin(), entries_.end(), hash,
+                               [](const Entry& entry, std::uint64_t h) { return entry.hash < h; });
+    // Entries of one hash are in line order, so the first equal key is the
+    // key's first line.
+    for (; it != entries_.end() && it->hash == hash; ++it) {
+        const std::string_view line = lines_[it->line];
+        if (FoldedEqual(Trim(line.substr(0, line.find('='))), key))
+            return it->line;
+    }
+    return std::string::npos;
 }
 
-std::string SettingsFile::StoredValue(size_t line) const
+void SettingsFile::AddEntry(std::string_view key, size_t line)
+{
+    const std::uint64_t hash = FoldedHash(key);
+    const auto at = std::lower_bound(entries_.begin(), entries_.end(), Entry{hash, line},
+                                     [](const Entry& a, const Entry& b) {
+                                         return EntryBefore(a.hash, a.line, b.hash, b.line);
+                                     });
+    entries_.insert(at, Entry{hash, line});
+}
+
+std::string_view SettingsFile::StoredValue(size_t line) const
 {
     const std::string& text = lines_[line];
-    return text.substr(text.find('=') + 1);
+    return std::string_view(text).substr(text.find('=') + 1);
 }
 
 std::string SettingsFile::Value(std::string_view key) const
@@ -146,11 +175,12 @@ void SettingsFile::SetValue(std::string_view key, std::string_view value)
     }
     const size_t at = sectionEnd_;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
-    for (auto& entry : entries_) {
-        if (entry.second >= at)
-            ++entry.second;
+    // Shifting lines keeps the order of entries with one hash.
+    for (Entry& entry : entries_) {
+        if (entry.line >= at)
+            ++entry.line;
     }
-    entries_.emplace(key, at);
+    AddEntry(key, at);
     ++sectionEnd_;
 }
 

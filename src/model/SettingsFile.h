@@ -2,7 +2,7 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <cstdint>
 #include <vector>
 
 namespace morvane {
@@ -39,26 +39,24 @@ public:
     std::string ToText() const;
 
 private:
-    std::string StoredValue(size_t line) const;
+    std::string_view StoredValue(size_t line) const;
+    void AddEntry(std::string_view key, size_t line);
     // Index into lines_ of the key's first line in the section, or npos.
     size_t Find(std::string_view key) const;
 
-    // Keys compare like the platform's profile functions: ASCII letters
-    // without regard to case, every other byte exactly. Both work on views,
-    // so a lookup builds no folded copy of the key.
-    struct FoldedHash {
-        using is_transparent = void;
-        size_t operator()(std::string_view key) const;
-    };
-    struct FoldedEqual {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const;
+    // A key's line in the section, found through a hash of the key with its
+    // ASCII letters folded (keys compare like the platform's profile
+    // functions: letters without regard to case, every other byte exactly).
+    struct Entry {
+        std::uint64_t hash;
+        size_t line;
     };
 
     std::vector<std::string> lines_;
-    // First line of each key within the section. Generation asks a file for
-    // dozens of keys, so lookups must not walk the file.
-    std::unordered_map<std::string, size_t, FoldedHash, FoldedEqual> entries_;
+    // Sorted by hash, then line: generation asks a file for dozens of keys
+    // and keeps thousands of files, so lookups must neither walk the file
+    // nor chase scattered nodes.
+    std::vector<Entry> entries_;
     // Where a new key goes: after the last line of the section; npos when
     // the file has no such section.
     size_t sectionEnd_ = std::string::npos;
