@@ -1,5 +1,6 @@
 #include "CompiledTemplate.h"
 
+#include "AsciiFold.h"
 #include "TextTemplate.h"
 
 #include <algorithm>
@@ -18,40 +19,11 @@ constexpr size_t kMaxPlans = 1024;
 // placeholder, since placeholders are whole UTF-8 text.
 constexpr char kValueMark = '\xFF';
 
-bool IsAsciiLetter(unsigned char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-unsigned char FoldAscii(unsigned char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
-}
-
-// The placeholder matching rule, byte by byte: ASCII letters fold.
-bool SameByte(char a, char b)
-{
-    const auto x = static_cast<unsigned char>(a);
-    const auto y = static_cast<unsigned char>(b);
-    return x == y || (x < 0x80 && FoldAscii(x) == FoldAscii(y));
-}
-
-bool SameBytes(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (!SameByte(a[i], b[i]))
-            return false;
-    }
-    return true;
-}
-
 // One is the start of the other.
 bool SamePrefix(std::string_view a, std::string_view b)
 {
     const size_t n = std::min(a.size(), b.size());
-    return SameBytes(a.substr(0, n), b.substr(0, n));
+    return AsciiFold::Same(a.substr(0, n), b.substr(0, n));
 }
 
 void AddOnce(std::vector<std::string>& list, std::string_view item)
@@ -218,23 +190,23 @@ CompiledTemplate::Compile(std::span<const Step> steps) const
             for (size_t t = 1; t < n; ++t) {
                 // The placeholder's first t bytes just before the value.
                 const bool fits = left.size() >= t
-                    ? SameBytes(left.substr(left.size() - t), placeholder.substr(0, t))
-                    : leftOpen && SameBytes(left, placeholder.substr(t - left.size(), left.size()));
+                    ? AsciiFold::Same(left.substr(left.size() - t), placeholder.substr(0, t))
+                    : leftOpen && AsciiFold::Same(left, placeholder.substr(t - left.size(), left.size()));
                 if (fits)
                     AddOnce(checks.starts, placeholder.substr(t));
             }
             for (size_t r = 1; r < n; ++r) {
                 // The placeholder's last r bytes just after the value.
                 const bool fits = right.size() >= r
-                    ? SameBytes(right.substr(0, r), placeholder.substr(n - r))
-                    : rightOpen && SameBytes(right, placeholder.substr(n - r, right.size()));
+                    ? AsciiFold::Same(right.substr(0, r), placeholder.substr(n - r))
+                    : rightOpen && AsciiFold::Same(right, placeholder.substr(n - r, right.size()));
                 if (fits)
                     AddOnce(checks.ends, placeholder.substr(0, n - r));
             }
             AddOnce(checks.contains, placeholder);
             const auto b = static_cast<unsigned char>(placeholder.front());
             checks.containsFirstBytes[b] = true;
-            if (IsAsciiLetter(b))
+            if (AsciiFold::IsLetter(b))
                 checks.containsFirstBytes[b ^ 0x20] = true;
         }
     };
@@ -292,11 +264,11 @@ bool CompiledTemplate::TakesPartInLaterMatch(const ValueChecks& checks, std::str
             return true;
     }
     for (const std::string& end : checks.ends) {
-        if (value.size() >= end.size() && SameBytes(value.substr(value.size() - end.size()), end))
+        if (value.size() >= end.size() && AsciiFold::Same(value.substr(value.size() - end.size()), end))
             return true;
     }
     for (const std::string& whole : checks.equals) {
-        if (value.size() == whole.size() && SameBytes(value, whole))
+        if (value.size() == whole.size() && AsciiFold::Same(value, whole))
             return true;
     }
     const bool mayContain = std::any_of(value.begin(), value.end(), [&](char c) {
@@ -305,7 +277,7 @@ bool CompiledTemplate::TakesPartInLaterMatch(const ValueChecks& checks, std::str
     if (mayContain) {
         for (const std::string& placeholder : checks.contains) {
             for (size_t at = 0; at + placeholder.size() <= value.size(); ++at) {
-                if (SameBytes(value.substr(at, placeholder.size()), placeholder))
+                if (AsciiFold::Same(value.substr(at, placeholder.size()), placeholder))
                     return true;
             }
         }

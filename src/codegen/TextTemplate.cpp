@@ -1,5 +1,7 @@
 #include "TextTemplate.h"
 
+#include "AsciiFold.h"
+
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -9,11 +11,6 @@
 namespace morvane {
 
 namespace {
-
-unsigned char FoldAscii(unsigned char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
-}
 
 size_t CharacterLength(unsigned char lead)
 {
@@ -28,18 +25,7 @@ bool MatchesAt(std::string_view text, size_t pos, std::string_view placeholder)
 {
     if (text.size() - pos < placeholder.size())
         return false;
-    for (size_t i = 0; i < placeholder.size(); ++i) {
-        auto a = static_cast<unsigned char>(text[pos + i]);
-        auto b = static_cast<unsigned char>(placeholder[i]);
-        if (a != b && (a >= 0x80 || FoldAscii(a) != FoldAscii(b)))
-            return false;
-    }
-    return true;
-}
-
-bool IsAsciiLetter(unsigned char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    return AsciiFold::Same(text.substr(pos, placeholder.size()), placeholder);
 }
 
 // Leftmost exact occurrence of needle at or after from. Templates are full
@@ -90,13 +76,13 @@ size_t TextTemplate::FindPlaceholder(std::string_view text, std::string_view pla
     if (placeholder.empty() || from >= text.size())
         return std::string_view::npos;
     const auto first = static_cast<unsigned char>(placeholder.front());
-    if (!IsAsciiLetter(first) && (first & 0xC0) != 0x80) {
+    if (!AsciiFold::IsLetter(first) && (first & 0xC0) != 0x80) {
         // A byte that is no continuation byte always starts a character
         // (broken sequences are stepped over one byte at a time), so every
         // occurrence of the first byte is a candidate.
         bool hasLetter = false;
         for (const char c : placeholder)
-            hasLetter = hasLetter || IsAsciiLetter(static_cast<unsigned char>(c));
+            hasLetter = hasLetter || AsciiFold::IsLetter(static_cast<unsigned char>(c));
         if (hasLetter) {
             size_t at = text.find(static_cast<char>(first), from);
             while (at != std::string_view::npos && !MatchesAt(text, at, placeholder))

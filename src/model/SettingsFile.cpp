@@ -1,5 +1,6 @@
 #include "SettingsFile.h"
 
+#include "AsciiFold.h"
 #include "FileSystem.h"
 #include "TextCodec.h"
 
@@ -23,31 +24,15 @@ std::string_view Trim(std::string_view s)
     return s;
 }
 
-char FoldAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 std::uint64_t FoldedHash(std::string_view key)
 {
     // FNV-1a over the folded bytes.
     std::uint64_t hash = 14695981039346656037ull;
     for (const char c : key) {
-        hash ^= static_cast<unsigned char>(FoldAscii(c));
+        hash ^= AsciiFold::Fold(static_cast<unsigned char>(c));
         hash *= 1099511628211ull;
     }
     return hash;
-}
-
-bool FoldedEqual(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (FoldAscii(a[i]) != FoldAscii(b[i]))
-            return false;
-    }
-    return true;
 }
 
 bool EntryBefore(std::uint64_t hash, size_t line, std::uint64_t otherHash, size_t otherLine)
@@ -129,7 +114,7 @@ size_t SettingsFile::Find(std::string_view key) const
     // key's first line.
     for (; it != entries_.end() && it->hash == hash; ++it) {
         const std::string_view line = lines_[it->line];
-        if (FoldedEqual(Trim(line.substr(0, line.find('='))), key))
+        if (AsciiFold::Same(Trim(line.substr(0, line.find('='))), key))
             return it->line;
     }
     return std::string::npos;
