@@ -268,7 +268,7 @@ bool CompiledTemplate::TakesPartInLaterMatch(const ValueChecks& checks, std::str
             return true;
     }
     for (const std::string& whole : checks.equals) {
-        if (value.size() == whole.size() && AsciiFold::Same(value, whole))
+        if (AsciiFold::Same(value, whole))
             return true;
     }
     const bool mayContain = std::any_of(value.begin(), value.end(), [&](char c) {
