@@ -38,10 +38,8 @@ GenerationController::GenerationController(DesignerWindow& window)
 
 GenerationController::GenerationController(DesignerWindow& window, TemplateLoader::Sources sources,
                                            HttpClient::Limits limits)
-    : QObject(&window)
-    , window_(window)
-    , programDirectory_(window.ProgramDirectory())
-    , opener_([](const QUrl& url) { QDesktopServices::openUrl(url); })
+    : QObject(&window), window_(window), programDirectory_(window.ProgramDirectory()),
+      opener_([](const QUrl& url) { QDesktopServices::openUrl(url); })
 {
     if (auto* generate = window.findChild<QPushButton*>(QStringLiteral("超级按钮_生成")))
         connect(generate, &QPushButton::clicked, this, &GenerationController::GenerateCode);
@@ -69,7 +67,9 @@ TemplateLoader::Sources GenerationController::DefaultSources(const QString& prog
 {
     std::string base = MORVANE_TEMPLATE_URL;
     if (base.empty())
-        base = QUrl::fromLocalFile(programDirectory + QStringLiteral("/templates/")).toString(QUrl::FullyEncoded).toStdString();
+        base = QUrl::fromLocalFile(programDirectory + QStringLiteral("/templates/"))
+                   .toString(QUrl::FullyEncoded)
+                   .toStdString();
     if (base.back() != '/')
         base += '/';
     return {base, base};
@@ -95,8 +95,8 @@ void GenerationController::GenerateCode()
 
     if (result.finished) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(result.code));
-        const bool written = FileSystem::WriteFileAtomically(PreviewPath().toStdString(),
-                                                             TextCodec::Utf8ToGb18030(result.previewPage));
+        const bool written =
+            FileSystem::WriteFileAtomically(PreviewPath().toStdString(), TextCodec::Utf8ToGb18030(result.previewPage));
         if (!written)
             window_.ShowStatus(QString::fromUtf8(StatusPreviewNotWritten));
     }

@@ -28,8 +28,7 @@ public:
     // Starts the download at once. The sources default to the build's
     // template address (the templates folder beside the executable).
     explicit GenerationController(DesignerWindow& window);
-    GenerationController(DesignerWindow& window, TemplateLoader::Sources sources,
-                         HttpClient::Limits limits);
+    GenerationController(DesignerWindow& window, TemplateLoader::Sources sources, HttpClient::Limits limits);
     ~GenerationController() override;
 
     static TemplateLoader::Sources DefaultSources(const QString& programDirectory);

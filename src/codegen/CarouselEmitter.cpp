@@ -19,9 +19,18 @@ constexpr int kClassHigh = 100;
 constexpr int kMinSlides = 2;
 constexpr int kMaxSlides = 8;
 
-std::string SlideMark(int position) { return "图层0" + std::to_string(position); }
-std::string NavigationMark(int position) { return "序号0" + std::to_string(position); }
-std::string NavigationItem(int slide) { return "<li>" + std::to_string(slide - 1) + "</li>"; }
+std::string SlideMark(int position)
+{
+    return "图层0" + std::to_string(position);
+}
+std::string NavigationMark(int position)
+{
+    return "序号0" + std::to_string(position);
+}
+std::string NavigationItem(int slide)
+{
+    return "<li>" + std::to_string(slide - 1) + "</li>";
+}
 } // namespace
 
 void CodeGenerator::EmitCarousel()
@@ -90,15 +99,15 @@ void CodeGenerator::EmitCarousel()
             const std::string picture = settings.Value("图片" + number);
             const std::string link = settings.Value("链接" + number);
             std::string filled;
-            filled.reserve(CodeTemplates::CarouselSlide.size() + picture.size() + link.size()
-                           + 4 * (width.size() + height.size()) + open.size());
+            filled.reserve(CodeTemplates::CarouselSlide.size() + picture.size() + link.size() +
+                           4 * (width.size() + height.size()) + open.size());
             slide.AppendApplied(filled, std::initializer_list<Step>{
-                {"图宽", width, 2},
-                {"图高", height, 2},
-                {"打开", open, 1},
-                {"图片", picture, 1},
-                {"#链接", link, 1},
-            });
+                                            {"图宽", width, 2},
+                                            {"图高", height, 2},
+                                            {"打开", open, 1},
+                                            {"图片", picture, 1},
+                                            {"#链接", link, 1},
+                                        });
             steps.push_back({keep(SlideMark(i)), keep(std::move(filled)), 1});
             steps.push_back({keep(NavigationMark(i)), keep(NavigationItem(i)), 1});
         }

@@ -29,10 +29,9 @@ CodeGenerator::CodeGenerator(const ComponentLayer& components, const BackgroundL
 {
 }
 
-GenerationResult CodeGenerator::GenerateCode(const ComponentLayer& components,
-                                             const BackgroundLayer& background,
-                                             const SettingsStore& store,
-                                             const TemplateTexts& texts, RandomSource& random)
+GenerationResult CodeGenerator::GenerateCode(const ComponentLayer& components, const BackgroundLayer& background,
+                                             const SettingsStore& store, const TemplateTexts& texts,
+                                             RandomSource& random)
 {
     CodeGenerator generator(components, background, store, random);
     return generator.Run(texts);
@@ -47,9 +46,7 @@ GenerationResult CodeGenerator::Run(const TemplateTexts& texts)
 {
     GenerationResult result;
     statusTexts_.emplace_back(StatusFrame);
-    const auto page = [this](int column) -> const std::string& {
-        return background_.Cell(PageSettings::Row, column);
-    };
+    const auto page = [this](int column) -> const std::string& { return background_.Cell(PageSettings::Row, column); };
     if (page(PageSettings::HorizontalPos).empty()) {
         statusTexts_.emplace_back(StatusNoSettings);
         result.statusTexts = std::move(statusTexts_);
@@ -59,9 +56,8 @@ GenerationResult CodeGenerator::Run(const TemplateTexts& texts)
     wrapperSuffix_.reset();
     // Blocks are a few hundred bytes to a few kilobytes; room for all of them
     // up front saves copying a growing text over and over.
-    context_.code.reserve(texts.pageFrame.size() + texts.basicWrapper.size()
-                          + kTypicalBlockBytes
-                              * static_cast<size_t>(components_.RowCount() + background_.RowCount()));
+    context_.code.reserve(texts.pageFrame.size() + texts.basicWrapper.size() +
+                          kTypicalBlockBytes * static_cast<size_t>(components_.RowCount() + background_.RowCount()));
 
     const std::string& edition = page(PageSettings::Edition);
     const bool basic = edition == PageSettings::BasicEdition;
@@ -69,8 +65,7 @@ GenerationResult CodeGenerator::Run(const TemplateTexts& texts)
     if (!basic)
         totalHeight += Lenient::ToReal(page(PageSettings::TopSpacing));
     const double rawOffset =
-        static_cast<double>(Lenient::ToInteger(page(PageSettings::Width)) - kDesignWidth)
-        / kFrameOffsetDivisor;
+        static_cast<double>(Lenient::ToInteger(page(PageSettings::Width)) - kDesignWidth) / kFrameOffsetDivisor;
     // (950 - 950) / -2 is minus zero, which would print as "-0".
     const double offset = rawOffset == 0 ? 0.0 : rawOffset;
     const std::string totalText = Lenient::NumberText(totalHeight);
@@ -86,24 +81,25 @@ GenerationResult CodeGenerator::Run(const TemplateTexts& texts)
         }
     }
 
-    std::string frame = Apply(texts.pageFrame, {
-        {"宽度", page(PageSettings::Width), 4},
-        {"总高", totalText, 2},
-        {"高度", page(PageSettings::Height), 4},
-        {"距顶", basic ? std::string_view("0") : std::string_view(page(PageSettings::TopSpacing)), 1},
-        {"#背景色", page(PageSettings::BackColour), 1},
-        {"背景图", page(PageSettings::BackPicture), 1},
-        {"固定", page(PageSettings::Attachment), 1},
-        {"平铺", page(PageSettings::Repeat), 1},
-        {"上下", page(PageSettings::VerticalPos), 1},
-        {"左右", page(PageSettings::HorizontalPos), 1},
-        {"偏移", offsetText, 1},
-    });
+    std::string frame =
+        Apply(texts.pageFrame,
+              {
+                  {"宽度", page(PageSettings::Width), 4},
+                  {"总高", totalText, 2},
+                  {"高度", page(PageSettings::Height), 4},
+                  {"距顶", basic ? std::string_view("0") : std::string_view(page(PageSettings::TopSpacing)), 1},
+                  {"#背景色", page(PageSettings::BackColour), 1},
+                  {"背景图", page(PageSettings::BackPicture), 1},
+                  {"固定", page(PageSettings::Attachment), 1},
+                  {"平铺", page(PageSettings::Repeat), 1},
+                  {"上下", page(PageSettings::VerticalPos), 1},
+                  {"左右", page(PageSettings::HorizontalPos), 1},
+                  {"偏移", offsetText, 1},
+              });
     if (edition == PageSettings::TmallEdition)
         frame = TextTemplate::SubstitutePlaceholder(frame, "Morvane版本", "sn-simple-logo", 3);
     else if (edition == PageSettings::ProEdition || basic)
-        frame = TextTemplate::SubstitutePlaceholder(frame, "Morvane版本",
-                                                    "most-footer footer-more-trigger", 3);
+        frame = TextTemplate::SubstitutePlaceholder(frame, "Morvane版本", "most-footer footer-more-trigger", 3);
     context_.code += frame;
     statusTexts_.emplace_back(StatusComponents);
 
@@ -128,47 +124,58 @@ GenerationResult CodeGenerator::Run(const TemplateTexts& texts)
 
 bool CodeGenerator::EmitComponent(std::string_view kind)
 {
-    if (kind == ComponentKind::Picture) EmitPicture();
-    else if (kind == ComponentKind::Carousel) EmitCarousel();
-    else if (kind == ComponentKind::Magnifier) EmitMagnifier();
-    else if (kind == ComponentKind::TwoSided) EmitTwoSided();
-    else if (kind == ComponentKind::Countdown) EmitCountdown();
-    else if (kind == ComponentKind::CustomerService) EmitCustomerService();
-    else if (kind == ComponentKind::Search) EmitSearch();
-    else if (kind == ComponentKind::WangwangGroup) EmitWangwangGroup();
-    else if (kind == ComponentKind::Cart) EmitCart();
-    else if (kind == ComponentKind::QrCode) EmitQrCode();
-    else if (kind == ComponentKind::Video) EmitVideo();
-    else if (kind == ComponentKind::Share) EmitShare();
-    else if (kind == ComponentKind::Favourite) EmitFavourite();
-    else if (kind == ComponentKind::Like) EmitLike();
-    else if (kind == ComponentKind::Follow) EmitFollow();
-    else return false;
+    if (kind == ComponentKind::Picture)
+        EmitPicture();
+    else if (kind == ComponentKind::Carousel)
+        EmitCarousel();
+    else if (kind == ComponentKind::Magnifier)
+        EmitMagnifier();
+    else if (kind == ComponentKind::TwoSided)
+        EmitTwoSided();
+    else if (kind == ComponentKind::Countdown)
+        EmitCountdown();
+    else if (kind == ComponentKind::CustomerService)
+        EmitCustomerService();
+    else if (kind == ComponentKind::Search)
+        EmitSearch();
+    else if (kind == ComponentKind::WangwangGroup)
+        EmitWangwangGroup();
+    else if (kind == ComponentKind::Cart)
+        EmitCart();
+    else if (kind == ComponentKind::QrCode)
+        EmitQrCode();
+    else if (kind == ComponentKind::Video)
+        EmitVideo();
+    else if (kind == ComponentKind::Share)
+        EmitShare();
+    else if (kind == ComponentKind::Favourite)
+        EmitFavourite();
+    else if (kind == ComponentKind::Like)
+        EmitLike();
+    else if (kind == ComponentKind::Follow)
+        EmitFollow();
+    else
+        return false;
     return true;
 }
 
 std::string CodeGenerator::BasicWrapper(const TemplateTexts& texts) const
 {
-    const auto page = [this](int column) -> const std::string& {
-        return background_.Cell(PageSettings::Row, column);
-    };
-    const double total = Lenient::ToReal(page(PageSettings::Height))
-                         + Lenient::ToReal(page(PageSettings::TopSpacing));
+    const auto page = [this](int column) -> const std::string& { return background_.Cell(PageSettings::Row, column); };
+    const double total = Lenient::ToReal(page(PageSettings::Height)) + Lenient::ToReal(page(PageSettings::TopSpacing));
     const std::string totalText = Lenient::NumberText(total);
     const bool wide = Lenient::ToInteger(page(PageSettings::Width)) > kDesignWidth;
     return Apply(texts.basicWrapper, {
-        {"总高", totalText, 1},
-        {"高度", page(PageSettings::Height), 4},
-        {"偏移量", wide ? "-574" : "-200", 1},
-        {"间距", page(PageSettings::TopSpacing), 1},
-    });
+                                         {"总高", totalText, 1},
+                                         {"高度", page(PageSettings::Height), 4},
+                                         {"偏移量", wide ? "-574" : "-200", 1},
+                                         {"间距", page(PageSettings::TopSpacing), 1},
+                                     });
 }
 
 void CodeGenerator::FinishCode(const TemplateTexts& texts, GenerationResult& result)
 {
-    const auto page = [this](int column) -> const std::string& {
-        return background_.Cell(PageSettings::Row, column);
-    };
+    const auto page = [this](int column) -> const std::string& { return background_.Cell(PageSettings::Row, column); };
     context_.code += kClosing;
     const std::string& edition = page(PageSettings::Edition);
     const bool basic = edition == PageSettings::BasicEdition;
@@ -190,8 +197,7 @@ void CodeGenerator::FinishCode(const TemplateTexts& texts, GenerationResult& res
     result.code = std::move(context_.code);
     context_.code.clear();
     statusTexts_.emplace_back(StatusDone);
-    result.previewPage = TextTemplate::SubstitutePlaceholder(preview, kCodeMarkerPreview,
-                                                             result.code, 1);
+    result.previewPage = TextTemplate::SubstitutePlaceholder(preview, kCodeMarkerPreview, result.code, 1);
     result.finished = true;
     result.statusTexts = std::move(statusTexts_);
     statusTexts_.clear();
@@ -229,15 +235,15 @@ void CodeGenerator::EmitPicture()
         return;
     static const CompiledTemplate block(CodeTemplates::Picture);
     EndEmit(block, {
-        {"距左", Cell(ComponentRecord::Left), 1},
-        {"距顶", Cell(ComponentRecord::Top), 1},
-        {"宽度", Cell(ComponentRecord::Width), 2},
-        {"高度", Cell(ComponentRecord::Height), 2},
-        {"打开", Cell(ComponentRecord::Open), 1},
-        {"图片", Cell(ComponentRecord::Picture), 1},
-        {"#链接", Cell(ComponentRecord::Link), 1},
-        {"提示", Cell(ComponentRecord::Tip), 1},
-    });
+                       {"距左", Cell(ComponentRecord::Left), 1},
+                       {"距顶", Cell(ComponentRecord::Top), 1},
+                       {"宽度", Cell(ComponentRecord::Width), 2},
+                       {"高度", Cell(ComponentRecord::Height), 2},
+                       {"打开", Cell(ComponentRecord::Open), 1},
+                       {"图片", Cell(ComponentRecord::Picture), 1},
+                       {"#链接", Cell(ComponentRecord::Link), 1},
+                       {"提示", Cell(ComponentRecord::Tip), 1},
+                   });
 }
 
 } // namespace morvane

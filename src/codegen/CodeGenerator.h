@@ -24,31 +24,26 @@ struct TemplateTexts {
 };
 
 struct GenerationResult {
-    bool finished = false;            // false when the page settings were never configured
-    std::string code;                 // clipboard text
-    std::string previewPage;          // preview file text
+    bool finished = false;                // false when the page settings were never configured
+    std::string code;                     // clipboard text
+    std::string previewPage;              // preview file text
     std::vector<std::string> statusTexts; // in the order they were written
 };
 
 class CodeGenerator {
 public:
     static constexpr std::string_view StatusFrame = "正在生成模块背景...";
-    static constexpr std::string_view StatusNoSettings =
-        "您未配置 全局设置 里面的数属性，不能生成代码...";
+    static constexpr std::string_view StatusNoSettings = "您未配置 全局设置 里面的数属性，不能生成代码...";
     static constexpr std::string_view StatusComponents = "正在生成组件代码...";
     static constexpr std::string_view StatusDone = "代码生成完毕，并已复制到剪切板...";
-    static constexpr std::string_view StatusUnsavedPicture =
-        "发现未保存设置的图片组件，已被忽略...";
-    static constexpr std::string_view StatusUnsavedCarousel =
-        "发现未保存设置的轮播组件，已被忽略...";
+    static constexpr std::string_view StatusUnsavedPicture = "发现未保存设置的图片组件，已被忽略...";
+    static constexpr std::string_view StatusUnsavedCarousel = "发现未保存设置的轮播组件，已被忽略...";
 
-    static GenerationResult GenerateCode(const ComponentLayer& components,
-                                         const BackgroundLayer& background,
-                                         const SettingsStore& store, const TemplateTexts& texts,
-                                         RandomSource& random);
+    static GenerationResult GenerateCode(const ComponentLayer& components, const BackgroundLayer& background,
+                                         const SettingsStore& store, const TemplateTexts& texts, RandomSource& random);
 
-    CodeGenerator(const ComponentLayer& components, const BackgroundLayer& background,
-                  const SettingsStore& store, RandomSource& random);
+    CodeGenerator(const ComponentLayer& components, const BackgroundLayer& background, const SettingsStore& store,
+                  RandomSource& random);
 
     void EmitPicture();
     void EmitCarousel();

@@ -88,14 +88,12 @@ inline constexpr std::string_view CustomerService =
     "\t</div>\r\n"
     "</div>";
 
-inline constexpr std::string_view CustomerServiceAvatar =
-    "<a target=\"_blank\" href=\"#链接\">\r\n"
-    "\t\t<img src=\"头像\">\r\n"
-    "\t</a>";
+inline constexpr std::string_view CustomerServiceAvatar = "<a target=\"_blank\" href=\"#链接\">\r\n"
+                                                          "\t\t<img src=\"头像\">\r\n"
+                                                          "\t</a>";
 
-inline constexpr std::string_view CustomerServiceIcon =
-    "<a target=\"_blank\" href=\"#链接\">\r\n"
-    "\t<img border=\"0\" src=\"图标\" alt=\"点击这里和我联系\" />";
+inline constexpr std::string_view CustomerServiceIcon = "<a target=\"_blank\" href=\"#链接\">\r\n"
+                                                        "\t<img border=\"0\" src=\"图标\" alt=\"点击这里和我联系\" />";
 
 inline constexpr std::string_view TextLinkOpening =
     "<a href=\"#链接\" target=\"_blank\" style=\"color:#字色;text-decoration: none;\">";

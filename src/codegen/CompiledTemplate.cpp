@@ -56,7 +56,9 @@ struct Origin {
 
 } // namespace
 
-CompiledTemplate::CompiledTemplate(std::string_view text) : text_(text) {}
+CompiledTemplate::CompiledTemplate(std::string_view text) : text_(text)
+{
+}
 
 std::string CompiledTemplate::ApplyInOrder(std::string_view text, std::span<const Step> steps)
 {
@@ -82,9 +84,9 @@ void CompiledTemplate::AppendApplied(std::string& out, std::span<const Step> ste
         if (part.source == kValueSource) {
             out += steps[part.offset].value;
         } else {
-            const std::string_view source =
-                part.source == kTemplateSource ? std::string_view(text_)
-                                               : steps[static_cast<size_t>(part.source)].value;
+            const std::string_view source = part.source == kTemplateSource
+                                                ? std::string_view(text_)
+                                                : steps[static_cast<size_t>(part.source)].value;
             out.append(source.substr(part.offset, part.length));
         }
     }
@@ -102,15 +104,14 @@ bool CompiledTemplate::Fits(const Plan& plan, std::span<const Step> steps)
     for (size_t i = 0; i < steps.size(); ++i) {
         const StepShape& shape = plan.shape[i];
         const Step& step = steps[i];
-        if (shape.placeholder != step.placeholder || shape.maxCount != step.maxCount
-            || shape.kind != KindOf(step) || (step.fixedValue && shape.fixedValue != step.value))
+        if (shape.placeholder != step.placeholder || shape.maxCount != step.maxCount || shape.kind != KindOf(step) ||
+            (step.fixedValue && shape.fixedValue != step.value))
             return false;
     }
     return true;
 }
 
-std::shared_ptr<const CompiledTemplate::Plan>
-CompiledTemplate::PlanFor(std::span<const Step> steps) const
+std::shared_ptr<const CompiledTemplate::Plan> CompiledTemplate::PlanFor(std::span<const Step> steps) const
 {
     std::lock_guard lock(mutex_);
     if (lastPlan_ && Fits(*lastPlan_, steps))
@@ -120,8 +121,7 @@ CompiledTemplate::PlanFor(std::span<const Step> steps) const
     std::uint64_t hash = kHashStart;
     for (const Step& step : steps) {
         hash = Hash(hash, step.placeholder);
-        hash = Hash(hash, std::string_view(reinterpret_cast<const char*>(&step.maxCount),
-                                           sizeof step.maxCount));
+        hash = Hash(hash, std::string_view(reinterpret_cast<const char*>(&step.maxCount), sizeof step.maxCount));
         const char kind = KindOf(step);
         hash = Hash(hash, std::string_view(&kind, 1));
         if (step.fixedValue)
@@ -146,8 +146,7 @@ CompiledTemplate::PlanFor(std::span<const Step> steps) const
     return plan;
 }
 
-std::shared_ptr<const CompiledTemplate::Plan>
-CompiledTemplate::Compile(std::span<const Step> steps) const
+std::shared_ptr<const CompiledTemplate::Plan> CompiledTemplate::Compile(std::span<const Step> steps) const
 {
     for (const Step& step : steps) {
         if (step.placeholder.find(kValueMark) != std::string_view::npos)
@@ -182,24 +181,24 @@ CompiledTemplate::Compile(std::span<const Step> steps) const
             const bool leftOpen = leftStart > 0 && m - leftStart < n - 1;
             const std::string_view left(text.data() + leftStart, m - leftStart);
             size_t rightEnd = m + 1;
-            while (rightEnd < origins.size() && rightEnd - m - 1 < n - 1
-                   && origins[rightEnd].source != kValueSource)
+            while (rightEnd < origins.size() && rightEnd - m - 1 < n - 1 && origins[rightEnd].source != kValueSource)
                 ++rightEnd;
             const bool rightOpen = rightEnd < origins.size() && rightEnd - m - 1 < n - 1;
             const std::string_view right(text.data() + m + 1, rightEnd - m - 1);
             for (size_t t = 1; t < n; ++t) {
                 // The placeholder's first t bytes just before the value.
-                const bool fits = left.size() >= t
-                    ? AsciiFold::Same(left.substr(left.size() - t), placeholder.substr(0, t))
-                    : leftOpen && AsciiFold::Same(left, placeholder.substr(t - left.size(), left.size()));
+                const bool fits =
+                    left.size() >= t
+                        ? AsciiFold::Same(left.substr(left.size() - t), placeholder.substr(0, t))
+                        : leftOpen && AsciiFold::Same(left, placeholder.substr(t - left.size(), left.size()));
                 if (fits)
                     AddOnce(checks.starts, placeholder.substr(t));
             }
             for (size_t r = 1; r < n; ++r) {
                 // The placeholder's last r bytes just after the value.
                 const bool fits = right.size() >= r
-                    ? AsciiFold::Same(right.substr(0, r), placeholder.substr(n - r))
-                    : rightOpen && AsciiFold::Same(right, placeholder.substr(n - r, right.size()));
+                                      ? AsciiFold::Same(right.substr(0, r), placeholder.substr(n - r))
+                                      : rightOpen && AsciiFold::Same(right, placeholder.substr(n - r, right.size()));
                 if (fits)
                     AddOnce(checks.ends, placeholder.substr(0, n - r));
             }
@@ -242,8 +241,8 @@ CompiledTemplate::Compile(std::span<const Step> steps) const
 
     for (const Origin& origin : origins) {
         Part* last = plan->parts.empty() ? nullptr : &plan->parts.back();
-        if (last && origin.source != kValueSource && last->source == origin.source
-            && last->offset + last->length == origin.offset) {
+        if (last && origin.source != kValueSource && last->source == origin.source &&
+            last->offset + last->length == origin.offset) {
             ++last->length;
         } else {
             plan->parts.push_back({origin.source, origin.offset, 1});
@@ -271,9 +270,8 @@ bool CompiledTemplate::TakesPartInLaterMatch(const ValueChecks& checks, std::str
         if (AsciiFold::Same(value, whole))
             return true;
     }
-    const bool mayContain = std::any_of(value.begin(), value.end(), [&](char c) {
-        return checks.containsFirstBytes[static_cast<unsigned char>(c)];
-    });
+    const bool mayContain = std::any_of(
+        value.begin(), value.end(), [&](char c) { return checks.containsFirstBytes[static_cast<unsigned char>(c)]; });
     if (mayContain) {
         for (const std::string& placeholder : checks.contains) {
             for (size_t at = 0; at + placeholder.size() <= value.size(); ++at) {

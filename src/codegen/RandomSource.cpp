@@ -2,13 +2,11 @@
 
 namespace morvane {
 
-RandomSource::RandomSource()
-    : engine_(std::random_device{}())
+RandomSource::RandomSource() : engine_(std::random_device{}())
 {
 }
 
-RandomSource::RandomSource(std::uint64_t seed)
-    : engine_(seed)
+RandomSource::RandomSource(std::uint64_t seed) : engine_(seed)
 {
 }
 

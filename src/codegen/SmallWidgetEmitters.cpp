@@ -22,10 +22,13 @@ void CodeGenerator::EmitWangwangGroup()
         return;
     static const CompiledTemplate block(CodeTemplates::WangwangGroup);
     EndEmit(block, {
-        {"宽度", Cell(kCol3), 1}, {"高度", Cell(kCol4), 1},
-        {"距左", Cell(kLeft), 1}, {"距顶", Cell(kTop), 1},
-        {"群ID", Cell(kCol5), 1}, {"群图标", Cell(kCol6), 1},
-    });
+                       {"宽度", Cell(kCol3), 1},
+                       {"高度", Cell(kCol4), 1},
+                       {"距左", Cell(kLeft), 1},
+                       {"距顶", Cell(kTop), 1},
+                       {"群ID", Cell(kCol5), 1},
+                       {"群图标", Cell(kCol6), 1},
+                   });
 }
 
 void CodeGenerator::EmitCart()
@@ -34,10 +37,13 @@ void CodeGenerator::EmitCart()
         return;
     static const CompiledTemplate block(CodeTemplates::Cart);
     EndEmit(block, {
-        {"宽度", Cell(kCol3), 1}, {"高度", Cell(kCol4), 1},
-        {"距左", Cell(kLeft), 1}, {"距顶", Cell(kTop), 1},
-        {"宝贝", Cell(kCol6), 1}, {"图标", Cell(kCol5), 1},
-    });
+                       {"宽度", Cell(kCol3), 1},
+                       {"高度", Cell(kCol4), 1},
+                       {"距左", Cell(kLeft), 1},
+                       {"距顶", Cell(kTop), 1},
+                       {"宝贝", Cell(kCol6), 1},
+                       {"图标", Cell(kCol5), 1},
+                   });
 }
 
 void CodeGenerator::EmitQrCode()
@@ -47,9 +53,11 @@ void CodeGenerator::EmitQrCode()
     // The stored address holds "数字"; the second step puts the number there.
     static const CompiledTemplate block(CodeTemplates::QrCode);
     EndEmit(block, {
-        {"#链接", Cell(kCol4), 1}, {"数字", Cell(kCol5), 1},
-        {"距左", Cell(kLeft), 1}, {"距顶", Cell(kTop), 1},
-    });
+                       {"#链接", Cell(kCol4), 1},
+                       {"数字", Cell(kCol5), 1},
+                       {"距左", Cell(kLeft), 1},
+                       {"距顶", Cell(kTop), 1},
+                   });
 }
 
 void CodeGenerator::EmitVideo()
@@ -58,10 +66,12 @@ void CodeGenerator::EmitVideo()
         return;
     static const CompiledTemplate block(CodeTemplates::Video);
     EndEmit(block, {
-        {"宽度", Cell(kCol3), 2}, {"高度", Cell(kCol4), 2},
-        {"距左", Cell(kLeft), 1}, {"距顶", Cell(kTop), 1},
-        {"视频", Cell(kCol5), 1},
-    });
+                       {"宽度", Cell(kCol3), 2},
+                       {"高度", Cell(kCol4), 2},
+                       {"距左", Cell(kLeft), 1},
+                       {"距顶", Cell(kTop), 1},
+                       {"视频", Cell(kCol5), 1},
+                   });
 }
 
 void CodeGenerator::EmitShare()
@@ -70,10 +80,13 @@ void CodeGenerator::EmitShare()
         return;
     static const CompiledTemplate block(CodeTemplates::Share);
     EndEmit(block, {
-        {"宽度", Cell(kCol3), 2}, {"高度", Cell(kCol4), 2},
-        {"距左", Cell(kLeft), 1}, {"距顶", Cell(kTop), 1},
-        {"宝贝id", Cell(kCol5), 1}, {"图标", Cell(kCol6), 1},
-    });
+                       {"宽度", Cell(kCol3), 2},
+                       {"高度", Cell(kCol4), 2},
+                       {"距左", Cell(kLeft), 1},
+                       {"距顶", Cell(kTop), 1},
+                       {"宝贝id", Cell(kCol5), 1},
+                       {"图标", Cell(kCol6), 1},
+                   });
 }
 
 void CodeGenerator::EmitFavourite()
@@ -82,10 +95,13 @@ void CodeGenerator::EmitFavourite()
         return;
     static const CompiledTemplate block(CodeTemplates::Favourite);
     EndEmit(block, {
-        {"宽度", Cell(kCol3), 2}, {"高度", Cell(kCol4), 2},
-        {"距左", Cell(kLeft), 1}, {"距顶", Cell(kTop), 1},
-        {"#链接", Cell(kCol6), 1}, {"图标", Cell(kCol5), 1},
-    });
+                       {"宽度", Cell(kCol3), 2},
+                       {"高度", Cell(kCol4), 2},
+                       {"距左", Cell(kLeft), 1},
+                       {"距顶", Cell(kTop), 1},
+                       {"#链接", Cell(kCol6), 1},
+                       {"图标", Cell(kCol5), 1},
+                   });
 }
 
 void CodeGenerator::EmitLike()
@@ -94,9 +110,11 @@ void CodeGenerator::EmitLike()
         return;
     static const CompiledTemplate block(CodeTemplates::Like);
     EndEmit(block, {
-        {"样式", Cell(kCol3), 1}, {"宝贝", Cell(kCol4), 1},
-        {"距左", Cell(kLeft), 1}, {"距顶", Cell(kTop), 1},
-    });
+                       {"样式", Cell(kCol3), 1},
+                       {"宝贝", Cell(kCol4), 1},
+                       {"距左", Cell(kLeft), 1},
+                       {"距顶", Cell(kTop), 1},
+                   });
 }
 
 void CodeGenerator::EmitFollow()
@@ -105,10 +123,13 @@ void CodeGenerator::EmitFollow()
         return;
     static const CompiledTemplate block(CodeTemplates::Follow);
     EndEmit(block, {
-        {"宽度", Cell(kCol3), 2}, {"高度", Cell(kCol4), 2},
-        {"距左", Cell(kLeft), 1}, {"距顶", Cell(kTop), 1},
-        {"店铺", Cell(kCol5), 1}, {"图标", Cell(kCol6), 1},
-    });
+                       {"宽度", Cell(kCol3), 2},
+                       {"高度", Cell(kCol4), 2},
+                       {"距左", Cell(kLeft), 1},
+                       {"距顶", Cell(kTop), 1},
+                       {"店铺", Cell(kCol5), 1},
+                       {"图标", Cell(kCol6), 1},
+                   });
 }
 
 } // namespace morvane

@@ -101,7 +101,8 @@ bool TemplateLoader::Finished() const
 std::string TemplateLoader::TextFromBody(const std::string& body)
 {
     const size_t zero = body.find('\0');
-    return TextCodec::Gb18030ToUtf8(zero == std::string::npos ? std::string_view(body) : std::string_view(body).substr(0, zero));
+    return TextCodec::Gb18030ToUtf8(zero == std::string::npos ? std::string_view(body)
+                                                              : std::string_view(body).substr(0, zero));
 }
 
 } // namespace morvane

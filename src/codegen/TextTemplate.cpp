@@ -14,10 +14,14 @@ namespace {
 
 size_t CharacterLength(unsigned char lead)
 {
-    if (lead < 0x80) return 1;
-    if ((lead & 0xE0) == 0xC0) return 2;
-    if ((lead & 0xF0) == 0xE0) return 3;
-    if ((lead & 0xF8) == 0xF0) return 4;
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        return 2;
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
+    if ((lead & 0xF8) == 0xF0)
+        return 4;
     return 1; // stray byte: step over it alone
 }
 
@@ -41,8 +45,7 @@ size_t FindExact(std::string_view text, std::string_view needle, size_t from)
     const size_t last = n - 1;
     const size_t lastStart = text.size() - n;
     const auto matchesAt = [&](size_t i) {
-        return base[i] == needle[0] && base[i + last] == needle[last]
-            && std::memcmp(base + i, needle.data(), n) == 0;
+        return base[i] == needle[0] && base[i + last] == needle[last] && std::memcmp(base + i, needle.data(), n) == 0;
     };
     size_t i = from;
 #if defined(__SSE2__)
@@ -51,8 +54,8 @@ size_t FindExact(std::string_view text, std::string_view needle, size_t from)
     for (; i + 15 <= lastStart; i += 16) {
         const __m128i starts = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + i));
         const __m128i ends = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + i + last));
-        auto mask = static_cast<unsigned>(_mm_movemask_epi8(
-            _mm_and_si128(_mm_cmpeq_epi8(starts, firstBytes), _mm_cmpeq_epi8(ends, lastBytes))));
+        auto mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(starts, firstBytes), _mm_cmpeq_epi8(ends, lastBytes))));
         while (mask != 0) {
             const size_t at = i + static_cast<size_t>(__builtin_ctz(mask));
             if (std::memcmp(base + at, needle.data(), n) == 0)
@@ -70,8 +73,7 @@ size_t FindExact(std::string_view text, std::string_view needle, size_t from)
 
 } // namespace
 
-size_t TextTemplate::FindPlaceholder(std::string_view text, std::string_view placeholder,
-                                     size_t from)
+size_t TextTemplate::FindPlaceholder(std::string_view text, std::string_view placeholder, size_t from)
 {
     if (placeholder.empty() || from >= text.size())
         return std::string_view::npos;
@@ -132,8 +134,8 @@ std::string TextTemplate::SubstitutePlaceholder(std::string_view text, std::stri
     return result;
 }
 
-void TextTemplate::SubstituteInPlace(std::string& text, std::string_view placeholder,
-                                     std::string_view value, long long maxCount)
+void TextTemplate::SubstituteInPlace(std::string& text, std::string_view placeholder, std::string_view value,
+                                     long long maxCount)
 {
     if (placeholder.empty())
         return;
@@ -154,8 +156,7 @@ std::string TextTemplate::PercentEncodeUtf8(std::string_view text)
     out.reserve(text.size() * 3);
     for (char ch : text) {
         auto c = static_cast<unsigned char>(ch);
-        bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')
-                     || c == '-' || c == '.';
+        bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.';
         if (plain) {
             out.push_back(ch);
         } else {

@@ -12,8 +12,8 @@ namespace morvane {
 namespace {
 
 struct KindArt {
-    QSize element;   // default element size
-    QSize picture;   // reference size of the placeholder picture
+    QSize element; // default element size
+    QSize picture; // reference size of the placeholder picture
     QColor top, bottom;
 };
 
@@ -21,22 +21,38 @@ KindArt ArtFor(const QString& kind)
 {
     const std::string k = kind.toStdString();
     auto is = [&](std::string_view word) { return k == word; };
-    if (is(ComponentKind::Carousel)) return {{300, 130}, {750, 325}, QColor(70, 130, 220), QColor(40, 80, 170)};
-    if (is(ComponentKind::LeftArrow) || is(ComponentKind::RightArrow)) return {{40, 40}, {40, 40}, QColor(30, 30, 30, 170), QColor(30, 30, 30, 170)};
-    if (is(ComponentKind::Magnifier)) return {{220, 220}, {700, 700}, QColor(90, 170, 160), QColor(40, 120, 120)};
-    if (is(ComponentKind::TwoSided)) return {{120, 120}, {700, 700}, QColor(230, 150, 80), QColor(190, 100, 50)};
-    if (is(ComponentKind::Countdown)) return {{360, 90}, {360, 90}, QColor(220, 70, 70), QColor(160, 30, 40)};
-    if (is(ComponentKind::WangwangGroup)) return {{63, 20}, {63, 20}, QColor(255, 160, 40), QColor(230, 120, 20)};
-    if (is(ComponentKind::Cart)) return {{120, 31}, {120, 31}, QColor(255, 90, 40), QColor(220, 50, 20)};
-    if (is(ComponentKind::QrCode)) return {{140, 140}, {140, 140}, QColor(250, 250, 250), QColor(235, 235, 235)};
-    if (is(ComponentKind::CustomerService)) return {{70, 70}, {70, 70}, QColor(80, 160, 240), QColor(40, 110, 200)};
-    if (is(ComponentKind::Video)) return {{350, 240}, {350, 240}, QColor(50, 50, 60), QColor(20, 20, 25)};
-    if (is(ComponentKind::Share)) return {{92, 27}, {92, 27}, QColor(110, 180, 90), QColor(70, 140, 60)};
-    if (is(ComponentKind::Search)) return {{238, 31}, {238, 31}, QColor(255, 255, 255), QColor(240, 240, 240)};
-    if (is(ComponentKind::Favourite)) return {{190, 174}, {190, 174}, QColor(250, 210, 80), QColor(230, 170, 40)};
-    if (is(ComponentKind::Like)) return {{111, 27}, {111, 27}, QColor(250, 110, 140), QColor(220, 70, 110)};
-    if (is(ComponentKind::Follow)) return {{75, 22}, {75, 22}, QColor(255, 110, 60), QColor(230, 80, 40)};
-    if (is(ComponentKind::Text)) return {{75, 22}, {0, 0}, {}, {}};
+    if (is(ComponentKind::Carousel))
+        return {{300, 130}, {750, 325}, QColor(70, 130, 220), QColor(40, 80, 170)};
+    if (is(ComponentKind::LeftArrow) || is(ComponentKind::RightArrow))
+        return {{40, 40}, {40, 40}, QColor(30, 30, 30, 170), QColor(30, 30, 30, 170)};
+    if (is(ComponentKind::Magnifier))
+        return {{220, 220}, {700, 700}, QColor(90, 170, 160), QColor(40, 120, 120)};
+    if (is(ComponentKind::TwoSided))
+        return {{120, 120}, {700, 700}, QColor(230, 150, 80), QColor(190, 100, 50)};
+    if (is(ComponentKind::Countdown))
+        return {{360, 90}, {360, 90}, QColor(220, 70, 70), QColor(160, 30, 40)};
+    if (is(ComponentKind::WangwangGroup))
+        return {{63, 20}, {63, 20}, QColor(255, 160, 40), QColor(230, 120, 20)};
+    if (is(ComponentKind::Cart))
+        return {{120, 31}, {120, 31}, QColor(255, 90, 40), QColor(220, 50, 20)};
+    if (is(ComponentKind::QrCode))
+        return {{140, 140}, {140, 140}, QColor(250, 250, 250), QColor(235, 235, 235)};
+    if (is(ComponentKind::CustomerService))
+        return {{70, 70}, {70, 70}, QColor(80, 160, 240), QColor(40, 110, 200)};
+    if (is(ComponentKind::Video))
+        return {{350, 240}, {350, 240}, QColor(50, 50, 60), QColor(20, 20, 25)};
+    if (is(ComponentKind::Share))
+        return {{92, 27}, {92, 27}, QColor(110, 180, 90), QColor(70, 140, 60)};
+    if (is(ComponentKind::Search))
+        return {{238, 31}, {238, 31}, QColor(255, 255, 255), QColor(240, 240, 240)};
+    if (is(ComponentKind::Favourite))
+        return {{190, 174}, {190, 174}, QColor(250, 210, 80), QColor(230, 170, 40)};
+    if (is(ComponentKind::Like))
+        return {{111, 27}, {111, 27}, QColor(250, 110, 140), QColor(220, 70, 110)};
+    if (is(ComponentKind::Follow))
+        return {{75, 22}, {75, 22}, QColor(255, 110, 60), QColor(230, 80, 40)};
+    if (is(ComponentKind::Text))
+        return {{75, 22}, {0, 0}, {}, {}};
     return {{120, 120}, {600, 600}, QColor(160, 175, 195), QColor(110, 125, 150)};
 }
 
@@ -89,7 +105,8 @@ QPixmap Draw(const QString& kind)
     // Caption centred, scaled to the picture.
     QFont font(QStringLiteral("WenQuanYi Micro Hei"));
     font.setBold(true);
-    font.setPixelSize(std::max(9, std::min(art.picture.height() * 2 / 5, art.picture.width() / std::max(2, int(kind.size()) + 1))));
+    font.setPixelSize(
+        std::max(9, std::min(art.picture.height() * 2 / 5, art.picture.width() / std::max(2, int(kind.size()) + 1))));
     p.setFont(font);
     p.setPen(ink);
     p.drawText(r, Qt::AlignCenter, kind.isEmpty() ? QStringLiteral("图片") : kind);
@@ -152,7 +169,8 @@ const QPixmap& Artwork::Logo()
         p.setPen(Qt::NoPen);
         p.drawRoundedRect(QRectF(9, 9, 48, 48), 12, 12);
         p.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(QPolygonF({QPointF(19, 45), QPointF(19, 22), QPointF(33, 37), QPointF(47, 22), QPointF(47, 45)}));
+        p.drawPolyline(
+            QPolygonF({QPointF(19, 45), QPointF(19, 22), QPointF(33, 37), QPointF(47, 22), QPointF(47, 45)}));
         return pixmap;
     }();
     return logo;

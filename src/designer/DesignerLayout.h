@@ -11,7 +11,7 @@ struct DesignerLayout {
     int closeLeft = 0;
     int minimiseLeft = 0;
     int rulerLeft = 0;
-    int canvasOrigin = 0;     // left guide line
+    int canvasOrigin = 0; // left guide line
     int rightGuide = 0;
     int centreGuide = 0;
     int guideHeight = 0;

@@ -27,7 +27,8 @@ namespace morvane {
 
 namespace {
 
-const QString kWelcome = QStringLiteral("欢迎使用 Morvane 店铺装修模块设计器：点击上方组件名称添加组件，拖到画布上进行设置，完成后点击 生成代码。请先配置全局设置...");
+const QString kWelcome = QStringLiteral(
+    "欢迎使用 Morvane 店铺装修模块设计器：点击上方组件名称添加组件，拖到画布上进行设置，完成后点击 生成代码。请先配置全局设置...");
 
 class NullPresenter : public PanelPresenter {
 public:
@@ -43,11 +44,21 @@ struct ToolbarButton {
 };
 
 constexpr std::array<ToolbarButton, 16> kToolbar = {{
-    {"超级按钮_图片", "图片", 130, 7},   {"超级按钮_轮播", "轮播", 183, 7}, {"超级按钮3", "放大镜", 236, 7},
-    {"超级按钮1", "双面图", 289, 7},     {"超级按钮2", "倒计时", 342, 7},   {"超级按钮4", "旺旺群", 395, 7},
-    {"超级按钮5", "购物车", 448, 7},     {"超级按钮6", "二维码", 501, 7},   {"超级按钮_图片2", "客服", 130, 35},
-    {"超级按钮_图片3", "视频", 183, 35}, {"超级按钮7", "搜索", 236, 35},    {"超级按钮8", "文字", 289, 35},
-    {"超级按钮9", "分享", 342, 35},      {"超级按钮10", "收藏", 395, 35},   {"超级按钮11", "喜欢", 448, 35},
+    {"超级按钮_图片", "图片", 130, 7},
+    {"超级按钮_轮播", "轮播", 183, 7},
+    {"超级按钮3", "放大镜", 236, 7},
+    {"超级按钮1", "双面图", 289, 7},
+    {"超级按钮2", "倒计时", 342, 7},
+    {"超级按钮4", "旺旺群", 395, 7},
+    {"超级按钮5", "购物车", 448, 7},
+    {"超级按钮6", "二维码", 501, 7},
+    {"超级按钮_图片2", "客服", 130, 35},
+    {"超级按钮_图片3", "视频", 183, 35},
+    {"超级按钮7", "搜索", 236, 35},
+    {"超级按钮8", "文字", 289, 35},
+    {"超级按钮9", "分享", 342, 35},
+    {"超级按钮10", "收藏", 395, 35},
+    {"超级按钮11", "喜欢", 448, 35},
     {"超级按钮12", "关注", 501, 35},
 }};
 
@@ -163,17 +174,21 @@ DesignerWindow::DesignerWindow(const QString& programDirectory, QWidget* parent)
     d_->toolbar = new QLabel(d_->topBand);
     d_->toolbar->setObjectName(QStringLiteral("图片框_顶背景"));
     d_->toolbar->setGeometry(140, 0, 950, 66);
-    d_->toolbar->setStyleSheet(QStringLiteral("QLabel#图片框_顶背景{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #323846,stop:1 #2a2f3b);border-radius:6px;}"));
+    d_->toolbar->setStyleSheet(QStringLiteral(
+        "QLabel#图片框_顶背景{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #323846,stop:1 #2a2f3b);border-radius:6px;}"));
 
-    d_->global = FlatButton(QStringLiteral("超级按钮_全局"), QStringLiteral("全局设置 ☆"), d_->topBand, kToolButtonStyle);
+    d_->global =
+        FlatButton(QStringLiteral("超级按钮_全局"), QStringLiteral("全局设置 ☆"), d_->topBand, kToolButtonStyle);
     d_->global->setGeometry(92, 24, 76, 24);
     connect(d_->global, &QPushButton::clicked, this, [this] {
         Presenter().OpenPageSettings();
-        ShowStatus(QStringLiteral("模块尺寸为必须填写，如果需要透明背景，请删除背景颜色和背景图地址，所有数据修改完成后请点击 保存设置..."));
+        ShowStatus(QStringLiteral(
+            "模块尺寸为必须填写，如果需要透明背景，请删除背景颜色和背景图地址，所有数据修改完成后请点击 保存设置..."));
     });
 
     for (const auto& b : kToolbar) {
-        auto* button = FlatButton(QString::fromUtf8(b.unit), QString::fromUtf8(b.caption), d_->toolbar, kToolButtonStyle);
+        auto* button =
+            FlatButton(QString::fromUtf8(b.unit), QString::fromUtf8(b.caption), d_->toolbar, kToolButtonStyle);
         button->setGeometry(b.left, b.top, 48, 24);
         const QString kind = QString::fromUtf8(b.caption);
         connect(button, &QPushButton::clicked, this, [this, kind] {
@@ -184,10 +199,14 @@ DesignerWindow::DesignerWindow(const QString& programDirectory, QWidget* parent)
         });
     }
 
-    d_->generate = FlatButton(QStringLiteral("超级按钮_生成"), QStringLiteral("生成\n代码"), d_->topBand, kBigButtonStyle);
+    d_->generate =
+        FlatButton(QStringLiteral("超级按钮_生成"), QStringLiteral("生成\n代码"), d_->topBand, kBigButtonStyle);
     d_->generate->setGeometry(1006, 0, 54, 66);
     d_->preview = FlatButton(QStringLiteral("超级按钮_预览"), QStringLiteral("预览\n效果"), d_->topBand,
-                             QString(kBigButtonStyle).replace("#ff9a4a", "#5aa0ff").replace("#f0642c", "#3a78e0").replace("#ff8a3d", "#4d8ff5"));
+                             QString(kBigButtonStyle)
+                                 .replace("#ff9a4a", "#5aa0ff")
+                                 .replace("#f0642c", "#3a78e0")
+                                 .replace("#ff8a3d", "#4d8ff5"));
     d_->preview->setGeometry(1066, 0, 54, 66);
     d_->minimise = FlatButton(QStringLiteral("超级按钮_最小化"), QStringLiteral("–"), d_->topBand, kWindowButtonStyle);
     d_->minimise->setGeometry(1133, 2, 24, 20);
@@ -277,7 +296,8 @@ DesignerWindow::DesignerWindow(const QString& programDirectory, QWidget* parent)
             d_->horizontalLine->raise();
             d_->horizontalTop->setText(QString::number(d_->horizontalLine->y() - CanvasTop));
         }
-        ShowStatus(QStringLiteral("水平线已显示，可拖动左侧方形框或设置水平线距顶值移动水平线位置，再次点击可隐藏水平线...."));
+        ShowStatus(
+            QStringLiteral("水平线已显示，可拖动左侧方形框或设置水平线距顶值移动水平线位置，再次点击可隐藏水平线...."));
     });
     connect(d_->horizontalTop, &QLineEdit::textChanged, this, [this] { PlaceHorizontalLine(); });
 
@@ -326,7 +346,8 @@ DesignerWindow::DesignerWindow(const QString& programDirectory, QWidget* parent)
         {"外形框8", {false, false, false, true}, Qt::SizeVerCursor},
     };
     for (int i = 0; i < 8; ++i) {
-        auto* handle = new SelectionHandle(QString::fromUtf8(handles[i].unit), handles[i].edges, handles[i].cursor, this);
+        auto* handle =
+            new SelectionHandle(QString::fromUtf8(handles[i].unit), handles[i].edges, handles[i].cursor, this);
         d_->handles[static_cast<size_t>(i)] = handle;
         connect(handle, &SelectionHandle::DragStarted, this, [this] {
             if (CanvasElement* element = State().Current())
@@ -483,9 +504,11 @@ void DesignerWindow::SetGuideColour(const QColor& colour)
 void DesignerWindow::PaintGuides()
 {
     const QColor colour = d_->guideColour;
-    for (QWidget* guide : {d_->leftGuide, d_->rightGuide, d_->centreGuide, d_->horizontalLine, static_cast<QWidget*>(d_->grip)})
+    for (QWidget* guide :
+         {d_->leftGuide, d_->rightGuide, d_->centreGuide, d_->horizontalLine, static_cast<QWidget*>(d_->grip)})
         Paint(guide, colour);
-    d_->colourPicker->setStyleSheet(QStringLiteral("QPushButton{background:%1;border:1px solid #8890a0;border-radius:3px;}").arg(colour.name()));
+    d_->colourPicker->setStyleSheet(
+        QStringLiteral("QPushButton{background:%1;border:1px solid #8890a0;border-radius:3px;}").arg(colour.name()));
 }
 
 QColor DesignerWindow::GuideColour() const
@@ -570,13 +593,15 @@ CanvasElement* DesignerWindow::AddComponent(const QString& kind)
         CanvasElement* left = add(QString::fromUtf8(ComponentKind::LeftArrow.data()), true, true);
         left->move(carousel->x(), carousel->y() + carousel->height() - left->height());
         CanvasElement* right = add(QString::fromUtf8(ComponentKind::RightArrow.data()), true, true);
-        right->move(carousel->x() + carousel->width() - right->width(), carousel->y() + carousel->height() - right->height());
+        right->move(carousel->x() + carousel->width() - right->width(),
+                    carousel->y() + carousel->height() - right->height());
         return carousel;
     }
     const bool isPicture = word == ComponentKind::Picture;
     CanvasElement* element = add(kind, !isPicture, !isPicture && word != ComponentKind::TwoSided);
     if (isPicture)
-        ShowStatus(QStringLiteral("添加一张图片成完，鼠标右键点击图片可删除，鼠标左键点击图片可进行属性设置，设置完成请务必点击 保存配置..."));
+        ShowStatus(QStringLiteral(
+            "添加一张图片成完，鼠标右键点击图片可删除，鼠标左键点击图片可进行属性设置，设置完成请务必点击 保存配置..."));
     return element;
 }
 
@@ -654,7 +679,8 @@ void DesignerWindow::OnElementPressed(CanvasElement* element, QMouseEvent* event
     if (!element->IsText()) {
         if (left) {
             Deselect();
-            ShowStatus(QStringLiteral("可拖动图片四周方格或设置左侧属性值对图片尺寸进行缩放调节，在图片中间按住鼠标左键拖动或设置左侧对应属性值可移动图片位置..."));
+            ShowStatus(QStringLiteral(
+                "可拖动图片四周方格或设置左侧属性值对图片尺寸进行缩放调节，在图片中间按住鼠标左键拖动或设置左侧对应属性值可移动图片位置..."));
         }
         state_.currentComponent = element;
         state_.pressPosition = element->pos();
@@ -736,14 +762,14 @@ void DesignerWindow::PlaceHandles(const CanvasElement* element)
     const int L = element->x(), T = element->y(), W = element->width(), H = element->height();
     constexpr int w = 8, h = 8;
     const QPoint positions[8] = {
-        {L + W, T + H},              // 外形框1
-        {L - w, T - h},              // 外形框2
-        {L - w, T + H},              // 外形框3
-        {L - w, T + H / 2 - h},      // 外形框4
-        {L + W / 2 - w, T - h},      // 外形框5
-        {L + W, T - h},              // 外形框6
-        {L + W, T + H / 2 - h / 2},  // 外形框7
-        {L + W / 2 - w, T + H},      // 外形框8
+        {L + W, T + H},             // 外形框1
+        {L - w, T - h},             // 外形框2
+        {L - w, T + H},             // 外形框3
+        {L - w, T + H / 2 - h},     // 外形框4
+        {L + W / 2 - w, T - h},     // 外形框5
+        {L + W, T - h},             // 外形框6
+        {L + W, T + H / 2 - h / 2}, // 外形框7
+        {L + W / 2 - w, T + H},     // 外形框8
     };
     for (size_t i = 0; i < 8; ++i) {
         d_->handles[i]->move(positions[i]);

@@ -100,7 +100,6 @@ private:
     void PlaceHorizontalLine();
     void PaintGuides();
 
-
     QString programDirectory_;
     ComponentLayer components_;
     BackgroundLayer background_;

@@ -10,10 +10,7 @@ namespace morvane {
 // character matches nothing but the same character.
 class AsciiFold {
 public:
-    static constexpr bool IsLetter(unsigned char c)
-    {
-        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-    }
+    static constexpr bool IsLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
     static constexpr unsigned char Fold(unsigned char c)
     {

@@ -99,9 +99,8 @@ SettingsFile SettingsFile::Parse(std::string_view text)
         if (!key.empty())
             file.entries_.push_back({FoldedHash(key), index});
     }
-    std::sort(file.entries_.begin(), file.entries_.end(), [](const Entry& a, const Entry& b) {
-        return EntryBefore(a.hash, a.line, b.hash, b.line);
-    });
+    std::sort(file.entries_.begin(), file.entries_.end(),
+              [](const Entry& a, const Entry& b) { return EntryBefore(a.hash, a.line, b.hash, b.line); });
     return file;
 }
 
@@ -123,10 +122,9 @@ size_t SettingsFile::Find(std::string_view key) const
 void SettingsFile::AddEntry(std::string_view key, size_t line)
 {
     const std::uint64_t hash = FoldedHash(key);
-    const auto at = std::lower_bound(entries_.begin(), entries_.end(), Entry{hash, line},
-                                     [](const Entry& a, const Entry& b) {
-                                         return EntryBefore(a.hash, a.line, b.hash, b.line);
-                                     });
+    const auto at =
+        std::lower_bound(entries_.begin(), entries_.end(), Entry{hash, line},
+                         [](const Entry& a, const Entry& b) { return EntryBefore(a.hash, a.line, b.hash, b.line); });
     entries_.insert(at, Entry{hash, line});
 }
 
@@ -181,17 +179,24 @@ std::string SettingsFile::ToText() const
 
 std::string SettingsFile::EncodeValue(std::string_view value)
 {
-    const bool needsQuotes = (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back())))
-        || IsQuoted(value) || value.find_first_of("\r\n") != std::string_view::npos;
+    const bool needsQuotes = (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back()))) || IsQuoted(value) ||
+                             value.find_first_of("\r\n") != std::string_view::npos;
     if (!needsQuotes)
         return std::string(value);
     std::string out = "\"";
     for (const char c : value) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        default:
+            out += c;
         }
     }
     out += '"';

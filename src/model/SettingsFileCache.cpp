@@ -16,8 +16,7 @@ std::shared_ptr<const SettingsFile> SettingsFileCache::Load(const std::string& p
     }
     Entry& entry = entries_[path];
     if (!entry.file || entry.bytes != *bytes) {
-        entry.file = std::make_shared<const SettingsFile>(
-            SettingsFile::Parse(TextCodec::Gb18030ToUtf8(*bytes)));
+        entry.file = std::make_shared<const SettingsFile>(SettingsFile::Parse(TextCodec::Gb18030ToUtf8(*bytes)));
         entry.bytes = std::move(*bytes);
     }
     return entry.file;

@@ -23,7 +23,9 @@ std::string_view PrefixFor(std::string_view kind)
 
 } // namespace
 
-SettingsStore::SettingsStore(std::string programDirectory) : programDirectory_(std::move(programDirectory)) {}
+SettingsStore::SettingsStore(std::string programDirectory) : programDirectory_(std::move(programDirectory))
+{
+}
 
 std::string SettingsStore::WorkingDirectory() const
 {
@@ -59,18 +61,17 @@ std::string SettingsStore::ReadValue(const std::string& path, std::string_view k
     return SettingsFile::Load(path).Value(key);
 }
 
-void SettingsStore::WriteValue(const std::string& path, std::string_view key, std::string_view value)
+bool SettingsStore::WriteValue(const std::string& path, std::string_view key, std::string_view value)
 {
-    WriteValues(path, {{std::string(key), std::string(value)}});
+    return WriteValues(path, {{std::string(key), std::string(value)}});
 }
 
-void SettingsStore::WriteValues(const std::string& path,
-                                const std::vector<std::pair<std::string, std::string>>& values)
+bool SettingsStore::WriteValues(const std::string& path, const std::vector<std::pair<std::string, std::string>>& values)
 {
     SettingsFile file = SettingsFile::Load(path);
     for (const auto& [key, value] : values)
         file.SetValue(key, value);
-    FileSystem::WriteFileAtomically(path, TextCodec::Utf8ToGb18030(file.ToText()));
+    return FileSystem::WriteFileAtomically(path, TextCodec::Utf8ToGb18030(file.ToText()));
 }
 
 } // namespace morvane

@@ -35,12 +35,11 @@ public:
 
     static std::string ReadValue(const std::string& path, std::string_view key);
     // Sets one key in section "配置", keeping every other line of the file.
-    // The file is replaced atomically; failures are ignored, as the panels
-    // report their save as done all the same.
-    static void WriteValue(const std::string& path, std::string_view key, std::string_view value);
+    // The file is replaced atomically. False when the file could not be
+    // written, so a save is never reported done when it was not.
+    static bool WriteValue(const std::string& path, std::string_view key, std::string_view value);
     // Several keys in one replacement of the file, in the order given.
-    static void WriteValues(const std::string& path,
-                            const std::vector<std::pair<std::string, std::string>>& values);
+    static bool WriteValues(const std::string& path, const std::vector<std::pair<std::string, std::string>>& values);
 
 private:
     std::string programDirectory_;

@@ -6,7 +6,9 @@ namespace {
 const std::string kEmpty;
 }
 
-TextTable::TextTable(int columnCount) : columnCount_(columnCount) {}
+TextTable::TextTable(int columnCount) : columnCount_(columnCount)
+{
+}
 
 const std::string& TextTable::Cell(int row, int column) const
 {

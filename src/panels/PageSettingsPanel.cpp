@@ -30,12 +30,16 @@ const QString kSpacing = QStringLiteral("编辑框_上间距");
 // Record column and field, in the order of filling and committing.
 const std::vector<PropertyPanel::Binding>& Columns()
 {
-    static const std::vector<PropertyPanel::Binding> columns{
-        {PageSettings::Edition, kEdition},         {PageSettings::Width, kWidth},
-        {PageSettings::Height, kHeight},           {PageSettings::BackColour, kColour},
-        {PageSettings::BackPicture, kPicture},     {PageSettings::Attachment, kAttachment},
-        {PageSettings::Repeat, kRepeat},           {PageSettings::VerticalPos, kVertical},
-        {PageSettings::HorizontalPos, kHorizontal}, {PageSettings::TopSpacing, kSpacing}};
+    static const std::vector<PropertyPanel::Binding> columns{{PageSettings::Edition, kEdition},
+                                                             {PageSettings::Width, kWidth},
+                                                             {PageSettings::Height, kHeight},
+                                                             {PageSettings::BackColour, kColour},
+                                                             {PageSettings::BackPicture, kPicture},
+                                                             {PageSettings::Attachment, kAttachment},
+                                                             {PageSettings::Repeat, kRepeat},
+                                                             {PageSettings::VerticalPos, kVertical},
+                                                             {PageSettings::HorizontalPos, kHorizontal},
+                                                             {PageSettings::TopSpacing, kSpacing}};
     return columns;
 }
 
@@ -88,26 +92,27 @@ PageSettingsPanel::PageSettingsPanel(DesignerWindow& designer)
     connect(AddField(kPicture, 80, 116, 192), &PanelField::Changed, this, &PageSettingsPanel::OnPicture);
 
     AddLabel(QStringLiteral("背景固定"), 16, 152, 60);
-    AddRadioGroup(this, kAttachment, QStringLiteral("scroll"),
-                  {{QStringLiteral("单选框1"), QStringLiteral("是"), QStringLiteral("fixed"), QRect(80, 150, 50, 22)},
-                   {QStringLiteral("单选框2"), QStringLiteral("否"), QStringLiteral("scroll"), QRect(140, 150, 50, 22)}});
+    AddRadioGroup(
+        this, kAttachment, QStringLiteral("scroll"),
+        {{QStringLiteral("单选框1"), QStringLiteral("是"), QStringLiteral("fixed"), QRect(80, 150, 50, 22)},
+         {QStringLiteral("单选框2"), QStringLiteral("否"), QStringLiteral("scroll"), QRect(140, 150, 50, 22)}});
 
-    AddRadioGroup(Frame(QStringLiteral("平铺方式"), this, 182), kRepeat, QStringLiteral("no-repeat"),
-                  {{QStringLiteral("单选框3"), QStringLiteral("平铺"), QStringLiteral("repeat"), QRect(6, 22, 52, 22)},
-                   {QStringLiteral("单选框4"), QStringLiteral("横向平铺"), QStringLiteral("repeat-x"),
-                    QRect(58, 22, 76, 22)},
-                   {QStringLiteral("单选框6"), QStringLiteral("不平铺"), QStringLiteral("no-repeat"),
-                    QRect(134, 22, 64, 22)},
-                   {QStringLiteral("单选框5"), QStringLiteral("纵向平铺"), QStringLiteral("repeat-y"),
-                    QRect(198, 22, 76, 22)}});
-    AddRadioGroup(Frame(QStringLiteral("上下位置"), this, 242), kVertical, QStringLiteral("top"),
-                  {{QStringLiteral("单选框7"), QStringLiteral("上"), QStringLiteral("top"), QRect(8, 22, 50, 22)},
-                   {QStringLiteral("单选框8"), QStringLiteral("中"), QStringLiteral("center"), QRect(80, 22, 50, 22)},
-                   {QStringLiteral("单选框9"), QStringLiteral("下"), QStringLiteral("bottom"), QRect(152, 22, 50, 22)}});
-    AddRadioGroup(Frame(QStringLiteral("左右位置"), this, 302), kHorizontal, QStringLiteral("center"),
-                  {{QStringLiteral("单选框12"), QStringLiteral("左"), QStringLiteral("left"), QRect(8, 22, 50, 22)},
-                   {QStringLiteral("单选框11"), QStringLiteral("中"), QStringLiteral("center"), QRect(80, 22, 50, 22)},
-                   {QStringLiteral("单选框10"), QStringLiteral("右"), QStringLiteral("right"), QRect(152, 22, 50, 22)}});
+    AddRadioGroup(
+        Frame(QStringLiteral("平铺方式"), this, 182), kRepeat, QStringLiteral("no-repeat"),
+        {{QStringLiteral("单选框3"), QStringLiteral("平铺"), QStringLiteral("repeat"), QRect(6, 22, 52, 22)},
+         {QStringLiteral("单选框4"), QStringLiteral("横向平铺"), QStringLiteral("repeat-x"), QRect(58, 22, 76, 22)},
+         {QStringLiteral("单选框6"), QStringLiteral("不平铺"), QStringLiteral("no-repeat"), QRect(134, 22, 64, 22)},
+         {QStringLiteral("单选框5"), QStringLiteral("纵向平铺"), QStringLiteral("repeat-y"), QRect(198, 22, 76, 22)}});
+    AddRadioGroup(
+        Frame(QStringLiteral("上下位置"), this, 242), kVertical, QStringLiteral("top"),
+        {{QStringLiteral("单选框7"), QStringLiteral("上"), QStringLiteral("top"), QRect(8, 22, 50, 22)},
+         {QStringLiteral("单选框8"), QStringLiteral("中"), QStringLiteral("center"), QRect(80, 22, 50, 22)},
+         {QStringLiteral("单选框9"), QStringLiteral("下"), QStringLiteral("bottom"), QRect(152, 22, 50, 22)}});
+    AddRadioGroup(
+        Frame(QStringLiteral("左右位置"), this, 302), kHorizontal, QStringLiteral("center"),
+        {{QStringLiteral("单选框12"), QStringLiteral("左"), QStringLiteral("left"), QRect(8, 22, 50, 22)},
+         {QStringLiteral("单选框11"), QStringLiteral("中"), QStringLiteral("center"), QRect(80, 22, 50, 22)},
+         {QStringLiteral("单选框10"), QStringLiteral("右"), QStringLiteral("right"), QRect(152, 22, 50, 22)}});
 
     auto* save = AddButton(QStringLiteral("按钮1"), QStringLiteral("保存设置"), (303 - 90) / 2, 366);
     connect(save, &QPushButton::clicked, this, [this] { close(); });
@@ -142,9 +147,8 @@ void PageSettingsPanel::OnSize(bool widthChanged)
         canvas->resize(canvas->width(), height);
     // Wider than the platform's standard module, the canvas is centred in
     // the window; otherwise it starts at the origin the positions refer to.
-    const int left = width > 950
-        ? static_cast<int>(std::trunc(designer_.width() / 2.0 - width / 2.0))
-        : designer_.CanvasOriginX();
+    const int left =
+        width > 950 ? static_cast<int>(std::trunc(designer_.width() / 2.0 - width / 2.0)) : designer_.CanvasOriginX();
     canvas->move(left, canvas->y());
 }
 

@@ -2,9 +2,9 @@
 
 #include "CanvasElement.h"
 #include "ColourText.h"
+#include "ComponentRecord.h"
 #include "DesignerWindow.h"
 #include "Lenient.h"
-#include "ComponentRecord.h"
 #include "PictureDownload.h"
 #include "SerialNumber.h"
 
@@ -220,7 +220,8 @@ void PropertyPanel::BuildComponentControls(const QString& circleName, const QStr
     if (withLinkTarget) {
         const int y = top + 4 * 30;
         AddLabel(QStringLiteral("打开方式"), 16, y, 64);
-        linkList_ = AddList(QStringLiteral("组合框1"), {QStringLiteral("新窗口"), QStringLiteral("当前窗口")}, 84, y, 110);
+        linkList_ =
+            AddList(QStringLiteral("组合框1"), {QStringLiteral("新窗口"), QStringLiteral("当前窗口")}, 84, y, 110);
         connect(linkList_, &QComboBox::activated, this, [this](int index) {
             WriteField(kOpen, index == 1 ? QStringLiteral("_self") : QStringLiteral("_blank"));
         });

@@ -78,9 +78,11 @@ protected:
 
     void WriteTemplates()
     {
-        WriteGb18030(dir.File("templates/tyb.txt"),
-                     "<div style=\"width:宽度px;height:总高px;margin-left:偏移px\"><div class=\"Morvane版本\"><div style=\"top:距顶px;background:#背景色\">");
-        WriteGb18030(dir.File("templates/jcb.txt"), "<div style=\"height:总高px;left:偏移量px\">Morvane软件527304816</div>");
+        WriteGb18030(
+            dir.File("templates/tyb.txt"),
+            "<div style=\"width:宽度px;height:总高px;margin-left:偏移px\"><div class=\"Morvane版本\"><div style=\"top:距顶px;background:#背景色\">");
+        WriteGb18030(dir.File("templates/jcb.txt"),
+                     "<div style=\"height:总高px;left:偏移量px\">Morvane软件527304816</div>");
         WriteGb18030(dir.File("templates/tmb.txt"), "<html>天猫527304816</html>");
         WriteGb18030(dir.File("templates/jsb.txt"), "<html>集市 527304816 尾 527304816</html>");
     }
@@ -101,11 +103,23 @@ protected:
     {
         const std::string path = window->Settings().PathFor("轮播", 2);
         ASSERT_EQ(path, dir.File("bj/lb2.ini"));
-        SettingsStore::WriteValues(path, {{"宽度", "400"}, {"高度", "200"}, {"距左", "10"}, {"距顶", "20"},
-                                          {"动画效果", "scrollx"}, {"切换效果", "easeNone"}, {"自动轮播", "true"},
-                                          {"刷新间隔", "0.3"}, {"箭头开关", "block"}, {"编辑框数量", "3"},
-                                          {"图片1", "a.png"}, {"图片2", "b.png"}, {"图片3", "c.png"},
-                                          {"链接1", "l1"}, {"链接2", "l2"}, {"链接3", "l3"}, {"打开方式", "_blank"}});
+        SettingsStore::WriteValues(path, {{"宽度", "400"},
+                                          {"高度", "200"},
+                                          {"距左", "10"},
+                                          {"距顶", "20"},
+                                          {"动画效果", "scrollx"},
+                                          {"切换效果", "easeNone"},
+                                          {"自动轮播", "true"},
+                                          {"刷新间隔", "0.3"},
+                                          {"箭头开关", "block"},
+                                          {"编辑框数量", "3"},
+                                          {"图片1", "a.png"},
+                                          {"图片2", "b.png"},
+                                          {"图片3", "c.png"},
+                                          {"链接1", "l1"},
+                                          {"链接2", "l2"},
+                                          {"链接3", "l3"},
+                                          {"打开方式", "_blank"}});
     }
 
     void Click(const char* name)
@@ -151,8 +165,7 @@ TEST_F(GenerationControllerTest, GenerateFromTheToolbarFillsClipboardStatusAndPr
     // number, which follows an underscore wherever it stands.
     Click("超级按钮_生成");
     const std::regex classNumber("_[0-9]+");
-    EXPECT_EQ(std::regex_replace(Clipboard(), classNumber, "_N"),
-              std::regex_replace(code, classNumber, "_N"));
+    EXPECT_EQ(std::regex_replace(Clipboard(), classNumber, "_N"), std::regex_replace(code, classNumber, "_N"));
 
     Click("超级按钮_预览");
     ASSERT_EQ(opened.size(), 1);
@@ -239,5 +252,6 @@ TEST_F(GenerationControllerTest, ByDefaultTheTextsComeFromTheTemplatesFolderOfTh
         QTest::qWait(5);
     QTest::qWait(20);
     EXPECT_EQ(window->TemplateText(2).toStdString(), "<html>天猫527304816</html>");
-    EXPECT_EQ(window->TemplateText(1).toStdString(), "<div style=\"height:总高px;left:偏移量px\">Morvane软件527304816</div>");
+    EXPECT_EQ(window->TemplateText(1).toStdString(),
+              "<div style=\"height:总高px;left:偏移量px\">Morvane软件527304816</div>");
 }

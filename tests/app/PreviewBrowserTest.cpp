@@ -41,8 +41,9 @@ std::string Shipped(const char* name)
 
 void WriteSvg(const std::string& path, const char* colour)
 {
-    std::ofstream(path) << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\"><rect width=\"10\" height=\"10\" fill=\""
-                        << colour << "\"/></svg>";
+    std::ofstream(path)
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\"><rect width=\"10\" height=\"10\" fill=\""
+        << colour << "\"/></svg>";
 }
 
 // Measures every block against the inner frame once the page has run for a
@@ -61,9 +62,9 @@ setTimeout(function () {
 std::string RunChromium(const std::string& profile, const std::string& page)
 {
     const std::string command = std::string("timeout 90 ") + kChromium +
-        " --headless --no-sandbox --disable-gpu --no-first-run --disable-background-networking"
-        " --disable-component-update --disable-sync --user-data-dir=" + profile +
-        " --virtual-time-budget=4500 --dump-dom file://" + page + " 2>/dev/null";
+                                " --headless --no-sandbox --disable-gpu --no-first-run --disable-background-networking"
+                                " --disable-component-update --disable-sync --user-data-dir=" +
+                                profile + " --virtual-time-budget=4500 --dump-dom file://" + page + " 2>/dev/null";
     std::string output;
     if (FILE* pipe = ::popen(command.c_str(), "r")) {
         std::array<char, 4096> buffer;
@@ -120,29 +121,59 @@ TEST(PreviewBrowserTest, ThePreviewPageComesAliveInChromium)
             components.SetCell(row, column, value);
         return row;
     };
-    record("图片", {{ComponentRecord::Left, "30"}, {ComponentRecord::Top, "40"}, {ComponentRecord::Width, "100"},
-                   {ComponentRecord::Height, "80"}, {ComponentRecord::Open, "_blank"}, {ComponentRecord::Picture, "p.svg"},
-                   {ComponentRecord::Link, "#"}, {ComponentRecord::Tip, "图"}});
+    record("图片", {{ComponentRecord::Left, "30"},
+                    {ComponentRecord::Top, "40"},
+                    {ComponentRecord::Width, "100"},
+                    {ComponentRecord::Height, "80"},
+                    {ComponentRecord::Open, "_blank"},
+                    {ComponentRecord::Picture, "p.svg"},
+                    {ComponentRecord::Link, "#"},
+                    {ComponentRecord::Tip, "图"}});
     const int carousel = record("轮播", {});
-    SettingsStore::WriteValues(store.PathFor("轮播", carousel),
-                               {{"宽度", "300"}, {"高度", "150"}, {"距左", "200"}, {"距顶", "60"},
-                                {"动画效果", "scrollx"}, {"切换效果", "easeNone"}, {"自动轮播", "true"},
-                                {"刷新间隔", "0.2"}, {"箭头开关", "block"}, {"编辑框数量", "3"},
-                                {"图片1", "a.svg"}, {"图片2", "b.svg"}, {"图片3", "c.svg"}, {"打开方式", "_blank"}});
+    SettingsStore::WriteValues(store.PathFor("轮播", carousel), {{"宽度", "300"},
+                                                                 {"高度", "150"},
+                                                                 {"距左", "200"},
+                                                                 {"距顶", "60"},
+                                                                 {"动画效果", "scrollx"},
+                                                                 {"切换效果", "easeNone"},
+                                                                 {"自动轮播", "true"},
+                                                                 {"刷新间隔", "0.2"},
+                                                                 {"箭头开关", "block"},
+                                                                 {"编辑框数量", "3"},
+                                                                 {"图片1", "a.svg"},
+                                                                 {"图片2", "b.svg"},
+                                                                 {"图片3", "c.svg"},
+                                                                 {"打开方式", "_blank"}});
     const int countdown = record("倒计时", {});
     const std::time_t later = std::time(nullptr) + 2 * 86400 + 3600;
     std::tm end{};
     localtime_r(&later, &end);
-    SettingsStore::WriteValues(store.PathFor("倒计时", countdown),
-                               {{"宽度", "240"}, {"高度", "40"}, {"距左", "550"}, {"距顶", "300"}, {"字号", "16"},
-                                {"字色", "333333"}, {"字距", "60"}, {"字体", "sans-serif"},
-                                {"年数", std::to_string(end.tm_year + 1900)}, {"月数", std::to_string(end.tm_mon + 1)},
-                                {"号数", std::to_string(end.tm_mday)}, {"时数", std::to_string(end.tm_hour)},
-                                {"分数", std::to_string(end.tm_min)}, {"秒数", std::to_string(end.tm_sec)},
-                                {"号字", "天"}, {"时字", "时"}, {"分字", "分"}, {"秒字", "秒"}});
-    record("双面图", {{ComponentRecord::Left, "600"}, {ComponentRecord::Top, "100"}, {ComponentRecord::Width, "120"},
-                     {ComponentRecord::Height, "90"}, {ComponentRecord::Open, "_blank"}, {ComponentRecord::Picture, "front.svg"},
-                     {ComponentRecord::Tip, "back.svg"}, {ComponentRecord::Link, "#"}});
+    SettingsStore::WriteValues(store.PathFor("倒计时", countdown), {{"宽度", "240"},
+                                                                    {"高度", "40"},
+                                                                    {"距左", "550"},
+                                                                    {"距顶", "300"},
+                                                                    {"字号", "16"},
+                                                                    {"字色", "333333"},
+                                                                    {"字距", "60"},
+                                                                    {"字体", "sans-serif"},
+                                                                    {"年数", std::to_string(end.tm_year + 1900)},
+                                                                    {"月数", std::to_string(end.tm_mon + 1)},
+                                                                    {"号数", std::to_string(end.tm_mday)},
+                                                                    {"时数", std::to_string(end.tm_hour)},
+                                                                    {"分数", std::to_string(end.tm_min)},
+                                                                    {"秒数", std::to_string(end.tm_sec)},
+                                                                    {"号字", "天"},
+                                                                    {"时字", "时"},
+                                                                    {"分字", "分"},
+                                                                    {"秒字", "秒"}});
+    record("双面图", {{ComponentRecord::Left, "600"},
+                      {ComponentRecord::Top, "100"},
+                      {ComponentRecord::Width, "120"},
+                      {ComponentRecord::Height, "90"},
+                      {ComponentRecord::Open, "_blank"},
+                      {ComponentRecord::Picture, "front.svg"},
+                      {ComponentRecord::Tip, "back.svg"},
+                      {ComponentRecord::Link, "#"}});
 
     TemplateTexts texts{Shipped("tyb.txt"), Shipped("jcb.txt"), Shipped("tmb.txt"), Shipped("jsb.txt")};
     ASSERT_FALSE(texts.marketPreview.empty());
@@ -171,7 +202,8 @@ TEST(PreviewBrowserTest, ThePreviewPageComesAliveInChromium)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(90));
     ASSERT_NE(dom.find("</html>"), std::string::npos) << "no page from chromium";
     if (const char* keep = std::getenv("MORVANE_KEEP_PREVIEW")) {
-        std::filesystem::copy_file(file, std::string(keep) + "/yl.htm", std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::copy_file(file, std::string(keep) + "/yl.htm",
+                                   std::filesystem::copy_options::overwrite_existing);
         std::ofstream(std::string(keep) + "/dom.html") << dom;
     }
 

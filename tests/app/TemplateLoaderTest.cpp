@@ -93,9 +93,9 @@ TEST(TemplateLoaderTest, FetchesTheFourTextsInOrderAndReadsThemAsGb18030)
     EXPECT_EQ(boxes.Box(1), "包装 Morvane软件527304816");
     EXPECT_EQ(boxes.Box(2), "天猫 527304816");
     EXPECT_EQ(boxes.Box(3), "集市 527304816");
-    const std::vector<std::string> expected = {
-        std::string(kShared) + "tyb.txt", std::string(kShared) + "jcb.txt",
-        std::string(kDistributor) + "tmb.txt", std::string(kDistributor) + "jsb.txt"};
+    const std::vector<std::string> expected = {std::string(kShared) + "tyb.txt", std::string(kShared) + "jcb.txt",
+                                               std::string(kDistributor) + "tmb.txt",
+                                               std::string(kDistributor) + "jsb.txt"};
     EXPECT_EQ(server.Requests(), expected);
 }
 
@@ -110,8 +110,8 @@ TEST(TemplateLoaderTest, NotFoundHangingAndOversizedBodiesLeaveTheirBoxesEmpty)
 {
     LoopbackHttpServer server;
     ServeAll(server);
-    server.ServeSequence(std::string(kShared) + "tyb.txt", {std::nullopt});          // 404
-    server.Hang(std::string(kShared) + "jcb.txt");                                  // never answers
+    server.ServeSequence(std::string(kShared) + "tyb.txt", {std::nullopt});            // 404
+    server.Hang(std::string(kShared) + "jcb.txt");                                     // never answers
     server.Serve(std::string(kDistributor) + "jsb.txt", std::string(200 * 1024, 'x')); // over the cap
     Boxes boxes;
     TemplateLoader loader(SourcesOf(server), ShortLimits(), boxes.Sink());
@@ -227,7 +227,8 @@ TEST(TemplateLoaderTest, DestroyingDuringAHangingFetchReturnsAtOnceAndDeliversNo
         TemplateLoader loader(SourcesOf(server), slow, boxes.Sink());
         loader.LoadRemoteTemplates();
         const auto deadline = std::chrono::steady_clock::now() + 5s;
-        while (server.RequestCount(std::string(kShared) + "tyb.txt") == 0 && std::chrono::steady_clock::now() < deadline)
+        while (server.RequestCount(std::string(kShared) + "tyb.txt") == 0 &&
+               std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(5ms);
         const auto start = std::chrono::steady_clock::now();
         loader.Cancel();

@@ -30,14 +30,12 @@ TEST_F(Driver, EmptyDesignYieldsFilledFrameAndClosingText)
     SetPage("专业版", "1920", "510", "30");
     GenerationResult result = Generate(Texts());
     ASSERT_TRUE(result.finished);
-    const std::string expected =
-        "W1920|1920|T540|H510|D30|C#ffffff|Ibg.jpg|Fscroll|Pno-repeat|Vtop|Lcenter|O-485|"
-        "E:most-footer footer-more-trigger;most-footer footer-more-trigger|</div></div></div>";
+    const std::string expected = "W1920|1920|T540|H510|D30|C#ffffff|Ibg.jpg|Fscroll|Pno-repeat|Vtop|Lcenter|O-485|"
+                                 "E:most-footer footer-more-trigger;most-footer footer-more-trigger|</div></div></div>";
     EXPECT_EQ(result.code, expected);
     EXPECT_EQ(result.previewPage, "market:" + expected);
-    EXPECT_EQ(result.statusTexts,
-              (std::vector<std::string>{"正在生成模块背景...", "正在生成组件代码...",
-                                        "代码生成完毕，并已复制到剪切板..."}));
+    EXPECT_EQ(result.statusTexts, (std::vector<std::string>{"正在生成模块背景...", "正在生成组件代码...",
+                                                            "代码生成完毕，并已复制到剪切板..."}));
 }
 
 TEST_F(Driver, TmallEditionAndFrameOffsets)
@@ -55,9 +53,8 @@ TEST_F(Driver, BasicEditionWrapsCodeAndKeepsZeroTop)
 {
     SetPage("基础版", "950", "510", "30");
     GenerationResult result = Generate(Texts());
-    const std::string inner =
-        "W950|950|T510|H510|D0|C#ffffff|Ibg.jpg|Fscroll|Pno-repeat|Vtop|Lcenter|O0|"
-        "E:most-footer footer-more-trigger;most-footer footer-more-trigger|</div></div></div>";
+    const std::string inner = "W950|950|T510|H510|D0|C#ffffff|Ibg.jpg|Fscroll|Pno-repeat|Vtop|Lcenter|O0|"
+                              "E:most-footer footer-more-trigger;most-footer footer-more-trigger|</div></div></div>";
     EXPECT_EQ(result.code, "<T540 H510 O-200 S30>[" + inner + "]");
     EXPECT_EQ(result.previewPage, "market:" + result.code);
 
@@ -85,8 +82,7 @@ TEST_F(Driver, UnconfiguredPageStopsBeforeAnything)
     EXPECT_FALSE(result.finished);
     EXPECT_EQ(result.code, "");
     EXPECT_EQ(result.statusTexts,
-              (std::vector<std::string>{"正在生成模块背景...",
-                                        "您未配置 全局设置 里面的数属性，不能生成代码..."}));
+              (std::vector<std::string>{"正在生成模块背景...", "您未配置 全局设置 里面的数属性，不能生成代码..."}));
 }
 
 TEST_F(Driver, WrapperOrPreviewWithoutMarkerDropsTheCode)
@@ -119,8 +115,7 @@ TEST_F(Driver, ComponentsInRowOrderThenTextsAndFixedRowsNeverEmit)
     const std::string& code = result.code;
     EXPECT_EQ(code.find("999"), std::string::npos);
     EXPECT_EQ(code.find("998"), std::string::npos);
-    const size_t a = code.find("item-a"), p = code.find("p.jpg"), b = code.find("item-b"),
-                 t = code.find("hello");
+    const size_t a = code.find("item-a"), p = code.find("p.jpg"), b = code.find("item-b"), t = code.find("hello");
     EXPECT_EQ(code.rfind("[frame]", 0), 0u);
     EXPECT_LT(a, p);
     EXPECT_LT(p, b);
@@ -139,10 +134,9 @@ TEST_F(Driver, UnsavedComponentsAreSkippedWithStatusText)
     Add(ComponentKind::Picture, {"", "4", "5", "6"});
     Add(ComponentKind::Carousel, {"1", "2"});
     GenerationResult result = Generate(Texts());
-    EXPECT_EQ(result.statusTexts,
-              (std::vector<std::string>{"正在生成模块背景...", "正在生成组件代码...",
-                                        "发现未保存设置的图片组件，已被忽略...",
-                                        "发现未保存设置的轮播组件，已被忽略...",
-                                        "代码生成完毕，并已复制到剪切板..."}));
+    EXPECT_EQ(
+        result.statusTexts,
+        (std::vector<std::string>{"正在生成模块背景...", "正在生成组件代码...", "发现未保存设置的图片组件，已被忽略...",
+                                  "发现未保存设置的轮播组件，已被忽略...", "代码生成完毕，并已复制到剪切板..."}));
     EXPECT_EQ(result.code.find("<div class"), std::string::npos);
 }

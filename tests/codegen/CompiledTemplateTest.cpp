@@ -35,8 +35,7 @@ TEST(CompiledTemplate, ReplaysTheSameStepsWithNewValues)
         const std::vector<Step> steps = {{"宽度", width, 2}, {"高度", height, 1}, {"#链接", link, 1}};
         EXPECT_EQ(Applied(compiled, steps), InOrder(text, steps));
     }
-    EXPECT_EQ(Applied(compiled, {{"宽度", "1", 2}, {"高度", "2", 1}, {"#链接", "u", 1}}),
-              "<w:1;h:2;w2:1;c:u;");
+    EXPECT_EQ(Applied(compiled, {{"宽度", "1", 2}, {"高度", "2", 1}, {"#链接", "u", 1}}), "<w:1;h:2;w2:1;c:u;");
 }
 
 TEST(CompiledTemplate, ValuesThatMakeLaterPlaceholdersAreCompletedInOrder)
@@ -62,18 +61,16 @@ TEST(CompiledTemplate, ValuesThatMakeLaterPlaceholdersAreCompletedInOrder)
 // value sets, must give exactly what applying the steps in order gives.
 TEST(CompiledTemplate, AgreesWithApplyingInOrderOnRandomInput)
 {
-    const std::vector<std::string> placeholders = {"宽度", "高度", "图层01", "图层02", "序号0", "#链接",
-                                                   "宝贝id", "距左", "左", "0", "@", "ab"};
-    const std::vector<std::string> pieces = {"宽", "度", "高", "图", "层", "序", "号", "0",   "1",
-                                             "2",  "#",  "链", "接", "<", ">", "a",  "B",   "Id",
+    const std::vector<std::string> placeholders = {"宽度",   "高度", "图层01", "图层02", "序号0", "#链接",
+                                                   "宝贝id", "距左", "左",     "0",      "@",     "ab"};
+    const std::vector<std::string> pieces = {"宽", "度", "高", "图", "层",   "序",   "号",  "0", "1",
+                                             "2",  "#",  "链", "接", "<",    ">",    "a",   "B", "Id",
                                              " ",  "@",  "左", "距", "\xE5", "\xFF", "\xBD"};
     std::mt19937 random(20261209);
     const auto pick = [&random](const std::vector<std::string>& list) -> const std::string& {
         return list[std::uniform_int_distribution<size_t>(0, list.size() - 1)(random)];
     };
-    const auto chance = [&random](int percent) {
-        return std::uniform_int_distribution<int>(0, 99)(random) < percent;
-    };
+    const auto chance = [&random](int percent) { return std::uniform_int_distribution<int>(0, 99)(random) < percent; };
     const auto randomText = [&](int maxPieces) {
         std::string text;
         const int count = std::uniform_int_distribution<int>(0, maxPieces)(random);
@@ -100,13 +97,13 @@ TEST(CompiledTemplate, AgreesWithApplyingInOrderOnRandomInput)
             std::vector<Step> steps;
             for (int s = 0; s < stepCount; ++s) {
                 const bool fixed = !fixedValues[static_cast<size_t>(s)].empty();
-                storage.push_back(fixed ? fixedValues[static_cast<size_t>(s)]
-                                        : chance(25) ? std::string() : randomText(3));
-                steps.push_back({stepPlaceholders[static_cast<size_t>(s)], storage.back(),
-                                 counts[static_cast<size_t>(s)], fixed});
+                storage.push_back(fixed        ? fixedValues[static_cast<size_t>(s)]
+                                  : chance(25) ? std::string()
+                                               : randomText(3));
+                steps.push_back(
+                    {stepPlaceholders[static_cast<size_t>(s)], storage.back(), counts[static_cast<size_t>(s)], fixed});
             }
-            ASSERT_EQ(Applied(compiled, steps), InOrder(text, steps))
-                << "template [" << text << "] round " << round;
+            ASSERT_EQ(Applied(compiled, steps), InOrder(text, steps)) << "template [" << text << "] round " << round;
         }
     }
 }

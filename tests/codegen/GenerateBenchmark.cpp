@@ -18,8 +18,7 @@ using namespace morvane;
 
 namespace {
 
-void Fill(ComponentLayer& components, BackgroundLayer& background, const SettingsStore& store,
-          int count)
+void Fill(ComponentLayer& components, BackgroundLayer& background, const SettingsStore& store, int count)
 {
     using P = PageSettings;
     background.SetCell(P::Row, P::Edition, "基础版");
@@ -27,30 +26,31 @@ void Fill(ComponentLayer& components, BackgroundLayer& background, const Setting
     background.SetCell(P::Row, P::Height, "3000");
     background.SetCell(P::Row, P::HorizontalPos, "center");
     static constexpr std::array<std::string_view, 15> kinds = {
-        ComponentKind::Picture, ComponentKind::Carousel, ComponentKind::Magnifier,
-        ComponentKind::TwoSided, ComponentKind::Countdown, ComponentKind::CustomerService,
-        ComponentKind::Search, ComponentKind::WangwangGroup, ComponentKind::Cart,
-        ComponentKind::QrCode, ComponentKind::Video, ComponentKind::Share,
-        ComponentKind::Favourite, ComponentKind::Like, ComponentKind::Follow};
+        ComponentKind::Picture,   ComponentKind::Carousel,      ComponentKind::Magnifier,
+        ComponentKind::TwoSided,  ComponentKind::Countdown,     ComponentKind::CustomerService,
+        ComponentKind::Search,    ComponentKind::WangwangGroup, ComponentKind::Cart,
+        ComponentKind::QrCode,    ComponentKind::Video,         ComponentKind::Share,
+        ComponentKind::Favourite, ComponentKind::Like,          ComponentKind::Follow};
     for (int i = 0; i < count; ++i) {
         const std::string_view kind = kinds[static_cast<size_t>(i) % kinds.size()];
         const int row = components.AppendComponent(kind);
         for (int column = 1; column <= 11; ++column)
             components.SetCell(row, column, std::to_string(column * 10 + i % 7));
         components.SetCell(row, 5, "旺旺_shop");
-        if (kind == ComponentKind::Carousel || kind == ComponentKind::Countdown
-            || kind == ComponentKind::Search) {
-            SettingsStore::WriteValues(store.PathFor(kind, row),
-                                       {{"宽度", "950"}, {"高度", "400"}, {"编辑框数量", "5"},
-                                        {"图片1", "a.jpg"}, {"链接1", "http://x"},
-                                        {"年份", "2027"}, {"框宽", "200"}});
+        if (kind == ComponentKind::Carousel || kind == ComponentKind::Countdown || kind == ComponentKind::Search) {
+            SettingsStore::WriteValues(store.PathFor(kind, row), {{"宽度", "950"},
+                                                                  {"高度", "400"},
+                                                                  {"编辑框数量", "5"},
+                                                                  {"图片1", "a.jpg"},
+                                                                  {"链接1", "http://x"},
+                                                                  {"年份", "2027"},
+                                                                  {"框宽", "200"}});
         }
     }
     for (int i = 0; i < count / 15; ++i) {
         const int row = background.AppendText();
         SettingsStore::WriteValues(store.PathFor(ComponentKind::Text, row),
-                                   {{"宽度", "300"}, {"内容", "文字 " + std::to_string(i)},
-                                    {"链接", "http://shop"}});
+                                   {{"宽度", "300"}, {"内容", "文字 " + std::to_string(i)}, {"链接", "http://shop"}});
     }
 }
 
@@ -68,8 +68,7 @@ void BM_Generate(benchmark::State& state)
     texts.marketPreview = "<html>527304816</html>";
     RandomSource random(1);
     for (auto _ : state) {
-        GenerationResult result =
-            CodeGenerator::GenerateCode(components, background, store, texts, random);
+        GenerationResult result = CodeGenerator::GenerateCode(components, background, store, texts, random);
         benchmark::DoNotOptimize(result.code.data());
         state.counters["code_bytes"] = static_cast<double>(result.code.size());
     }
@@ -83,6 +82,5 @@ BENCHMARK(BM_Generate)
     ->Arg(1000)
     ->Arg(10000)
     ->Unit(benchmark::kMillisecond)
-    ->ComputeStatistics("min", [](const std::vector<double>& times) {
-        return *std::min_element(times.begin(), times.end());
-    });
+    ->ComputeStatistics("min",
+                        [](const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); });

@@ -16,8 +16,7 @@
 // A design with page settings in place and a program directory of its own.
 class GeneratorFixture : public ::testing::Test {
 protected:
-    GeneratorFixture()
-        : store(dir.Path())
+    GeneratorFixture() : store(dir.Path())
     {
         store.CreateWorkingDirectory();
         SetPage("专业版", "950", "500", "20");

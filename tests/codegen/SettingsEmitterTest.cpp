@@ -21,15 +21,15 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 
 std::vector<std::pair<std::string, std::string>> CarouselSettings(const std::string& count)
 {
-    return {{"宽度", "950"}, {"高度", "400"}, {"距左", "15"}, {"距顶", "25"},
-            {"动画效果", "scrollx"}, {"切换效果", "easeNone"}, {"自动轮播", "true"},
-            {"刷新间隔", "0.5"}, {"箭头开关", "block"}, {"左箭头", "l.png"}, {"右箭头", "r.png"},
-            {"左箭头距左", "5"}, {"左箭头距顶", "180"}, {"右箭头距左", "905"}, {"右箭头距顶", "180"},
-            {"编辑框数量", count}, {"打开方式", "_self"},
-            {"图片1", "p1.jpg"}, {"链接1", "http://l/1"}, {"图片2", "p2.jpg"}, {"链接2", "http://l/2"},
-            {"图片3", "p3.jpg"}, {"链接3", "http://l/3"}, {"图片4", "p4.jpg"}, {"链接4", "http://l/4"},
-            {"图片5", "p5.jpg"}, {"链接5", "http://l/5"}, {"图片6", "p6.jpg"}, {"链接6", "http://l/6"},
-            {"图片7", "p7.jpg"}, {"链接7", "http://l/7"}, {"图片8", "p8.jpg"}, {"链接8", "http://l/8"}};
+    return {{"宽度", "950"},         {"高度", "400"},          {"距左", "15"},          {"距顶", "25"},
+            {"动画效果", "scrollx"}, {"切换效果", "easeNone"}, {"自动轮播", "true"},    {"刷新间隔", "0.5"},
+            {"箭头开关", "block"},   {"左箭头", "l.png"},      {"右箭头", "r.png"},     {"左箭头距左", "5"},
+            {"左箭头距顶", "180"},   {"右箭头距左", "905"},    {"右箭头距顶", "180"},   {"编辑框数量", count},
+            {"打开方式", "_self"},   {"图片1", "p1.jpg"},      {"链接1", "http://l/1"}, {"图片2", "p2.jpg"},
+            {"链接2", "http://l/2"}, {"图片3", "p3.jpg"},      {"链接3", "http://l/3"}, {"图片4", "p4.jpg"},
+            {"链接4", "http://l/4"}, {"图片5", "p5.jpg"},      {"链接5", "http://l/5"}, {"图片6", "p6.jpg"},
+            {"链接6", "http://l/6"}, {"图片7", "p7.jpg"},      {"链接7", "http://l/7"}, {"图片8", "p8.jpg"},
+            {"链接8", "http://l/8"}};
 }
 
 size_t Count(const std::string& text, const std::string& word)
@@ -91,8 +91,8 @@ TEST_F(SettingsEmitters, CarouselSlideCounts)
     for (const char* bad : {"1", "9", "", "99999999999", "-3"}) {
         WriteSettings(ComponentKind::Carousel, row, CarouselSettings(bad));
         const std::string block = Block();
-        EXPECT_NE(block.find("图层01图层02图层03图层04图层05图层06图层07图层08          </div>"),
-                  std::string::npos) << bad;
+        EXPECT_NE(block.find("图层01图层02图层03图层04图层05图层06图层07图层08          </div>"), std::string::npos)
+            << bad;
         EXPECT_NE(block.find("序号01序号02序号03序号04序号05序号06序号07序号08\n"), std::string::npos);
     }
 }
@@ -123,11 +123,11 @@ TEST_F(SettingsEmitters, CountdownFillsAllUnits)
 {
     const int row = Add(ComponentKind::Countdown, {});
     WriteSettings(ComponentKind::Countdown, row,
-                  {{"宽度", "300"}, {"高度", "40"}, {"距左", "1"}, {"距顶", "2"}, {"字号", "16"},
-                   {"字色", "#ff0000"}, {"字距", "60"}, {"字体", "宋体"}, {"底图", "bg.png"},
-                   {"年数", "2027"}, {"月数", "5"}, {"号数", "9"}, {"时数", "20"}, {"分数", "23"},
-                   {"秒数", "18"}, {"号字", "日"}, {"时字", "时"}, {"分字", "分"}, {"秒字", "秒"},
-                   {"年字", "年"}, {"月字", "月"}});
+                  {{"宽度", "300"},     {"高度", "40"}, {"距左", "1"},    {"距顶", "2"},      {"字号", "16"},
+                   {"字色", "#ff0000"}, {"字距", "60"}, {"字体", "宋体"}, {"底图", "bg.png"}, {"年数", "2027"},
+                   {"月数", "5"},       {"号数", "9"},  {"时数", "20"},   {"分数", "23"},     {"秒数", "18"},
+                   {"号字", "日"},      {"时字", "时"}, {"分字", "分"},   {"秒字", "秒"},     {"年字", "年"},
+                   {"月字", "月"}});
     const std::string expected =
         "<div class=\"most-footer footer-more-trigger J_TWidget\" data-type=\"countdown\" style=\"z-index:8;background:none;top:2px;left:1px;width:300px;height:40px;background-image:url(bg.png);background-repeat:no-repeat;border:0;padding:0;\"\r\n"
         "data-widget-type=\"Countdown\" data-widget-config=\"{'endTime':'2027-5-9 20:23:18','interval': 1000, 'timeRunCls': '.time-run', 'timeUnitCls':{'d': '.ks-d','h': '.ks-h','m': '.ks-m','s': '.ks-s','i': '.ks-i'},'minDigit': 1,'timeEndCls': '.time-e'}\">\r\n"
@@ -181,7 +181,8 @@ TEST_F(SettingsEmitters, CountdownDayLabelHoldingHourPlaceholder)
                   {{"宽度", "300"}, {"号字", "时字"}, {"时字", "H"}, {"字体", "微软雅黑"}});
     const std::string block = Block();
     EXPECT_NE(block.find("                H\r\n            </span>\r\n        </div>\r\n"
-                         "        <div style=\"float:left;width:px;height:px"), std::string::npos);
+                         "        <div style=\"float:left;width:px;height:px"),
+              std::string::npos);
     EXPECT_EQ(Count(block, "时字"), 1u);
     EXPECT_EQ(Count(block, "微软雅黑"), 4u);
     EXPECT_EQ(block.substr(block.size() - 28), "\r\n</div>\r\n</div></div></div>");
@@ -189,9 +190,8 @@ TEST_F(SettingsEmitters, CountdownDayLabelHoldingHourPlaceholder)
 
 TEST_F(SettingsEmitters, CustomerServiceWithAvatarAndIcon)
 {
-    Add(ComponentKind::CustomerService,
-        {"3", "4", "100", "120", "中 a_b", "http://chat/?touid=旺旺&x=1", "face.jpg",
-         "http://icon/?uid=旺旺&s=2", "", "most-footer footer-more-trigger", "center"});
+    Add(ComponentKind::CustomerService, {"3", "4", "100", "120", "中 a_b", "http://chat/?touid=旺旺&x=1", "face.jpg",
+                                         "http://icon/?uid=旺旺&s=2", "", "most-footer footer-more-trigger", "center"});
     const std::string expected =
         "<div class=\"most-footer footer-more-trigger\" style=\"z-index:6;background:none;top:4px;left:3px;width:100px;height:120px;border:0;padding:0;\">\r\n"
         "\t<a target=\"_blank\" href=\"http://chat/?touid=%E4%B8%AD%20a%5Fb&x=1\">\r\n"
@@ -209,28 +209,37 @@ TEST_F(SettingsEmitters, CustomerServiceWithAvatarAndIcon)
 
 TEST_F(SettingsEmitters, CustomerServiceWithoutAvatarOrIcon)
 {
-    Add(ComponentKind::CustomerService, {"3", "4", "100", "120", "shop", "http://chat/旺旺", "", "",
-                                         "", "", "left"});
-    EXPECT_EQ(Block(),
-              "<div class=\"most-footer footer-more-trigger\" style=\"z-index:6;background:none;top:4px;"
-              "left:3px;width:100px;height:120px;border:0;padding:0;\">\r\n"
-              "\t\r\n"
-              "\t<div class=\"\" style=\"background:none;top:auto;left:auto;text-align:left;width:100%;"
-              "right:0;bottom:0;border:0;padding:0;\">\r\n"
-              "\t\t\r\n"
-              "</a>\r\n"
-              "\t</div>\r\n"
-              "</div>");
+    Add(ComponentKind::CustomerService, {"3", "4", "100", "120", "shop", "http://chat/旺旺", "", "", "", "", "left"});
+    EXPECT_EQ(Block(), "<div class=\"most-footer footer-more-trigger\" style=\"z-index:6;background:none;top:4px;"
+                       "left:3px;width:100px;height:120px;border:0;padding:0;\">\r\n"
+                       "\t\r\n"
+                       "\t<div class=\"\" style=\"background:none;top:auto;left:auto;text-align:left;width:100%;"
+                       "right:0;bottom:0;border:0;padding:0;\">\r\n"
+                       "\t\t\r\n"
+                       "</a>\r\n"
+                       "\t</div>\r\n"
+                       "</div>");
 }
 
 TEST_F(SettingsEmitters, SearchLeavesOuterDivOpen)
 {
     const int row = Add(ComponentKind::Search, {});
     WriteSettings(ComponentKind::Search, row,
-                  {{"宽度", "300"}, {"高度", "30"}, {"距左", "1"}, {"距顶", "2"}, {"搜框宽", "180"},
-                   {"搜框高", "30"}, {"按扭宽", "50"}, {"按扭高", "30"}, {"预设字", "找宝贝"},
-                   {"店铺", "http://shop.x"}, {"搜框背景色", "#111111"}, {"搜框文字色", "#222222"},
-                   {"搜框边框色", "#333333"}, {"按扭背景色", "#444444"}, {"按扭文字色", "#555555"}});
+                  {{"宽度", "300"},
+                   {"高度", "30"},
+                   {"距左", "1"},
+                   {"距顶", "2"},
+                   {"搜框宽", "180"},
+                   {"搜框高", "30"},
+                   {"按扭宽", "50"},
+                   {"按扭高", "30"},
+                   {"预设字", "找宝贝"},
+                   {"店铺", "http://shop.x"},
+                   {"搜框背景色", "#111111"},
+                   {"搜框文字色", "#222222"},
+                   {"搜框边框色", "#333333"},
+                   {"按扭背景色", "#444444"},
+                   {"按扭文字色", "#555555"}});
     const std::string expected =
         "<div class=\"most-footer footer-more-trigger\" style=\"z-index:2;top:2px;left:1px;width:300px;height:30px;padding: 0;border:0;background:none;\"><div style=\"width:300px;height:30px;line-height:28px;float:left;margin:0px 0px 0 0px;border:1px solid #333333;background:#111111;\">\r\n"
         "\t<form action=\"http://shop.x/category.htm?scene=taobao_shop\" name=\"SearchForm\" method=\"post\">\r\n"
@@ -254,9 +263,19 @@ TEST_F(SettingsEmitters, LinkedTextWhoseContentHoldsFontSizeWord)
 {
     const int text = background.AppendText();
     WriteSettings(ComponentKind::Text, text,
-                  {{"宽度", "200"}, {"高度", "30"}, {"距左", "5"}, {"距顶", "6"}, {"内容", "大字号"},
-                   {"链接", "http://t"}, {"字色", "#00ff00"}, {"背色", "#000000"}, {"对齐", "left"},
-                   {"字号", "14"}, {"字体", "黑体"}, {"字距", "20"}, {"加粗", "normal;"}});
+                  {{"宽度", "200"},
+                   {"高度", "30"},
+                   {"距左", "5"},
+                   {"距顶", "6"},
+                   {"内容", "大字号"},
+                   {"链接", "http://t"},
+                   {"字色", "#00ff00"},
+                   {"背色", "#000000"},
+                   {"对齐", "left"},
+                   {"字号", "14"},
+                   {"字体", "黑体"},
+                   {"字距", "20"},
+                   {"加粗", "normal;"}});
     const std::string expected =
         "<div class=\"most-footer footer-more-trigger\" style=\"z-index:2;top:6px;left:5px;width:200px;height:30px;background:none;background-color:#000000;border:0;padding:0;\">\r\n"
         "\t<div style=\"line-height:20px;text-align:left;\">\r\n"
@@ -271,16 +290,14 @@ TEST_F(SettingsEmitters, LinkedTextWhoseContentHoldsFontSizeWord)
 TEST_F(SettingsEmitters, UnlinkedTextContentLosesLinkWord)
 {
     const int text = background.AppendText();
-    WriteSettings(ComponentKind::Text, text,
-                  {{"宽度", "200"}, {"内容", "看链接吧"}, {"字号", "12"}});
-    EXPECT_EQ(Block(),
-              "<div class=\"most-footer footer-more-trigger\" style=\"z-index:2;top:px;left:px;width:200px;"
-              "height:px;background:none;background-color:;border:0;padding:0;\">\r\n"
-              "\t<div style=\"line-height:px;text-align:;\">\r\n"
-              "\t\t\r\n"
-              "\t\t<span style=\"font-size:12px;color:;font-family:;font-weight:;\">看吧</span>\r\n"
-              "\t</div>\r\n"
-              "</div>");
+    WriteSettings(ComponentKind::Text, text, {{"宽度", "200"}, {"内容", "看链接吧"}, {"字号", "12"}});
+    EXPECT_EQ(Block(), "<div class=\"most-footer footer-more-trigger\" style=\"z-index:2;top:px;left:px;width:200px;"
+                       "height:px;background:none;background-color:;border:0;padding:0;\">\r\n"
+                       "\t<div style=\"line-height:px;text-align:;\">\r\n"
+                       "\t\t\r\n"
+                       "\t\t<span style=\"font-size:12px;color:;font-family:;font-weight:;\">看吧</span>\r\n"
+                       "\t</div>\r\n"
+                       "</div>");
 }
 
 TEST_F(SettingsEmitters, TextsStopAtFirstEmptyRowAndSkipUnsaved)
@@ -299,8 +316,7 @@ using RecordEmitters = GeneratorFixture;
 
 TEST_F(RecordEmitters, MagnifierSharesOneClassNumber)
 {
-    Add(ComponentKind::Magnifier,
-        {"7", "8", "220", "999", "_self", "s.jpg", "L.jpg", "http://i", "", "264", "#fff"});
+    Add(ComponentKind::Magnifier, {"7", "8", "220", "999", "_self", "s.jpg", "L.jpg", "http://i", "", "264", "#fff"});
     const std::string block = Block();
     std::smatch match;
     ASSERT_TRUE(std::regex_search(block, match, std::regex("morvane([0-9]+)")));

@@ -36,7 +36,8 @@ TEST(SubstitutePlaceholder, MatchesOnlyOnCharacterBoundaries)
     // "宽" is E5 AE BD; the byte sequence "\xAE\xBD" must not match inside it.
     EXPECT_EQ(TextTemplate::SubstitutePlaceholder("宽", "\xAE\xBD", "x", 1), "宽");
     // Invalid bytes pass through unchanged and never stop the scan.
-    EXPECT_EQ(TextTemplate::SubstitutePlaceholder("\xFF\xE5宽度", "宽度", "1", 1), "\xFF\xE5" "1");
+    EXPECT_EQ(TextTemplate::SubstitutePlaceholder("\xFF\xE5宽度", "宽度", "1", 1), "\xFF\xE5"
+                                                                                   "1");
     EXPECT_EQ(TextTemplate::SubstitutePlaceholder("ab\xE5", "宽度", "1", 1), "ab\xE5");
 }
 
@@ -62,16 +63,20 @@ TEST(SubstituteInPlace, AgreesWithSubstitutePlaceholder)
         long long max;
     };
     const Case cases[] = {
-        {"a宽度b宽度c宽度", "宽度", "1", 2},  {"距左距左", "距左", "距左距左", 2},
-        {"宽", "\xAE\xBD", "x", 1},          {"\xFF\xE5宽度", "宽度", "1", 1},
-        {"key:宝贝ID,", "宝贝id", "42", 1},  {"x宽度y", "宽度", "", 1},
-        {"x宽度y", "宽度", "9", 0},          {"#链接#链接", "#链接", "#链接", 5},
-        {"", "宽度", "9", 1},                {"MORVANE版本", "Morvane版本", "x", 3},
+        {"a宽度b宽度c宽度", "宽度", "1", 2},
+        {"距左距左", "距左", "距左距左", 2},
+        {"宽", "\xAE\xBD", "x", 1},
+        {"\xFF\xE5宽度", "宽度", "1", 1},
+        {"key:宝贝ID,", "宝贝id", "42", 1},
+        {"x宽度y", "宽度", "", 1},
+        {"x宽度y", "宽度", "9", 0},
+        {"#链接#链接", "#链接", "#链接", 5},
+        {"", "宽度", "9", 1},
+        {"MORVANE版本", "Morvane版本", "x", 3},
     };
     for (const Case& c : cases) {
         std::string text = c.text;
         TextTemplate::SubstituteInPlace(text, c.placeholder, c.value, c.max);
-        EXPECT_EQ(text, TextTemplate::SubstitutePlaceholder(c.text, c.placeholder, c.value, c.max))
-            << c.text;
+        EXPECT_EQ(text, TextTemplate::SubstitutePlaceholder(c.text, c.placeholder, c.value, c.max)) << c.text;
     }
 }

@@ -1,8 +1,9 @@
+#include "DesignerWindow.h"
 #include "CanvasElement.h"
 #include "ComponentRecord.h"
-#include "DesignerWindow.h"
 #include "PanelPresenter.h"
 #include "TempDir.h"
+#include "WidgetDriver.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -49,25 +50,13 @@ protected:
 
     void Click(const char* unit) { QTest::mouseClick(Find<QPushButton>(unit), Qt::LeftButton); }
 
-    template <typename T>
-    T* Find(const char* unit)
-    {
-        T* child = window.findChild<T*>(QString::fromUtf8(unit));
-        EXPECT_NE(child, nullptr) << unit;
-        return child;
-    }
+    template <typename T> T* Find(const char* unit) { return WidgetDriver::Find<T>(&window, unit); }
 
     CanvasElement* Element(int number) { return window.State().ComponentElement(number); }
 
-    // The mouse travels in screen terms while the widget under it moves, so
-    // each event's position is taken relative to where the widget is now.
     static void Drag(QWidget* widget, QPoint by, Qt::MouseButton button = Qt::LeftButton)
     {
-        const QPoint start = widget->mapToGlobal(QPoint(widget->width() / 2, widget->height() / 2));
-        QTest::mousePress(widget, button, {}, widget->mapFromGlobal(start));
-        QTest::mouseMove(widget, widget->mapFromGlobal(start + by / 2));
-        QTest::mouseMove(widget, widget->mapFromGlobal(start + by));
-        QTest::mouseRelease(widget, button, {}, widget->mapFromGlobal(start + by));
+        WidgetDriver::Drag(widget, by, button);
     }
 
     void RightClickAndRemove(QWidget* element)

@@ -1,5 +1,5 @@
-#include "ColourText.h"
 #include "Lenient.h"
+#include "ColourText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
+#include "SettingsStore.h"
 #include "ComponentKind.h"
 #include "FileSystem.h"
-#include "SettingsStore.h"
 #include "TempDir.h"
 #include "TextCodec.h"
 
@@ -58,8 +58,10 @@ TEST_F(SettingsStoreTest, OnDiskFormatIsGbkSectionWithKeyValueLines)
 TEST_F(SettingsStoreTest, ReaderTrimsBlanksAndStripsOneQuotePairOfForeignFiles)
 {
     const auto path = dir.File("bj/hand.ini");
-    FileSystem::WriteFileAtomically(path, TextCodec::Utf8ToGb18030(
-        "; comment\r\n[other]\r\na=wrong\r\n[配置]\r\n a = padded  \r\nb=\"quoted\"\r\nc=\"\r\nd=x=y\nA=second\r\n"));
+    FileSystem::WriteFileAtomically(
+        path,
+        TextCodec::Utf8ToGb18030(
+            "; comment\r\n[other]\r\na=wrong\r\n[配置]\r\n a = padded  \r\nb=\"quoted\"\r\nc=\"\r\nd=x=y\nA=second\r\n"));
     EXPECT_EQ(SettingsStore::ReadValue(path, "a"), "padded");
     EXPECT_EQ(SettingsStore::ReadValue(path, "b"), "quoted");
     EXPECT_EQ(SettingsStore::ReadValue(path, "c"), "\"");
@@ -75,8 +77,22 @@ TEST_F(SettingsStoreTest, EveryValueAPanelCanProduceReadsBackExactly)
     const auto path = store.PathFor(ComponentKind::Search, 2);
     const std::string megabyte(1 << 20, 'x');
     const std::vector<std::string> values = {
-        "", "  blanks at both ends\t", "\"quoted\"", "\"", "a\"b\"", "key=value;more", "[配置]", "[x]",
-        "line\r\nbreak\nand\rmore", "back\\slash\\n", "\\", "\"\\r\"", "emoji 😀 € ü ｘ", "  ", std::string(20000, 'y'), megabyte,
+        "",
+        "  blanks at both ends\t",
+        "\"quoted\"",
+        "\"",
+        "a\"b\"",
+        "key=value;more",
+        "[配置]",
+        "[x]",
+        "line\r\nbreak\nand\rmore",
+        "back\\slash\\n",
+        "\\",
+        "\"\\r\"",
+        "emoji 😀 € ü ｘ",
+        "  ",
+        std::string(20000, 'y'),
+        megabyte,
     };
     for (size_t i = 0; i < values.size(); ++i)
         SettingsStore::WriteValue(path, "k" + std::to_string(i), values[i]);

@@ -41,12 +41,16 @@ TEST_F(PageSettingsTest, FirstOpeningShowsTheDefaultsAndClosingStoresThem)
 
     QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
     EXPECT_EQ(panels.PageSettings(), nullptr);
-    const std::vector<std::pair<int, std::string>> expected{
-        {PageSettings::Edition, "专业版"},      {PageSettings::Width, "950"},
-        {PageSettings::Height, canvasHeight.toStdString()}, {PageSettings::BackColour, ""},
-        {PageSettings::BackPicture, ""},        {PageSettings::Attachment, "scroll"},
-        {PageSettings::Repeat, "no-repeat"},    {PageSettings::VerticalPos, "top"},
-        {PageSettings::HorizontalPos, "center"}, {PageSettings::TopSpacing, "0"}};
+    const std::vector<std::pair<int, std::string>> expected{{PageSettings::Edition, "专业版"},
+                                                            {PageSettings::Width, "950"},
+                                                            {PageSettings::Height, canvasHeight.toStdString()},
+                                                            {PageSettings::BackColour, ""},
+                                                            {PageSettings::BackPicture, ""},
+                                                            {PageSettings::Attachment, "scroll"},
+                                                            {PageSettings::Repeat, "no-repeat"},
+                                                            {PageSettings::VerticalPos, "top"},
+                                                            {PageSettings::HorizontalPos, "center"},
+                                                            {PageSettings::TopSpacing, "0"}};
     for (const auto& [column, text] : expected)
         EXPECT_EQ(Stored(column), text) << column;
     EXPECT_EQ(window.StatusText(), QStringLiteral("全局设置属性值保存完成,如需修改，请重新打开配置窗口...."));

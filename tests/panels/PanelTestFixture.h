@@ -5,6 +5,7 @@
 #include "PanelField.h"
 #include "PanelSet.h"
 #include "TempDir.h"
+#include "WidgetDriver.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -29,40 +30,20 @@ protected:
     }
     void TearDown() override { window.SetPanelPresenter(nullptr); }
 
-    template <typename T>
-    static T* Find(QWidget* parent, const char* unit)
+    template <typename T> static T* Find(QWidget* parent, const char* unit)
     {
-        T* child = parent ? parent->findChild<T*>(QString::fromUtf8(unit)) : nullptr;
-        EXPECT_NE(child, nullptr) << unit;
-        return child;
+        return WidgetDriver::Find<T>(parent, unit);
     }
 
     // Replaces a field's text the way a user does: select all, type.
     static void Type(QWidget* panel, const char* unit, const QString& text)
     {
-        auto* field = Find<PanelField>(panel, unit);
-        field->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(field, Qt::Key_Delete);
-        // Chinese text arrives through the input method, as one commit.
-        for (const QChar c : text) {
-            if (c.unicode() < 128)
-                QTest::keyClick(field, c.toLatin1());
-            else
-                field->insert(QString(c));
-        }
+        WidgetDriver::Type(Find<PanelField>(panel, unit), text);
     }
 
     static QString Text(QWidget* panel, const char* unit) { return Find<PanelField>(panel, unit)->text(); }
 
-    static void Drag(QWidget* widget, QPoint by)
-    {
-        const QPoint start = widget->mapToGlobal(QPoint(widget->width() / 2, widget->height() / 2));
-        QTest::mousePress(widget, Qt::LeftButton, {}, widget->mapFromGlobal(start));
-        QTest::mouseMove(widget, widget->mapFromGlobal(start + by / 2));
-        QTest::mouseMove(widget, widget->mapFromGlobal(start + by));
-        QTest::mouseRelease(widget, Qt::LeftButton, {}, widget->mapFromGlobal(start + by));
-    }
+    static void Drag(QWidget* widget, QPoint by) { WidgetDriver::Drag(widget, by); }
 
     // Adds a picture through the toolbar and drags it to the given canvas
     // position; the drag selects it and opens its panel.
@@ -70,7 +51,8 @@ protected:
     {
         QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_图片"), Qt::LeftButton);
         CanvasElement* element = window.State().ComponentElement(window.State().componentCounter);
-        const QPoint target(canvasPosition.x() + window.CanvasOriginX(), canvasPosition.y() + DesignerWindow::CanvasTop);
+        const QPoint target(canvasPosition.x() + window.CanvasOriginX(),
+                            canvasPosition.y() + DesignerWindow::CanvasTop);
         Drag(element, target - element->pos());
         EXPECT_EQ(element->pos(), target);
         return element;

@@ -35,9 +35,15 @@ TEST_F(PanelTest, FirstPictureLoadsUnsavedAndTurnsGreenOnSave)
     Type(panel, "编辑框_链接", QStringLiteral("https://shop.example/item?id=7"));
     Type(panel, "编辑框_提示", QStringLiteral("新品"));
     QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
-    const std::vector<std::string> expected{"40", "30", std::to_string(element->width()),
-                                            std::to_string(element->height()), "_blank", "ftp://host/a.jpg",
-                                            "https://shop.example/item?id=7", "新品", "1"};
+    const std::vector<std::string> expected{"40",
+                                            "30",
+                                            std::to_string(element->width()),
+                                            std::to_string(element->height()),
+                                            "_blank",
+                                            "ftp://host/a.jpg",
+                                            "https://shop.example/item?id=7",
+                                            "新品",
+                                            "1"};
     for (int column = 1; column <= 9; ++column)
         EXPECT_EQ(Cell(2, column), expected[static_cast<size_t>(column - 1)]) << column;
     EXPECT_EQ(BadgeColour(panel), kGreen);

@@ -16,7 +16,8 @@
 namespace morvane {
 namespace {
 
-const char kFrame[] = "<div style=\"width:宽度px;height:高度px;margin-top:距顶px;background:#背景色 url(背景图)\"><div><div>";
+const char kFrame[] =
+    "<div style=\"width:宽度px;height:高度px;margin-top:距顶px;background:#背景色 url(背景图)\"><div><div>";
 
 std::string PngBytes(int width, int height)
 {
@@ -73,30 +74,34 @@ TEST_F(PictureRoadTest, PictureReachesTheClipboardWithItsSavedValues)
     EXPECT_EQ(window.StatusText(), QStringLiteral("代码生成完毕，并已复制到剪切板..."));
     const std::string clipboard = QGuiApplication::clipboard()->text().toStdString();
 
-    const std::string frame = "<div style=\"width:950px;height:" + height +
-                              "px;margin-top:0px;background: url()\"><div><div>";
+    const std::string frame =
+        "<div style=\"width:950px;height:" + height + "px;margin-top:0px;background: url()\"><div><div>";
     ASSERT_GE(clipboard.size(), frame.size());
     EXPECT_EQ(clipboard.substr(0, frame.size()), frame);
     const std::string closing = "</div></div></div>";
     EXPECT_EQ(clipboard.substr(clipboard.size() - closing.size()), closing);
     const std::string block = clipboard.substr(frame.size(), clipboard.size() - frame.size() - closing.size());
     for (const std::string& value : {pictureUrl.toStdString(), std::string("https://detail.tmall.com/item.htm?id=42"),
-                                    std::string("夏季新品"), std::string("_blank")})
+                                     std::string("夏季新品"), std::string("_blank")})
         EXPECT_NE(block.find(value), std::string::npos) << value << "\n" << block;
 
     // The block is what the generator makes of exactly the saved record.
     ComponentLayer expected;
     expected.AppendComponent("图片");
     for (const auto& [column, text] :
-         std::vector<std::pair<int, std::string>>{{1, "100"}, {2, "50"}, {3, std::to_string(element->width())},
-                                                  {4, std::to_string(element->height())}, {5, "_blank"},
+         std::vector<std::pair<int, std::string>>{{1, "100"},
+                                                  {2, "50"},
+                                                  {3, std::to_string(element->width())},
+                                                  {4, std::to_string(element->height())},
+                                                  {5, "_blank"},
                                                   {6, pictureUrl.toStdString()},
-                                                  {7, "https://detail.tmall.com/item.htm?id=42"}, {8, "夏季新品"},
+                                                  {7, "https://detail.tmall.com/item.htm?id=42"},
+                                                  {8, "夏季新品"},
                                                   {9, "1"}})
         expected.SetCell(2, column, text);
     RandomSource random;
-    const GenerationResult reference = CodeGenerator::GenerateCode(
-        expected, window.Background(), window.Settings(), {kFrame, "", "", ""}, random);
+    const GenerationResult reference =
+        CodeGenerator::GenerateCode(expected, window.Background(), window.Settings(), {kFrame, "", "", ""}, random);
     EXPECT_EQ(clipboard, reference.code);
     EXPECT_EQ(panels.Panel(QStringLiteral("图片")), nullptr); // generation closes the component panels
 }

@@ -1,5 +1,5 @@
-#include "FileSystem.h"
 #include "HttpClient.h"
+#include "FileSystem.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

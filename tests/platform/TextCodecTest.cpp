@@ -20,7 +20,10 @@ TEST(TextCodec, CharactersOutsideGbkSurviveTheRoundTrip)
 TEST(TextCodec, InvalidBytesAreReplacedAndConversionGoesOn)
 {
     // A byte that starts nothing, a valid character, then a truncated pair.
-    EXPECT_EQ(TextCodec::Gb18030ToUtf8("\xFF" "a\xC4\xE3\xC5"), "\xEF\xBF\xBD" "a你\xEF\xBF\xBD");
+    EXPECT_EQ(TextCodec::Gb18030ToUtf8("\xFF"
+                                       "a\xC4\xE3\xC5"),
+              "\xEF\xBF\xBD"
+              "a你\xEF\xBF\xBD");
     EXPECT_EQ(TextCodec::Utf8ToGb18030("x\xFFy"), "x?y");
     EXPECT_EQ(TextCodec::Gb18030ToUtf8(""), "");
 }

@@ -132,7 +132,8 @@ void LoopbackHttpServer::Answer(int connection)
     }
     std::string response;
     if (body) {
-        response = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(body->size()) + "\r\nConnection: close\r\n\r\n" + *body;
+        response = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(body->size()) +
+                   "\r\nConnection: close\r\n\r\n" + *body;
     } else {
         response = "HTTP/1.0 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\nnot found";
     }

@@ -11,7 +11,8 @@ public:
     TempDir()
     {
         std::random_device random;
-        path_ = std::filesystem::temp_directory_path() / ("morvane-test-" + std::to_string(random()) + std::to_string(random()));
+        path_ = std::filesystem::temp_directory_path() /
+                ("morvane-test-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(path_);
     }
     ~TempDir()
