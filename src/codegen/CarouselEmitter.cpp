@@ -6,6 +6,7 @@
 #include "ComponentKind.h"
 #include "Lenient.h"
 #include "SettingsFile.h"
+#include "SettingsKeys.h"
 
 #include <cstdint>
 #include <string>
@@ -35,31 +36,30 @@ std::string NavigationItem(int slide)
 
 void CodeGenerator::EmitCarousel()
 {
-    context_.statusWord = GenerationContext::Paused;
     const auto file = store_.Load(ComponentKind::Carousel, context_.currentRow);
     const SettingsFile& settings = *file;
-    const std::string width = settings.Value("宽度");
+    const std::string width = settings.Value(CarouselKey::Width);
     if (!BeginEmit(width, StatusUnsavedCarousel))
         return;
-    const std::string height = settings.Value("高度");
+    const std::string height = settings.Value(CarouselKey::Height);
     const std::string classNumber = std::to_string(random_.Between(kClassLow, kClassHigh));
 
     static const CompiledTemplate block(CodeTemplates::Carousel);
     static const CompiledTemplate slide(CodeTemplates::CarouselSlide);
-    const std::string left = settings.Value("距左");
-    const std::string top = settings.Value("距顶");
-    const std::string animation = settings.Value("动画效果");
-    const std::string easing = settings.Value("切换效果");
-    const std::string autoplay = settings.Value("自动轮播");
-    const std::string interval = settings.Value("刷新间隔");
-    const std::string arrows = settings.Value("箭头开关");
-    const std::string leftArrow = settings.Value("左箭头");
-    const std::string rightArrow = settings.Value("右箭头");
-    const std::string leftArrowLeft = settings.Value("左箭头距左");
-    const std::string leftArrowTop = settings.Value("左箭头距顶");
-    const std::string rightArrowLeft = settings.Value("右箭头距左");
-    const std::string rightArrowTop = settings.Value("右箭头距顶");
-    const std::string open = settings.Value("打开方式");
+    const std::string left = settings.Value(CarouselKey::Left);
+    const std::string top = settings.Value(CarouselKey::Top);
+    const std::string animation = settings.Value(CarouselKey::Effect);
+    const std::string easing = settings.Value(CarouselKey::Easing);
+    const std::string autoplay = settings.Value(CarouselKey::Autoplay);
+    const std::string interval = settings.Value(CarouselKey::Duration);
+    const std::string arrows = settings.Value(CarouselKey::ArrowSwitch);
+    const std::string leftArrow = settings.Value(CarouselKey::LeftArrow);
+    const std::string rightArrow = settings.Value(CarouselKey::RightArrow);
+    const std::string leftArrowLeft = settings.Value(CarouselKey::LeftArrowLeft);
+    const std::string leftArrowTop = settings.Value(CarouselKey::LeftArrowTop);
+    const std::string rightArrowLeft = settings.Value(CarouselKey::RightArrowLeft);
+    const std::string rightArrowTop = settings.Value(CarouselKey::RightArrowTop);
+    const std::string open = settings.Value(CarouselKey::Open);
     std::vector<Step> steps = {
         {"距左", left, 1},
         {"随机", classNumber, 10},
@@ -79,7 +79,7 @@ void CodeGenerator::EmitCarousel()
         {"箭右顶", rightArrowTop, 1},
     };
 
-    const std::int64_t slideCount = Lenient::ToInteger(settings.Value("编辑框数量"));
+    const std::int64_t slideCount = Lenient::ToInteger(settings.Value(CarouselKey::Count));
     // Steps look at these texts until the block is written, so they are
     // made in place once and never moved.
     std::vector<std::string> texts;
@@ -95,9 +95,8 @@ void CodeGenerator::EmitCarousel()
         for (int j = k + 1; j <= kMaxSlides; ++j)
             steps.push_back({keep(NavigationMark(j)), "", 1});
         for (int i = 1; i <= k; ++i) {
-            const std::string number = std::to_string(i);
-            const std::string picture = settings.Value("图片" + number);
-            const std::string link = settings.Value("链接" + number);
+            const std::string picture = settings.Value(CarouselKey::Picture(i));
+            const std::string link = settings.Value(CarouselKey::Link(i));
             std::string filled;
             filled.reserve(CodeTemplates::CarouselSlide.size() + picture.size() + link.size() +
                            4 * (width.size() + height.size()) + open.size());

@@ -5,6 +5,7 @@
 
 #include "ComponentKind.h"
 #include "ComponentRecord.h"
+#include "KindColumns.h"
 #include "Lenient.h"
 #include "PageSettings.h"
 #include "SettingsFile.h"
@@ -210,18 +211,15 @@ const std::string& CodeGenerator::Cell(int column) const
 
 bool CodeGenerator::BeginEmit(std::string_view testValue, std::string_view unsavedStatus)
 {
-    context_.statusWord = GenerationContext::Paused;
     if (!testValue.empty())
         return true;
     statusTexts_.emplace_back(unsavedStatus);
-    context_.statusWord = GenerationContext::Running;
     return false;
 }
 
 void CodeGenerator::EndEmit(const CompiledTemplate& block, std::span<const Step> steps)
 {
     block.AppendApplied(context_.code, steps);
-    context_.statusWord = GenerationContext::Running;
 }
 
 void CodeGenerator::EndEmit(const CompiledTemplate& block, std::initializer_list<Step> steps)
@@ -231,18 +229,18 @@ void CodeGenerator::EndEmit(const CompiledTemplate& block, std::initializer_list
 
 void CodeGenerator::EmitPicture()
 {
-    if (!BeginEmit(Cell(ComponentRecord::Left), StatusUnsavedPicture))
+    if (!BeginEmit(Cell(PictureColumn::Left), StatusUnsavedPicture))
         return;
     static const CompiledTemplate block(CodeTemplates::Picture);
     EndEmit(block, {
-                       {"距左", Cell(ComponentRecord::Left), 1},
-                       {"距顶", Cell(ComponentRecord::Top), 1},
-                       {"宽度", Cell(ComponentRecord::Width), 2},
-                       {"高度", Cell(ComponentRecord::Height), 2},
-                       {"打开", Cell(ComponentRecord::Open), 1},
-                       {"图片", Cell(ComponentRecord::Picture), 1},
-                       {"#链接", Cell(ComponentRecord::Link), 1},
-                       {"提示", Cell(ComponentRecord::Tip), 1},
+                       {"距左", Cell(PictureColumn::Left), 1},
+                       {"距顶", Cell(PictureColumn::Top), 1},
+                       {"宽度", Cell(PictureColumn::Width), 2},
+                       {"高度", Cell(PictureColumn::Height), 2},
+                       {"打开", Cell(PictureColumn::Open), 1},
+                       {"图片", Cell(PictureColumn::Picture), 1},
+                       {"#链接", Cell(PictureColumn::Link), 1},
+                       {"提示", Cell(PictureColumn::Tip), 1},
                    });
 }
 

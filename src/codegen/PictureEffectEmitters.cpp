@@ -3,7 +3,7 @@
 
 #include "CodeTemplates.h"
 
-#include "ComponentRecord.h"
+#include "KindColumns.h"
 #include "Lenient.h"
 
 #include <string>
@@ -18,41 +18,41 @@ constexpr double kPopupNarrowing = 10;
 
 void CodeGenerator::EmitMagnifier()
 {
-    if (!BeginEmit(Cell(ComponentRecord::Left), StatusUnsavedPicture))
+    if (!BeginEmit(Cell(MagnifierColumn::Left), StatusUnsavedPicture))
         return;
     // One number for all three places, so the pop-up finds its trigger.
     const std::string classNumber = std::to_string(random_.Between(kMagnifierClassLow, kMagnifierClassHigh));
-    const std::string& zoomWidth = Cell(ComponentRecord::Extra1);
+    const std::string& zoomWidth = Cell(MagnifierColumn::ZoomWidth);
     const std::string popupWidth = Lenient::NumberText(Lenient::ToReal(zoomWidth) - kPopupNarrowing);
     static const CompiledTemplate block(CodeTemplates::Magnifier);
     EndEmit(block, {
-                       {"宽度", Cell(ComponentRecord::Width), 4},
-                       {"#边框色", Cell(ComponentRecord::Extra2), 1},
+                       {"宽度", Cell(MagnifierColumn::Side), 4},
+                       {"#边框色", Cell(MagnifierColumn::BorderColour), 1},
                        {"序号", classNumber, 3},
                        {"放大2", zoomWidth, 1},
                        {"放大宽", popupWidth, 2},
-                       {"底图", Cell(ComponentRecord::Picture), 1},
-                       {"放大图", Cell(ComponentRecord::Link), 2},
-                       {"#链接", Cell(ComponentRecord::Tip), 2},
-                       {"距左", Cell(ComponentRecord::Left), 1},
-                       {"距顶", Cell(ComponentRecord::Top), 1},
+                       {"底图", Cell(MagnifierColumn::BasePicture), 1},
+                       {"放大图", Cell(MagnifierColumn::ZoomPicture), 2},
+                       {"#链接", Cell(MagnifierColumn::Link), 2},
+                       {"距左", Cell(MagnifierColumn::Left), 1},
+                       {"距顶", Cell(MagnifierColumn::Top), 1},
                    });
 }
 
 void CodeGenerator::EmitTwoSided()
 {
-    if (!BeginEmit(Cell(ComponentRecord::Left), StatusUnsavedPicture))
+    if (!BeginEmit(Cell(TwoSidedColumn::Left), StatusUnsavedPicture))
         return;
     static const CompiledTemplate block(CodeTemplates::TwoSided);
     EndEmit(block, {
-                       {"距左", Cell(ComponentRecord::Left), 1},
-                       {"距顶", Cell(ComponentRecord::Top), 1},
-                       {"宽度", Cell(ComponentRecord::Width), 5},
-                       {"高度", Cell(ComponentRecord::Height), 5},
-                       {"打开方式", Cell(ComponentRecord::Open), 2},
-                       {"底图", Cell(ComponentRecord::Picture), 1},
-                       {"变图", Cell(ComponentRecord::Tip), 1},
-                       {"#链接", Cell(ComponentRecord::Link), 2},
+                       {"距左", Cell(TwoSidedColumn::Left), 1},
+                       {"距顶", Cell(TwoSidedColumn::Top), 1},
+                       {"宽度", Cell(TwoSidedColumn::Width), 5},
+                       {"高度", Cell(TwoSidedColumn::Height), 5},
+                       {"打开方式", Cell(TwoSidedColumn::Open), 2},
+                       {"底图", Cell(TwoSidedColumn::FrontPicture), 1},
+                       {"变图", Cell(TwoSidedColumn::BackPicture), 1},
+                       {"#链接", Cell(TwoSidedColumn::Link), 2},
                    });
 }
 

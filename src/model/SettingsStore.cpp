@@ -1,27 +1,10 @@
 #include "SettingsStore.h"
 
-#include "ComponentKind.h"
 #include "FileSystem.h"
+#include "KindTable.h"
 #include "TextCodec.h"
 
 namespace morvane {
-
-namespace {
-
-std::string_view PrefixFor(std::string_view kind)
-{
-    if (kind == ComponentKind::Carousel)
-        return "/bj/lb";
-    if (kind == ComponentKind::Countdown)
-        return "/bj/djs";
-    if (kind == ComponentKind::Search)
-        return "/bj/ss";
-    if (kind == ComponentKind::Text)
-        return "/bj/wz";
-    return {};
-}
-
-} // namespace
 
 SettingsStore::SettingsStore(std::string programDirectory) : programDirectory_(std::move(programDirectory))
 {
@@ -34,10 +17,10 @@ std::string SettingsStore::WorkingDirectory() const
 
 std::string SettingsStore::PathFor(std::string_view kind, int number) const
 {
-    const std::string_view prefix = PrefixFor(kind);
-    if (prefix.empty())
+    const KindInfo* info = KindTable::Find(kind);
+    if (!info || info->settingsPrefix.empty())
         return {};
-    return programDirectory_ + std::string(prefix) + std::to_string(number) + ".ini";
+    return WorkingDirectory() + "/" + std::string(info->settingsPrefix) + std::to_string(number) + ".ini";
 }
 
 void SettingsStore::CreateWorkingDirectory() const
