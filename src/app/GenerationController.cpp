@@ -1,14 +1,13 @@
 #include "GenerationController.h"
 
 #include "CodeGenerator.h"
-#include "DesignerWindow.h"
+#include "DesignDocument.h"
 #include "FileSystem.h"
 #include "TextCodec.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QPushButton>
 
 #ifndef MORVANE_TEMPLATE_URL
 #define MORVANE_TEMPLATE_URL ""
@@ -31,30 +30,46 @@ HttpClient::Limits TemplateLimits()
 
 } // namespace
 
-GenerationController::GenerationController(DesignerWindow& window)
-    : GenerationController(window, DefaultSources(window.ProgramDirectory()), TemplateLimits())
+GenerationController::GenerationController(DesignDocument& document, QObject* parent)
+    : GenerationController(document, DefaultSources(document.ProgramDirectory()), TemplateLimits(), parent)
 {
 }
 
-GenerationController::GenerationController(DesignerWindow& window, TemplateLoader::Sources sources,
-                                           HttpClient::Limits limits)
-    : QObject(&window), window_(window), programDirectory_(window.ProgramDirectory()),
+GenerationController::GenerationController(DesignDocument& document, TemplateLoader::Sources sources,
+                                           HttpClient::Limits limits, QObject* parent)
+    : QObject(parent), document_(document), programDirectory_(document.ProgramDirectory()),
       opener_([](const QUrl& url) { QDesktopServices::openUrl(url); })
 {
-    if (auto* generate = window.findChild<QPushButton*>(QStringLiteral("超级按钮_生成")))
-        connect(generate, &QPushButton::clicked, this, &GenerationController::GenerateCode);
-    if (auto* preview = window.findChild<QPushButton*>(QStringLiteral("超级按钮_预览")))
-        connect(preview, &QPushButton::clicked, this, &GenerationController::OpenPreview);
-
     // The worker hands each text over as a queued call, so only the
-    // user-interface thread ever writes a box. Posting to this object is
+    // user-interface thread ever writes the texts. Posting to this object is
     // safe: the loader stops delivering before this object goes.
     loader_ = std::make_unique<TemplateLoader>(std::move(sources), limits, [this](int index, std::string text) {
         QMetaObject::invokeMethod(
-            this, [this, index, text = QString::fromStdString(text)] { window_.SetTemplateText(index, text); },
+            this,
+            [this, index, text = std::move(text)]() mutable {
+                SetTemplate(static_cast<TemplateLoader::Index>(index), std::move(text));
+            },
             Qt::QueuedConnection);
     });
     loader_->LoadRemoteTemplates();
+}
+
+void GenerationController::SetTemplate(TemplateLoader::Index index, std::string text)
+{
+    switch (index) {
+    case TemplateLoader::PageFrame:
+        templates_.pageFrame = std::move(text);
+        break;
+    case TemplateLoader::BasicWrapper:
+        templates_.basicWrapper = std::move(text);
+        break;
+    case TemplateLoader::TmallPreview:
+        templates_.tmallPreview = std::move(text);
+        break;
+    case TemplateLoader::MarketPreview:
+        templates_.marketPreview = std::move(text);
+        break;
+    }
 }
 
 GenerationController::~GenerationController()
@@ -82,25 +97,19 @@ QString GenerationController::PreviewPath() const
 
 void GenerationController::GenerateCode()
 {
-    TemplateTexts texts;
-    texts.pageFrame = window_.TemplateText(0).toStdString();
-    texts.basicWrapper = window_.TemplateText(1).toStdString();
-    texts.tmallPreview = window_.TemplateText(2).toStdString();
-    texts.marketPreview = window_.TemplateText(3).toStdString();
-
-    const GenerationResult result =
-        CodeGenerator::GenerateCode(window_.Components(), window_.Background(), window_.Settings(), texts, random_);
+    const GenerationResult result = CodeGenerator::GenerateCode(document_.Components(), document_.Background(),
+                                                                document_.Settings(), templates_, random_);
     for (const std::string& status : result.statusTexts)
-        window_.ShowStatus(QString::fromStdString(status));
+        document_.ShowStatus(QString::fromStdString(status));
 
     if (result.finished) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(result.code));
         const bool written =
             FileSystem::WriteFileAtomically(PreviewPath().toStdString(), TextCodec::Utf8ToGb18030(result.previewPage));
         if (!written)
-            window_.ShowStatus(QString::fromUtf8(StatusPreviewNotWritten));
+            document_.ShowStatus(QString::fromUtf8(StatusPreviewNotWritten));
     }
-    window_.Deselect();
+    document_.RequestDeselect();
 }
 
 void GenerationController::OpenPreview()

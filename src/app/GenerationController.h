@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CodeGenerator.h"
 #include "HttpClient.h"
 #include "RandomSource.h"
 #include "TemplateLoader.h"
@@ -13,12 +14,13 @@
 
 namespace morvane {
 
-class DesignerWindow;
+class DesignDocument;
 
-// Brings the window's generate and preview buttons to life and fills its four
-// hidden template boxes from the start-up download. A child of the window:
-// it goes with the window, cancelling a download still under way without
-// waiting for it and removing the preview file.
+// The generation side of the designer: it holds the four template texts the
+// start-up download delivers, turns the document into code for the
+// clipboard and the preview file, and opens that file. When it goes it
+// cancels a download still under way, without waiting for it, and removes
+// the preview file.
 class GenerationController : public QObject {
     Q_OBJECT
 public:
@@ -27,8 +29,9 @@ public:
 
     // Starts the download at once. The sources default to the build's
     // template address (the templates folder beside the executable).
-    explicit GenerationController(DesignerWindow& window);
-    GenerationController(DesignerWindow& window, TemplateLoader::Sources sources, HttpClient::Limits limits);
+    explicit GenerationController(DesignDocument& document, QObject* parent = nullptr);
+    GenerationController(DesignDocument& document, TemplateLoader::Sources sources, HttpClient::Limits limits,
+                         QObject* parent = nullptr);
     ~GenerationController() override;
 
     static TemplateLoader::Sources DefaultSources(const QString& programDirectory);
@@ -37,14 +40,19 @@ public:
     void OpenPreview();
     QString PreviewPath() const;
 
+    // The texts as delivered so far; empty until their request has ended.
+    const TemplateTexts& Templates() const { return templates_; }
     // The shell's open action; tests replace it.
     void SetOpener(std::function<void(const QUrl&)> opener) { opener_ = std::move(opener); }
     // True once the download has delivered its last text.
     bool TemplatesLoaded() const { return loader_->Finished(); }
 
 private:
-    DesignerWindow& window_;
+    void SetTemplate(TemplateLoader::Index index, std::string text);
+
+    DesignDocument& document_;
     QString programDirectory_;
+    TemplateTexts templates_;
     std::unique_ptr<TemplateLoader> loader_;
     RandomSource random_;
     std::function<void(const QUrl&)> opener_;

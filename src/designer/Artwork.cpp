@@ -1,6 +1,7 @@
 #include "Artwork.h"
 
 #include "ComponentKind.h"
+#include "KindTable.h"
 
 #include <QHash>
 #include <QLinearGradient>
@@ -11,65 +12,35 @@ namespace morvane {
 
 namespace {
 
-struct KindArt {
-    QSize element; // default element size
-    QSize picture; // reference size of the placeholder picture
-    QColor top, bottom;
-};
-
-KindArt ArtFor(const QString& kind)
+QColor Rgb(std::uint32_t rgb)
 {
-    const std::string k = kind.toStdString();
-    auto is = [&](std::string_view word) { return k == word; };
-    if (is(ComponentKind::Carousel))
-        return {{300, 130}, {750, 325}, QColor(70, 130, 220), QColor(40, 80, 170)};
-    if (is(ComponentKind::LeftArrow) || is(ComponentKind::RightArrow))
-        return {{40, 40}, {40, 40}, QColor(30, 30, 30, 170), QColor(30, 30, 30, 170)};
-    if (is(ComponentKind::Magnifier))
-        return {{220, 220}, {700, 700}, QColor(90, 170, 160), QColor(40, 120, 120)};
-    if (is(ComponentKind::TwoSided))
-        return {{120, 120}, {700, 700}, QColor(230, 150, 80), QColor(190, 100, 50)};
-    if (is(ComponentKind::Countdown))
-        return {{360, 90}, {360, 90}, QColor(220, 70, 70), QColor(160, 30, 40)};
-    if (is(ComponentKind::WangwangGroup))
-        return {{63, 20}, {63, 20}, QColor(255, 160, 40), QColor(230, 120, 20)};
-    if (is(ComponentKind::Cart))
-        return {{120, 31}, {120, 31}, QColor(255, 90, 40), QColor(220, 50, 20)};
-    if (is(ComponentKind::QrCode))
-        return {{140, 140}, {140, 140}, QColor(250, 250, 250), QColor(235, 235, 235)};
-    if (is(ComponentKind::CustomerService))
-        return {{70, 70}, {70, 70}, QColor(80, 160, 240), QColor(40, 110, 200)};
-    if (is(ComponentKind::Video))
-        return {{350, 240}, {350, 240}, QColor(50, 50, 60), QColor(20, 20, 25)};
-    if (is(ComponentKind::Share))
-        return {{92, 27}, {92, 27}, QColor(110, 180, 90), QColor(70, 140, 60)};
-    if (is(ComponentKind::Search))
-        return {{238, 31}, {238, 31}, QColor(255, 255, 255), QColor(240, 240, 240)};
-    if (is(ComponentKind::Favourite))
-        return {{190, 174}, {190, 174}, QColor(250, 210, 80), QColor(230, 170, 40)};
-    if (is(ComponentKind::Like))
-        return {{111, 27}, {111, 27}, QColor(250, 110, 140), QColor(220, 70, 110)};
-    if (is(ComponentKind::Follow))
-        return {{75, 22}, {75, 22}, QColor(255, 110, 60), QColor(230, 80, 40)};
-    if (is(ComponentKind::Text))
-        return {{75, 22}, {0, 0}, {}, {}};
-    return {{120, 120}, {600, 600}, QColor(160, 175, 195), QColor(110, 125, 150)};
+    return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                  static_cast<int>(rgb & 0xFF));
 }
 
 QPixmap Draw(const QString& kind)
 {
-    const KindArt art = ArtFor(kind);
-    QPixmap pixmap(art.picture);
+    // Unknown words and the picture kind draw the general placeholder.
+    const KindInfo* info = KindTable::Find(kind.toStdString());
+    if (!info || info->prototypePicture)
+        info = KindTable::Find(ComponentKind::Picture);
+    const QSize size(info->artWidth, info->artHeight);
+    const QColor top = Rgb(info->artTop);
+    const QColor bottom = Rgb(info->artBottom);
+    QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r(0, 0, art.picture.width(), art.picture.height());
+    const QRectF r(0, 0, size.width(), size.height());
     QLinearGradient gradient(r.topLeft(), r.bottomLeft());
-    gradient.setColorAt(0, art.top);
-    gradient.setColorAt(1, art.bottom);
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
     const std::string k = kind.toStdString();
     if (k == ComponentKind::LeftArrow || k == ComponentKind::RightArrow) {
-        p.setBrush(art.top);
+        // Arrows float over the carousel, so they are half transparent.
+        QColor disc = top;
+        disc.setAlpha(170);
+        p.setBrush(disc);
         p.setPen(Qt::NoPen);
         p.drawEllipse(r.adjusted(1, 1, -1, -1));
         p.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -80,7 +51,7 @@ QPixmap Draw(const QString& kind)
         return pixmap;
     }
     p.fillRect(r, gradient);
-    const QColor ink = art.top.lightness() > 200 ? QColor(60, 60, 60) : QColor(255, 255, 255);
+    const QColor ink = top.lightness() > 200 ? QColor(60, 60, 60) : QColor(255, 255, 255);
     if (k == ComponentKind::QrCode) {
         // A stylised code: three finder squares and a scatter of modules.
         const double m = r.width() / 25.0;
@@ -105,8 +76,7 @@ QPixmap Draw(const QString& kind)
     // Caption centred, scaled to the picture.
     QFont font(QStringLiteral("WenQuanYi Micro Hei"));
     font.setBold(true);
-    font.setPixelSize(
-        std::max(9, std::min(art.picture.height() * 2 / 5, art.picture.width() / std::max(2, int(kind.size()) + 1))));
+    font.setPixelSize(std::max(9, std::min(size.height() * 2 / 5, size.width() / std::max(2, int(kind.size()) + 1))));
     p.setFont(font);
     p.setPen(ink);
     p.drawText(r, Qt::AlignCenter, kind.isEmpty() ? QStringLiteral("图片") : kind);
@@ -125,11 +95,6 @@ const QPixmap& Artwork::Placeholder(const QString& kind)
     if (it == cache.end())
         it = cache.insert(kind, Draw(kind));
     return *it;
-}
-
-QSize Artwork::DefaultSize(const QString& kind)
-{
-    return ArtFor(kind).element;
 }
 
 const QPixmap& Artwork::Ruler()

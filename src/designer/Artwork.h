@@ -13,8 +13,6 @@ class Artwork {
 public:
     // The placeholder of a kind word; the general picture for unknown kinds.
     static const QPixmap& Placeholder(const QString& kind);
-    // The element size a new component of the kind starts with.
-    static QSize DefaultSize(const QString& kind);
     // A 980 x 18 pixel scale whose zero mark is 2 pixels from its left edge.
     static const QPixmap& Ruler();
     static const QPixmap& Logo();

@@ -8,8 +8,8 @@
 
 namespace morvane {
 
-// The state of the run shared by the designer window and every panel. Only
-// the designer changes the lists, counters and current elements.
+// The elements of a run and what is selected. The design document keeps it
+// and is its only writer; everyone else reads it.
 struct DesignerState {
     // Position n (counted from 1) holds component number n; position 1 is
     // the hidden prototype. Index 0 of the QList is position 1.
@@ -21,6 +21,8 @@ struct DesignerState {
     QPointer<CanvasElement> currentComponent;
     QPointer<CanvasElement> currentText;
     bool currentIsComponent = true;
+    // Where the current component stood when it was last pressed; a
+    // carousel's arrows follow it by the difference.
     QPoint pressPosition;
 
     CanvasElement* ComponentElement(int number) const

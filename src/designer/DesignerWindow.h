@@ -1,111 +1,98 @@
 #pragma once
 
-#include "BackgroundLayer.h"
-#include "ComponentLayer.h"
-#include "DesignerState.h"
-#include "SettingsStore.h"
-
 #include <QColor>
+#include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <memory>
 
 class QLabel;
+class QMenu;
 
 namespace morvane {
 
 class CanvasElement;
+class DesignDocument;
+class DesignerChrome;
+class Guides;
 class PanelPresenter;
+class SelectionFrame;
+struct KindInfo;
 
-// The working window: toolbar, canvas, ruler and guides, status bar, and the
-// hidden tables of the design. It owns everything of a run. Panels reach the
-// design only through the public operations below.
+// The working window: it shows the document's elements on the canvas and
+// turns the user's clicks, presses and drags into additions, removals and
+// selections. The document owns the design; the window listens to it.
 class DesignerWindow : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int CanvasTop = 90;
-
-    // programDirectory: where "bj" and "yl.htm" live (the executable's
-    // directory in the program, a temporary directory in tests).
-    explicit DesignerWindow(const QString& programDirectory, QWidget* parent = nullptr);
+    explicit DesignerWindow(DesignDocument& document, QWidget* parent = nullptr);
     ~DesignerWindow() override;
 
     // Start-up after construction: show, create the working directory,
-    // maximise and lay out for the screen, open the page settings.
+    // take the screen, open the page settings.
     void Start();
-
     // Lays the window out for a screen of the given size (W = width,
-    // H = height - 40). Called on start-up with the real screen; tests call
-    // it with chosen sizes.
+    // H = height - 40). Tests call it with chosen sizes.
     void LayOutForScreen(int screenWidth, int screenHeight);
 
-    // Toolbar actions, also callable directly.
+    // The toolbar's actions, also callable directly. A kind added only with
+    // its owner (an arrow) is refused: nullptr.
     CanvasElement* AddComponent(const QString& kind);
     CanvasElement* AddText();
     // The menu item "移除": removes the current element.
     void RemoveCurrent();
-
-    // The four hidden template boxes, 0 to 3: page frame, basic-edition
-    // wrapper, Tmall preview, market preview.
-    void SetTemplateText(int index, const QString& text);
-    QString TemplateText(int index) const;
+    // Hides the selection frame and closes every component panel.
+    void Deselect();
 
     void SetGuideColour(const QColor& colour);
-    QColor GuideColour() const;
-
-    ComponentLayer& Components() { return components_; }
-    BackgroundLayer& Background() { return background_; }
-    DesignerState& State() { return state_; }
-    const SettingsStore& Settings() const { return settings_; }
-    QString ProgramDirectory() const { return programDirectory_; }
-
-    // x of the left guide line; the canvas origin is (CanvasOriginX(), 90).
-    int CanvasOriginX() const;
-    // The canvas label "标签_背景"; the page settings panel sizes, colours
-    // and pictures it.
-    QLabel* Canvas() const;
-
-    void ShowStatus(const QString& text);
-    QString StatusText() const;
-    // Hide the selection frame and close every component panel.
-    void Deselect();
-    // Re-place the selection frame around the current element (after a
-    // panel moved or resized it).
-    void UpdateSelectionFrame();
 
     // The panel set; the window does not own it. nullptr restores the
     // presenter that does nothing.
     void SetPanelPresenter(PanelPresenter* presenter);
-    PanelPresenter& Presenter() const;
 
-    struct Private;
+    DesignDocument& Document() const { return document_; }
+
+signals:
+    void GenerateRequested();
+    void PreviewRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void ApplyLayout(int width, int height);
+    void ApplyCanvas();
+    CanvasElement* NewElement(bool text);
+    CanvasElement* AddElementOf(const KindInfo& kind);
     void OnElementPressed(CanvasElement* element, QMouseEvent* event);
     void OnElementMoved(CanvasElement* element, QMouseEvent* event);
     void OnElementReleased(CanvasElement* element, QMouseEvent* event);
-    void SelectComponent();
-    void SelectText();
-    void PlaceHandles(const CanvasElement* element);
-    CanvasElement* NewElement(bool text);
-    void Renumber(QList<CanvasElement*>& list);
-    void PlaceHorizontalLine();
-    void PaintGuides();
+    void SelectComponent(CanvasElement* element);
+    void SelectText(CanvasElement* element);
+    void ReportRemoval(const std::vector<std::string>& unmovedFiles);
+    // Where a dragged element may go: somewhere a part of it can still be
+    // grabbed.
+    QPoint KeepGrabbable(QPoint position, QSize size) const;
 
-    QString programDirectory_;
-    ComponentLayer components_;
-    BackgroundLayer background_;
-    DesignerState state_;
-    SettingsStore settings_;
-    std::unique_ptr<Private> d_;
+    DesignDocument& document_;
+    std::unique_ptr<PanelPresenter> nullPresenter_;
+    PanelPresenter* presenter_ = nullptr;
+    DesignerChrome* chrome_ = nullptr;
+    Guides* guides_ = nullptr;
+    SelectionFrame* frame_ = nullptr;
+    QLabel* canvas_ = nullptr;
+    CanvasElement* prototype_ = nullptr;
+    CanvasElement* textPrototype_ = nullptr;
+    QMenu* menu_ = nullptr;
+    // Dragging an element: where the mouse and the element were at the press.
+    QPointer<CanvasElement> dragged_;
+    QPoint dragPressGlobal_;
+    QPoint dragStart_;
 };
 
 } // namespace morvane

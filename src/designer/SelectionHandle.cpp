@@ -5,12 +5,10 @@
 
 namespace morvane {
 
-SelectionHandle::SelectionHandle(const QString& unitName, Edges edges, Qt::CursorShape cursor, QWidget* parent)
-    : QWidget(parent), edges_(edges)
+SelectionHandle::SelectionHandle(const QString& unitName, Qt::CursorShape cursor, QWidget* parent) : QWidget(parent)
 {
     setObjectName(unitName);
     setCursor(cursor);
-    resize(8, 8);
     hide();
 }
 
@@ -28,13 +26,13 @@ void SelectionHandle::mousePressEvent(QMouseEvent* event)
         return;
     dragging_ = true;
     pressGlobal_ = event->globalPosition().toPoint();
-    emit DragStarted(this);
+    emit DragStarted();
 }
 
 void SelectionHandle::mouseMoveEvent(QMouseEvent* event)
 {
     if (dragging_)
-        emit Dragged(this, event->globalPosition().toPoint() - pressGlobal_);
+        emit Dragged(event->globalPosition().toPoint() - pressGlobal_);
 }
 
 void SelectionHandle::mouseReleaseEvent(QMouseEvent* event)
@@ -42,8 +40,8 @@ void SelectionHandle::mouseReleaseEvent(QMouseEvent* event)
     if (!dragging_ || event->button() != Qt::LeftButton)
         return;
     dragging_ = false;
-    emit Dragged(this, event->globalPosition().toPoint() - pressGlobal_);
-    emit DragEnded(this);
+    emit Dragged(event->globalPosition().toPoint() - pressGlobal_);
+    emit DragEnded();
 }
 
 } // namespace morvane

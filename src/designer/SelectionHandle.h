@@ -4,24 +4,18 @@
 
 namespace morvane {
 
-// One of the eight 8 x 8 squares around the selected element. Dragging it
-// moves the edges it stands for; the rest of the element stays put.
+// One square of the selection frame. It only reports its drag; the frame
+// decides what the drag does.
 class SelectionHandle : public QWidget {
     Q_OBJECT
 public:
-    // Which edges follow the mouse.
-    struct Edges {
-        bool left = false, top = false, right = false, bottom = false;
-    };
-
-    SelectionHandle(const QString& unitName, Edges edges, Qt::CursorShape cursor, QWidget* parent);
-    Edges GetEdges() const { return edges_; }
+    SelectionHandle(const QString& unitName, Qt::CursorShape cursor, QWidget* parent);
 
 signals:
-    void DragStarted(SelectionHandle* handle);
+    void DragStarted();
     // Mouse travel since the press, in pixels.
-    void Dragged(SelectionHandle* handle, QPoint travel);
-    void DragEnded(SelectionHandle* handle);
+    void Dragged(QPoint travel);
+    void DragEnded();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,7 +24,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    Edges edges_;
     QPoint pressGlobal_;
     bool dragging_ = false;
 };

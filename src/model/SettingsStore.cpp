@@ -1,5 +1,7 @@
 #include "SettingsStore.h"
 
+#include <algorithm>
+
 #include "FileSystem.h"
 #include "KindTable.h"
 #include "TextCodec.h"
@@ -32,6 +34,32 @@ void SettingsStore::DeleteStore() const
 {
     FileSystem::RemoveTree(WorkingDirectory());
     cache_->Clear();
+}
+
+std::vector<std::string> SettingsStore::FollowRemoval(const std::vector<std::string>& kinds, int first, int count) const
+{
+    std::vector<std::string> failed;
+    const auto fileName = [](const std::string& path) { return path.substr(path.rfind('/') + 1); };
+    const int end = static_cast<int>(kinds.size());
+    for (int number = first; number < std::min(first + count, end); ++number) {
+        const std::string path = PathFor(kinds[static_cast<size_t>(number)], number);
+        if (!path.empty() && FileSystem::Exists(path) && !FileSystem::RemoveFile(path))
+            failed.push_back(fileName(path));
+    }
+    for (int number = first + count; number < end; ++number) {
+        const std::string& kind = kinds[static_cast<size_t>(number)];
+        const std::string from = PathFor(kind, number);
+        if (from.empty())
+            continue;
+        const std::string to = PathFor(kind, number - count);
+        // A component never saved has no file, and must not inherit one
+        // left at its new number.
+        const bool moved = FileSystem::Exists(from) ? FileSystem::RenameFile(from, to)
+                                                    : !FileSystem::Exists(to) || FileSystem::RemoveFile(to);
+        if (!moved)
+            failed.push_back(fileName(from));
+    }
+    return failed;
 }
 
 std::shared_ptr<const SettingsFile> SettingsStore::Load(std::string_view kind, int number) const

@@ -29,6 +29,14 @@ public:
     // Deletes the working directory with everything in it.
     void DeleteStore() const;
 
+    // Keeps every component with its own settings when removal renumbers:
+    // the files of the removed numbers [first, first + count) go, and the
+    // file of every later number n moves to n - count, lowest first, so no
+    // file still needed is overwritten. kinds[n] is the kind word number n
+    // had before the removal. Returns the names of the files that could not
+    // be removed or moved.
+    std::vector<std::string> FollowRemoval(const std::vector<std::string>& kinds, int first, int count) const;
+
     // The parsed file of a component; empty when the file is missing. Files
     // are re-read on every call, parsing is reused while the bytes match.
     std::shared_ptr<const SettingsFile> Load(std::string_view kind, int number) const;

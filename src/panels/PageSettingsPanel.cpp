@@ -1,6 +1,6 @@
 #include "PageSettingsPanel.h"
 
-#include "DesignerWindow.h"
+#include "DesignDocument.h"
 #include "Lenient.h"
 #include "PageSettings.h"
 #include "PictureDownload.h"
@@ -57,8 +57,8 @@ QGroupBox* Frame(const QString& title, QWidget* parent, int y)
 
 } // namespace
 
-PageSettingsPanel::PageSettingsPanel(DesignerWindow& designer)
-    : PropertyPanel(designer, QStringLiteral("背景设置"), 303, 403)
+PageSettingsPanel::PageSettingsPanel(DesignDocument& document, QWidget* owner)
+    : PropertyPanel(document, owner, QStringLiteral("背景设置"), 303, 403)
 {
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -80,13 +80,8 @@ PageSettingsPanel::PageSettingsPanel(DesignerWindow& designer)
 
     AddLabel(QStringLiteral("背景颜色"), 16, 84, 60);
     connect(AddField(kColour, 80, 82, 160), &PanelField::Changed, this, [this] { OnColour(); });
-    AddColourPicker(QStringLiteral("颜色选择器1"), kColour, 246, 79, [this](const QColor& colour) {
-        QLabel* canvas = designer_.Canvas();
-        QPalette palette = canvas->palette();
-        palette.setColor(QPalette::Window, colour);
-        canvas->setPalette(palette);
-        canvas->setAutoFillBackground(true);
-    });
+    AddColourPicker(QStringLiteral("颜色选择器1"), kColour, 246, 79,
+                    [this](const QColor& colour) { document_.SetCanvasColour(colour); });
 
     AddLabel(QStringLiteral("背景图片"), 16, 118, 60);
     connect(AddField(kPicture, 80, 116, 192), &PanelField::Changed, this, &PageSettingsPanel::OnPicture);
@@ -125,31 +120,22 @@ void PageSettingsPanel::Place()
 
 void PageSettingsPanel::Fill()
 {
-    const BackgroundLayer& record = designer_.Background();
     for (const Binding& binding : Columns())
-        WriteField(binding.field, QString::fromStdString(record.Cell(PageSettings::Row, binding.column)));
+        WriteField(binding.field, document_.PageSetting(binding.column));
     if (Field(kWidth)->text().isEmpty())
         WriteField(kWidth, QStringLiteral("950"));
     if (Field(kHeight)->text().isEmpty())
-        WriteField(kHeight, QString::number(designer_.height() - 110));
+        WriteField(kHeight, QString::number(document_.ViewSize().height() - 110));
     if (Field(kSpacing)->text().isEmpty())
         WriteField(kSpacing, QStringLiteral("0"));
 }
 
 void PageSettingsPanel::OnSize(bool widthChanged)
 {
-    QLabel* canvas = designer_.Canvas();
     const int width = ToInt(Field(kWidth)->text());
     const int height = ToInt(Field(kHeight)->text());
-    if (widthChanged)
-        canvas->resize(width, height);
-    else
-        canvas->resize(canvas->width(), height);
-    // Wider than the platform's standard module, the canvas is centred in
-    // the window; otherwise it starts at the origin the positions refer to.
-    const int left =
-        width > 950 ? static_cast<int>(std::trunc(designer_.width() / 2.0 - width / 2.0)) : designer_.CanvasOriginX();
-    canvas->move(left, canvas->y());
+    const QSize canvas = document_.Canvas().size;
+    document_.SetCanvasSize({widthChanged ? width : canvas.width(), height}, width);
 }
 
 bool PageSettingsPanel::NoBackground() const
@@ -159,30 +145,32 @@ bool PageSettingsPanel::NoBackground() const
 
 void PageSettingsPanel::OnColour()
 {
-    designer_.Canvas()->setVisible(!NoBackground());
+    document_.SetCanvasVisible(!NoBackground());
 }
 
 void PageSettingsPanel::OnPicture(const QString& text)
 {
-    QLabel* canvas = designer_.Canvas();
+    const int moduleWidth = document_.Canvas().moduleWidth;
     if (text.contains(QLatin1String("http"))) {
-        canvas->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        canvas->setPixmap(PictureDownload::Fetch(text));
-        canvas->resize(static_cast<int>(Lenient::IntegerFromReal(Lenient::ToReal(Field(kWidth)->text().toStdString()))),
-                       ToInt(Field(kHeight)->text()));
+        document_.SetCanvasPicture(PictureDownload::Fetch(text));
+        document_.SetCanvasSize(
+            {static_cast<int>(Lenient::IntegerFromReal(Lenient::ToReal(Field(kWidth)->text().toStdString()))),
+             ToInt(Field(kHeight)->text())},
+            moduleWidth);
     } else {
-        canvas->setPixmap(QPixmap());
+        document_.SetCanvasPicture(QPixmap());
     }
     if (NoBackground())
-        canvas->resize(designer_.width(), designer_.height() - 110);
+        document_.SetCanvasSize({document_.ViewSize().width(), document_.ViewSize().height() - 110}, moduleWidth);
 }
 
 void PageSettingsPanel::Commit()
 {
-    BackgroundLayer& record = designer_.Background();
+    std::vector<std::pair<int, QString>> cells;
     for (const Binding& binding : Columns())
-        record.SetCell(PageSettings::Row, binding.column, Field(binding.field)->text().toStdString());
-    designer_.ShowStatus(QStringLiteral("全局设置属性值保存完成,如需修改，请重新打开配置窗口...."));
+        cells.emplace_back(binding.column, Field(binding.field)->text());
+    document_.SetPageSettings(cells);
+    document_.ShowStatus(QStringLiteral("全局设置属性值保存完成,如需修改，请重新打开配置窗口...."));
 }
 
 void PageSettingsPanel::closeEvent(QCloseEvent* event)

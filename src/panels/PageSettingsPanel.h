@@ -10,7 +10,7 @@ namespace morvane {
 class PageSettingsPanel : public PropertyPanel {
     Q_OBJECT
 public:
-    explicit PageSettingsPanel(DesignerWindow& designer);
+    PageSettingsPanel(DesignDocument& document, QWidget* owner);
 
     void Place() override;
     // Fills the fields from the record; runs once, when the window opens.

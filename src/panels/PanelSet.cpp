@@ -3,15 +3,16 @@
 #include "CanvasElement.h"
 #include "ComponentKind.h"
 #include "ComponentRecord.h"
-#include "DesignerWindow.h"
+#include "DesignDocument.h"
 #include "PageSettingsPanel.h"
 #include "PicturePanel.h"
 
 namespace morvane {
 
-PanelSet::PanelSet(DesignerWindow& designer) : designer_(designer)
+PanelSet::PanelSet(DesignDocument& document, QWidget* owner) : document_(document), owner_(owner)
 {
-    Register(QStringLiteral("图片"), [](DesignerWindow& window) { return new PicturePanel(window); });
+    Register(QStringLiteral("图片"),
+             [](DesignDocument& doc, QWidget* parent) { return new PicturePanel(doc, parent); });
 }
 
 PanelSet::~PanelSet()
@@ -50,15 +51,17 @@ void PanelSet::Present(CanvasElement* element, bool isText)
 {
     if (!element)
         return;
-    const QString kind = PanelKind(
-        isText ? QStringLiteral("文字")
-               : QString::fromStdString(designer_.Components().Cell(element->Number(), ComponentRecord::Kind)));
-    // A panel of another kind left open by a selection that closes nothing
-    // would still show the previous component; closing it keeps its fields
-    // from ever reaching the new component's record.
-    for (auto& [openKind, panel] : panels_) {
-        if (openKind != kind)
-            Close(openKind);
+    const QString kind = PanelKind(document_.KindOf(element));
+    // A component panel of another kind left open by a right press would
+    // still show the previous component; closing it keeps its fields from
+    // ever reaching the new component's record. Selecting a text closes
+    // nothing, and the text panel stays open beside a component's: each
+    // acts on the current element of its own sort.
+    if (!isText) {
+        for (auto& [openKind, panel] : panels_) {
+            if (openKind != kind && openKind != QStringLiteral("文字"))
+                Close(openKind);
+        }
     }
     const auto factory = factories_.find(kind);
     if (factory == factories_.end())
@@ -66,7 +69,7 @@ void PanelSet::Present(CanvasElement* element, bool isText)
     PropertyPanel* panel = Panel(kind);
     if (!panel) {
         Close(kind);
-        panel = factory->second(designer_);
+        panel = factory->second(document_, owner_);
         panel->setAttribute(Qt::WA_DeleteOnClose);
         panels_[kind] = panel;
         panel->Place();
@@ -103,7 +106,7 @@ void PanelSet::OpenPageSettings()
         open->activateWindow();
         return;
     }
-    pageSettings_ = new PageSettingsPanel(designer_);
+    pageSettings_ = new PageSettingsPanel(document_, owner_);
     pageSettings_->Place();
     pageSettings_->show();
     pageSettings_->Fill();

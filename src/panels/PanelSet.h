@@ -11,16 +11,17 @@
 
 namespace morvane {
 
-class DesignerWindow;
+class DesignDocument;
 class PageSettingsPanel;
 
 // The designer's panels: one window per kind, created when first needed and
 // discarded when closed, plus the page settings panel.
 class PanelSet : public PanelPresenter {
 public:
-    using Factory = std::function<PropertyPanel*(DesignerWindow&)>;
+    using Factory = std::function<PropertyPanel*(DesignDocument&, QWidget*)>;
 
-    explicit PanelSet(DesignerWindow& designer);
+    // Panels are windows of owner (the designer window).
+    PanelSet(DesignDocument& document, QWidget* owner);
     ~PanelSet() override;
     PanelSet(const PanelSet&) = delete;
     PanelSet& operator=(const PanelSet&) = delete;
@@ -42,7 +43,8 @@ private:
     static QString PanelKind(const QString& kind);
     void Close(const QString& panelKind);
 
-    DesignerWindow& designer_;
+    DesignDocument& document_;
+    QPointer<QWidget> owner_;
     std::map<QString, Factory> factories_;
     std::map<QString, QPointer<PropertyPanel>> panels_;
     QPointer<PageSettingsPanel> pageSettings_;

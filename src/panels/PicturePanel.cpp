@@ -9,7 +9,8 @@ namespace morvane {
 const QString PicturePanel::DefaultPictureAddress =
     QStringLiteral("https://img.alicdn.com/imgextra/i4/2206686532409/O1CN01morvane_!!2206686532409.jpg");
 
-PicturePanel::PicturePanel(DesignerWindow& designer) : PropertyPanel(designer, QStringLiteral("属性设置"), 296, 332)
+PicturePanel::PicturePanel(DesignDocument& document, QWidget* owner)
+    : PropertyPanel(document, owner, QStringLiteral("属性设置"), 296, 332)
 {
     BuildComponentControls(QStringLiteral("透明标签13"),
                            {QStringLiteral("图片距左"), QStringLiteral("图片距顶"), QStringLiteral("图片宽度"),

@@ -10,7 +10,7 @@ class PicturePanel : public PropertyPanel {
 public:
     static const QString DefaultPictureAddress;
 
-    explicit PicturePanel(DesignerWindow& designer);
+    PicturePanel(DesignDocument& document, QWidget* owner);
 };
 
 } // namespace morvane

@@ -3,7 +3,7 @@
 #include "CanvasElement.h"
 #include "ColourText.h"
 #include "ComponentRecord.h"
-#include "DesignerWindow.h"
+#include "DesignDocument.h"
 #include "Lenient.h"
 #include "PictureDownload.h"
 #include "SerialNumber.h"
@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -43,8 +44,8 @@ void SetTextColour(QLabel* label, const QColor& colour)
 
 } // namespace
 
-PropertyPanel::PropertyPanel(DesignerWindow& designer, const QString& title, int width, int height)
-    : QWidget(nullptr, Qt::Window), designer_(designer)
+PropertyPanel::PropertyPanel(DesignDocument& document, QWidget* owner, const QString& title, int width, int height)
+    : QWidget(owner, Qt::Window), document_(document), outerSize_(width, height)
 {
     setWindowTitle(title);
     resize(width, height);
@@ -52,7 +53,23 @@ PropertyPanel::PropertyPanel(DesignerWindow& designer, const QString& title, int
 
 void PropertyPanel::Place()
 {
-    move(designer_.width() - width() - 5, 95);
+    move(document_.ViewSize().width() - outerSize_.width() - 5, 95);
+}
+
+void PropertyPanel::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    ApplyOuterSize();
+    // The window manager may add its frame only after the window is mapped.
+    QTimer::singleShot(0, this, &PropertyPanel::ApplyOuterSize);
+}
+
+void PropertyPanel::ApplyOuterSize()
+{
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize inner = outerSize_ - frame;
+    if (inner != size())
+        resize(inner);
 }
 
 PanelField* PropertyPanel::Field(const QString& unitName) const
@@ -69,7 +86,7 @@ void PropertyPanel::WriteField(const QString& unitName, const QString& text)
 
 CanvasElement* PropertyPanel::Element() const
 {
-    return designer_.State().currentComponent.data();
+    return document_.State().currentComponent.data();
 }
 
 QLabel* PropertyPanel::AddLabel(const QString& text, int x, int y, int width, int height)
@@ -238,7 +255,7 @@ void PropertyPanel::OnSaveFlag(const QString& text)
         SetTextColour(badge_, QColor(0, 255, 0));
     } else if (text.isEmpty() || text == QLatin1String("0")) {
         SetTextColour(badge_, QColor(255, 128, 0));
-        designer_.ShowStatus(unsavedText_);
+        document_.ShowStatus(unsavedText_);
     }
 }
 
@@ -254,9 +271,9 @@ void PropertyPanel::OnGeometry(const QString& field, const QString& text)
         return static_cast<int>(std::clamp<qint64>(qint64(value) + origin, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     };
     if (field == kLeft)
-        element->move(offset(designer_.CanvasOriginX()), element->y());
+        element->move(offset(document_.CanvasOriginX()), element->y());
     else if (field == kTop)
-        element->move(element->x(), offset(DesignerWindow::CanvasTop));
+        element->move(element->x(), offset(DesignDocument::CanvasTop));
     else if (field == kWidth)
         element->resize(value, element->height());
     else
@@ -298,11 +315,11 @@ void PropertyPanel::Load()
     if (badge_)
         badge_->setText(QString::number(SerialNumber::ForComponent(row)));
     for (const Binding& binding : loadOrder_)
-        WriteField(binding.field, QString::fromStdString(designer_.Components().Cell(row, binding.column)));
+        WriteField(binding.field, document_.ComponentCell(row, binding.column));
     WriteField(kWidth, QString::number(element->width()));
     WriteField(kHeight, QString::number(element->height()));
-    WriteField(kLeft, QString::number(element->x() - designer_.CanvasOriginX()));
-    WriteField(kTop, QString::number(element->y() - DesignerWindow::CanvasTop));
+    WriteField(kLeft, QString::number(element->x() - document_.CanvasOriginX()));
+    WriteField(kTop, QString::number(element->y() - DesignDocument::CanvasTop));
 }
 
 void PropertyPanel::Save()
@@ -315,16 +332,16 @@ void PropertyPanel::Save()
     const int row = element->Number();
     for (const Binding& binding : saveOrder_) {
         if (const PanelField* field = Field(binding.field))
-            designer_.Components().SetCell(row, binding.column, field->text().toStdString());
+            document_.SetComponentCell(row, binding.column, field->text());
     }
-    designer_.Components().SetCell(row, ComponentRecord::Saved, "1");
+    document_.SetComponentCell(row, ComponentRecord::Saved, QStringLiteral("1"));
     WriteField(kSaveFlag, QStringLiteral("1"));
     if (const PanelField* picture = Field(pictureField_)) {
         const QString address = picture->text();
         if (address.contains(QLatin1String("http")))
             element->SetPicture(PictureDownload::Fetch(address));
     }
-    designer_.ShowStatus(savedText_);
+    document_.ShowStatus(savedText_);
 }
 
 } // namespace morvane

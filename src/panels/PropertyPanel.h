@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QPointer>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -19,7 +20,7 @@ class QPushButton;
 
 namespace morvane {
 
-class DesignerWindow;
+class DesignDocument;
 
 // The settings window of one kind. A concrete panel builds its controls and
 // fills in the data below (load and save orders, picture field, texts); the
@@ -28,7 +29,9 @@ class DesignerWindow;
 class PropertyPanel : public QWidget {
     Q_OBJECT
 public:
-    PropertyPanel(DesignerWindow& designer, const QString& title, int width, int height);
+    // A window of the owner (the designer), so the window manager keeps it
+    // above the designer; width and height are its outer size.
+    PropertyPanel(DesignDocument& document, QWidget* owner, const QString& title, int width, int height);
 
     // A record column and the field it is loaded into or saved from.
     struct Binding {
@@ -93,9 +96,13 @@ protected:
     QString unsavedText_;
     QString savedText_;
 
-    DesignerWindow& designer_;
+    void showEvent(QShowEvent* event) override;
+
+    DesignDocument& document_;
 
 private:
+    // Makes the outer size (frame included) the declared one.
+    void ApplyOuterSize();
     void OnSaveFlag(const QString& text);
     void OnGeometry(const QString& field, const QString& text);
     void OnLinkTarget(const QString& text);
@@ -106,6 +113,7 @@ private:
     QLabel* badge_ = nullptr;
     QComboBox* linkList_ = nullptr;
     QPointer<CanvasElement> loadedElement_;
+    QSize outerSize_;
     std::map<QString, std::function<void(const QColor&)>> chosenHandlers_;
 };
 

@@ -94,4 +94,9 @@ bool FileSystem::Exists(const std::string& path)
     return ::lstat(path.c_str(), &st) == 0;
 }
 
+bool FileSystem::RenameFile(const std::string& from, const std::string& to)
+{
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
 } // namespace morvane

@@ -19,6 +19,8 @@ public:
     static bool RemoveTree(const std::string& path);
     static bool RemoveFile(const std::string& path);
     static bool Exists(const std::string& path);
+    // Renames within one file system, replacing a file at the destination.
+    static bool RenameFile(const std::string& from, const std::string& to);
 };
 
 } // namespace morvane

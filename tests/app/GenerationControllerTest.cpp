@@ -2,6 +2,7 @@
 
 #include "CodeGenerator.h"
 #include "ComponentRecord.h"
+#include "DesignDocument.h"
 #include "DesignerWindow.h"
 #include "LoopbackHttpServer.h"
 #include "PageSettings.h"
@@ -50,6 +51,7 @@ HttpClient::Limits TestLimits()
 class GenerationControllerTest : public ::testing::Test {
 protected:
     TempDir dir;
+    std::unique_ptr<DesignDocument> document;
     std::unique_ptr<DesignerWindow> window;
     GenerationController* controller = nullptr;
     QList<QUrl> opened;
@@ -57,8 +59,9 @@ protected:
     void SetUp() override
     {
         std::filesystem::create_directories(dir.File("templates"));
-        window = std::make_unique<DesignerWindow>(QString::fromStdString(dir.Path()));
-        window->Settings().CreateWorkingDirectory();
+        document = std::make_unique<DesignDocument>(QString::fromStdString(dir.Path()));
+        window = std::make_unique<DesignerWindow>(*document);
+        document->Settings().CreateWorkingDirectory();
     }
 
     // Starts the download from the templates folder of the test directory and
@@ -66,7 +69,7 @@ protected:
     void StartController()
     {
         const std::string base = "file://" + dir.File("templates") + "/";
-        controller = new GenerationController(*window, {base, base}, TestLimits());
+        Connect(new GenerationController(*document, {base, base}, TestLimits(), window.get()));
         controller->SetOpener([this](const QUrl& url) { opened << url; });
         QElapsedTimer timer;
         timer.start();
@@ -74,6 +77,16 @@ protected:
             QTest::qWait(5);
         ASSERT_TRUE(controller->TemplatesLoaded());
         QTest::qWait(20); // the queued hand-overs
+    }
+
+    // Wires the window's generate and preview requests as the program does.
+    void Connect(GenerationController* generation)
+    {
+        controller = generation;
+        QObject::connect(window.get(), &DesignerWindow::GenerateRequested, controller,
+                         &GenerationController::GenerateCode);
+        QObject::connect(window.get(), &DesignerWindow::PreviewRequested, controller,
+                         &GenerationController::OpenPreview);
     }
 
     void WriteTemplates()
@@ -89,19 +102,18 @@ protected:
 
     void SetPage(const std::string& edition, const std::string& width)
     {
-        BackgroundLayer& page = window->Background();
-        page.SetCell(PageSettings::Row, PageSettings::Edition, edition);
-        page.SetCell(PageSettings::Row, PageSettings::Width, width);
-        page.SetCell(PageSettings::Row, PageSettings::Height, "500");
-        page.SetCell(PageSettings::Row, PageSettings::BackColour, "#ffeecc");
-        page.SetCell(PageSettings::Row, PageSettings::HorizontalPos, "center");
-        page.SetCell(PageSettings::Row, PageSettings::TopSpacing, "20");
+        document->SetPageSettings({{PageSettings::Edition, QString::fromStdString(edition)},
+                                   {PageSettings::Width, QString::fromStdString(width)},
+                                   {PageSettings::Height, QStringLiteral("500")},
+                                   {PageSettings::BackColour, QStringLiteral("#ffeecc")},
+                                   {PageSettings::HorizontalPos, QStringLiteral("center")},
+                                   {PageSettings::TopSpacing, QStringLiteral("20")}});
     }
 
     // A three-slide carousel at row 2 of the component layer: bj/lb2.ini.
     void WriteCarouselSettings()
     {
-        const std::string path = window->Settings().PathFor("轮播", 2);
+        const std::string path = document->Settings().PathFor("轮播", 2);
         ASSERT_EQ(path, dir.File("bj/lb2.ini"));
         SettingsStore::WriteValues(path, {{"宽度", "400"},
                                           {"高度", "200"},
@@ -130,7 +142,7 @@ protected:
     }
 
     std::string Clipboard() const { return QGuiApplication::clipboard()->text().toStdString(); }
-    std::string Status() const { return window->StatusText().toStdString(); }
+    std::string Status() const { return document->StatusText().toStdString(); }
 };
 
 } // namespace
@@ -139,11 +151,11 @@ TEST_F(GenerationControllerTest, GenerateFromTheToolbarFillsClipboardStatusAndPr
 {
     WriteTemplates();
     StartController();
-    EXPECT_EQ(window->TemplateText(3).toStdString(), "<html>集市 527304816 尾 527304816</html>");
+    EXPECT_EQ(controller->Templates().marketPreview, "<html>集市 527304816 尾 527304816</html>");
     SetPage("专业版", "1920");
     WriteCarouselSettings();
     Click("超级按钮_轮播");
-    ASSERT_EQ(window->Components().Cell(2, ComponentRecord::Kind), "轮播");
+    ASSERT_EQ(document->Components().Cell(2, ComponentRecord::Kind), "轮播");
     Click("超级按钮_生成");
 
     const std::string code = Clipboard();
@@ -175,8 +187,9 @@ TEST_F(GenerationControllerTest, GenerateFromTheToolbarFillsClipboardStatusAndPr
 TEST_F(GenerationControllerTest, EmptyTemplatesGiveTheBlocksAndAnEmptyPreviewFile)
 {
     StartController(); // the templates folder is empty: every fetch fails
-    for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(window->TemplateText(i).isEmpty());
+    const TemplateTexts& texts = controller->Templates();
+    for (const std::string* text : {&texts.pageFrame, &texts.basicWrapper, &texts.tmallPreview, &texts.marketPreview})
+        EXPECT_TRUE(text->empty());
     SetPage("专业版", "950");
     WriteCarouselSettings();
     Click("超级按钮_轮播");
@@ -195,7 +208,7 @@ TEST_F(GenerationControllerTest, UnconfiguredPageSettingsLeaveClipboardAndPrevie
     WriteTemplates();
     StartController();
     SetPage("专业版", "950");
-    window->Background().SetCell(PageSettings::Row, PageSettings::HorizontalPos, "");
+    document->SetPageSettings({{PageSettings::HorizontalPos, QString()}});
     QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
     Click("超级按钮_生成");
     EXPECT_EQ(Clipboard(), "earlier");
@@ -211,7 +224,7 @@ TEST_F(GenerationControllerTest, AnUnwritablePreviewFileIsReportedNotHidden)
     std::filesystem::create_directories(dir.File("yl.htm/blocked"));
     Click("超级按钮_生成");
     EXPECT_EQ(Clipboard().substr(Clipboard().size() - 18), "</div></div></div>");
-    EXPECT_EQ(window->StatusText(), QString::fromUtf8(GenerationController::StatusPreviewNotWritten));
+    EXPECT_EQ(document->StatusText(), QString::fromUtf8(GenerationController::StatusPreviewNotWritten));
 }
 
 TEST_F(GenerationControllerTest, ClosingTheWindowDeletesThePreviewFile)
@@ -230,7 +243,8 @@ TEST_F(GenerationControllerTest, ClosingDuringAHangingDownloadReturnsAtOnce)
 {
     LoopbackHttpServer server;
     server.Hang("/t/tyb.txt");
-    controller = new GenerationController(*window, {server.BaseUrl() + "/t/", server.BaseUrl() + "/t/"}, TestLimits());
+    Connect(new GenerationController(*document, {server.BaseUrl() + "/t/", server.BaseUrl() + "/t/"}, TestLimits(),
+                                     window.get()));
     QElapsedTimer timer;
     timer.start();
     while (server.RequestCount("/t/tyb.txt") == 0 && timer.elapsed() < 5000)
@@ -245,13 +259,13 @@ TEST_F(GenerationControllerTest, ClosingDuringAHangingDownloadReturnsAtOnce)
 TEST_F(GenerationControllerTest, ByDefaultTheTextsComeFromTheTemplatesFolderOfTheProgram)
 {
     WriteTemplates();
-    controller = new GenerationController(*window);
+    Connect(new GenerationController(*document, window.get()));
     QElapsedTimer timer;
     timer.start();
     while (!controller->TemplatesLoaded() && timer.elapsed() < 10000)
         QTest::qWait(5);
     QTest::qWait(20);
-    EXPECT_EQ(window->TemplateText(2).toStdString(), "<html>天猫527304816</html>");
-    EXPECT_EQ(window->TemplateText(1).toStdString(),
+    EXPECT_EQ(controller->Templates().tmallPreview, "<html>天猫527304816</html>");
+    EXPECT_EQ(controller->Templates().basicWrapper,
               "<div style=\"height:总高px;left:偏移量px\">Morvane软件527304816</div>");
 }

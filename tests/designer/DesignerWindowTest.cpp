@@ -1,11 +1,16 @@
 #include "DesignerWindow.h"
 #include "CanvasElement.h"
+#include "ComponentKind.h"
 #include "ComponentRecord.h"
+#include "DesignDocument.h"
+#include "KindTable.h"
 #include "PanelPresenter.h"
+#include "SettingsStore.h"
 #include "TempDir.h"
 #include "WidgetDriver.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -13,9 +18,11 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 using namespace morvane;
 
@@ -39,7 +46,8 @@ class DesignerWindowTest : public ::testing::Test {
 protected:
     TempDir dir;
     RecordingPresenter presenter;
-    DesignerWindow window{QString::fromStdString(dir.Path())};
+    DesignDocument document{QString::fromStdString(dir.Path())};
+    DesignerWindow window{document};
 
     void SetUp() override
     {
@@ -52,7 +60,8 @@ protected:
 
     template <typename T> T* Find(const char* unit) { return WidgetDriver::Find<T>(&window, unit); }
 
-    CanvasElement* Element(int number) { return window.State().ComponentElement(number); }
+    CanvasElement* Element(int number) { return document.State().ComponentElement(number); }
+    QLabel* Canvas() { return Find<QLabel>("标签_背景"); }
 
     static void Drag(QWidget* widget, QPoint by, Qt::MouseButton button = Qt::LeftButton)
     {
@@ -77,17 +86,17 @@ TEST_F(DesignerWindowTest, ControlsStandWhereTheLayoutPutsThem)
 {
     window.LayOutForScreen(1366, 768);
     EXPECT_EQ(window.size(), QSize(1366, 728));
-    EXPECT_EQ(window.CanvasOriginX(), 210);
+    EXPECT_EQ(document.CanvasOriginX(), 210);
     EXPECT_EQ(Find<QWidget>("外形框_右边线")->x(), 1159);
     EXPECT_EQ(Find<QWidget>("超级按钮_生成")->x(), 1166);
     EXPECT_EQ(Find<QWidget>("超级按钮_关闭")->x(), 1340);
-    EXPECT_EQ(window.Canvas()->geometry(), QRect(210, 90, 950, 618));
+    EXPECT_EQ(Canvas()->geometry(), QRect(210, 90, 950, 618));
     EXPECT_EQ(Find<QWidget>("图片框_顶背景")->x(), 210);
     EXPECT_EQ(Find<QWidget>("状态提示")->geometry(), QRect(0, 708, 1366, 20));
-    EXPECT_TRUE(window.StatusText().contains(QStringLiteral("Morvane")));
-    EXPECT_TRUE(window.StatusText().endsWith(QStringLiteral("请先配置全局设置...")));
+    EXPECT_TRUE(document.StatusText().contains(QStringLiteral("Morvane")));
+    EXPECT_TRUE(document.StatusText().endsWith(QStringLiteral("请先配置全局设置...")));
     window.LayOutForScreen(1920, 1080);
-    EXPECT_EQ(window.CanvasOriginX(), 487);
+    EXPECT_EQ(document.CanvasOriginX(), 487);
     EXPECT_EQ(Find<QPushButton>("超级按钮_全局")->text(), QStringLiteral("全局设置 ☆"));
     EXPECT_EQ(Find<QPushButton>("超级按钮_生成")->text(), QStringLiteral("生成\n代码"));
 }
@@ -95,18 +104,18 @@ TEST_F(DesignerWindowTest, ControlsStandWhereTheLayoutPutsThem)
 TEST_F(DesignerWindowTest, AddingAndRemovingKeepsNumbersRowsAndTagsInStep)
 {
     Click("超级按钮_图片");
-    EXPECT_TRUE(window.StatusText().startsWith(QStringLiteral("添加一张图片成完")));
+    EXPECT_TRUE(document.StatusText().startsWith(QStringLiteral("添加一张图片成完")));
     Click("超级按钮_轮播");
     Click("超级按钮_图片");
-    auto& state = window.State();
+    auto& state = document.State();
     EXPECT_EQ(state.componentCounter, 6);
-    ASSERT_EQ(window.Components().RowCount(), 7);
+    ASSERT_EQ(document.Components().RowCount(), 7);
     const char* kinds[] = {"图片", "轮播", "左箭头", "右箭头", "图片"};
     for (int n = 2; n <= 6; ++n) {
-        EXPECT_EQ(window.Components().Cell(n, ComponentRecord::Kind), kinds[n - 2]);
+        EXPECT_EQ(document.Components().Cell(n, ComponentRecord::Kind), kinds[n - 2]);
         EXPECT_EQ(Element(n)->Tag(), QString::number(n));
     }
-    EXPECT_EQ(window.Components().Cell(3, ComponentRecord::Left), "真");
+    EXPECT_EQ(document.Components().Cell(3, ComponentRecord::Left), "真");
     EXPECT_EQ(Element(3)->geometry(), QRect(9, 247, 300, 130));
     EXPECT_EQ(Element(4)->geometry(), QRect(9, 337, 40, 40));
     EXPECT_EQ(Element(5)->geometry(), QRect(269, 337, 40, 40));
@@ -115,10 +124,10 @@ TEST_F(DesignerWindowTest, AddingAndRemovingKeepsNumbersRowsAndTagsInStep)
     CanvasElement* last = Element(6);
     RightClickAndRemove(Element(3));
     EXPECT_EQ(state.componentCounter, 3);
-    EXPECT_EQ(window.Components().RowCount(), 4);
+    EXPECT_EQ(document.Components().RowCount(), 4);
     EXPECT_EQ(Element(3), last);
     EXPECT_EQ(last->Tag(), QStringLiteral("3"));
-    EXPECT_EQ(window.StatusText(), QStringLiteral("组件删除完成，点击上方组件名称添加对应组件..."));
+    EXPECT_EQ(document.StatusText(), QStringLiteral("组件删除完成，点击上方组件名称添加对应组件..."));
     EXPECT_TRUE(presenter.calls.contains(QStringLiteral("close 轮播")));
 }
 
@@ -126,7 +135,7 @@ TEST_F(DesignerWindowTest, RemovingAnArrowOnlyHidesBothArrows)
 {
     Click("超级按钮_轮播");
     RightClickAndRemove(Element(3));
-    EXPECT_EQ(window.State().componentCounter, 4);
+    EXPECT_EQ(document.State().componentCounter, 4);
     EXPECT_FALSE(Element(3)->isVisible());
     EXPECT_FALSE(Element(4)->isVisible());
     EXPECT_TRUE(Element(2)->isVisible());
@@ -138,21 +147,21 @@ TEST_F(DesignerWindowTest, TextsAreNumberedApartAndRemovedByTheirRightPress)
     Click("超级按钮_图片");
     Click("超级按钮8");
     Click("超级按钮8");
-    EXPECT_EQ(window.State().textCounter, 2);
-    EXPECT_EQ(window.Background().Cell(2, 0), "文字");
+    EXPECT_EQ(document.State().textCounter, 2);
+    EXPECT_EQ(document.Background().Cell(2, 0), "文字");
     // select the component first: the right press on the text decides
     QTest::mousePress(Element(2), Qt::RightButton);
     QTest::mouseRelease(Element(2), Qt::RightButton);
     Find<QMenu>("菜单")->hide();
-    QWidget* firstText = window.State().TextElement(1);
+    QWidget* firstText = document.State().TextElement(1);
     QTest::mousePress(firstText, Qt::RightButton);
     Find<QMenu>("菜单")->hide();
     Find<QMenu>("菜单")->actions()[0]->trigger();
-    EXPECT_EQ(window.State().textCounter, 1);
-    EXPECT_EQ(window.State().componentCounter, 2);
-    EXPECT_EQ(window.State().TextElement(1)->Tag(), QStringLiteral("1"));
+    EXPECT_EQ(document.State().textCounter, 1);
+    EXPECT_EQ(document.State().componentCounter, 2);
+    EXPECT_EQ(document.State().TextElement(1)->Tag(), QStringLiteral("1"));
     Click("超级按钮8");
-    EXPECT_EQ(window.State().textElements.last()->Tag(), QStringLiteral("2"));
+    EXPECT_EQ(document.State().textElements.last()->Tag(), QStringLiteral("2"));
 }
 
 TEST_F(DesignerWindowTest, HandlesSurroundTheSelectionTouchingIt)
@@ -178,7 +187,7 @@ TEST_F(DesignerWindowTest, LeftDragMovesSelectsAndPresentsAfterClosingPanels)
     Drag(Element(2), QPoint(400, 30));
     EXPECT_EQ(Element(2)->pos(), QPoint(409, 277));
     EXPECT_EQ(presenter.calls, (QStringList{"close all", "present 2"}));
-    EXPECT_EQ(window.State().currentComponent.data(), Element(2));
+    EXPECT_EQ(document.State().currentComponent.data(), Element(2));
     EXPECT_EQ(Find<QWidget>("外形框1")->pos(), QPoint(409 + 120, 277 + 120));
     // components can go off the canvas without limits
     Drag(Element(2), QPoint(-400, -30));
@@ -212,7 +221,7 @@ TEST_F(DesignerWindowTest, HandlesResizeFromTheirEdgeAndTheTextWhenATextIsCurren
     EXPECT_EQ(Element(2)->geometry(), QRect(300, 247, 159, 160));
 
     presenter.calls.clear();
-    CanvasElement* text = window.State().TextElement(1);
+    CanvasElement* text = document.State().TextElement(1);
     Drag(text, QPoint(200, 0));
     EXPECT_EQ(presenter.calls, QStringList{"present text 1"}); // no closing of panels
     Drag(Find<QWidget>("外形框8"), QPoint(0, 10));
@@ -233,7 +242,7 @@ TEST_F(DesignerWindowTest, ReleasingOverTheCanvasDeselects)
     Click("超级按钮_图片");
     Drag(Element(2), QPoint(400, 0));
     presenter.calls.clear();
-    QTest::mouseClick(window.Canvas(), Qt::LeftButton, {}, QPoint(500, 300));
+    QTest::mouseClick(Canvas(), Qt::LeftButton, {}, QPoint(500, 300));
     EXPECT_FALSE(Find<QWidget>("外形框1")->isVisible());
     EXPECT_EQ(presenter.calls, QStringList{"close all"});
 }
@@ -263,14 +272,14 @@ TEST_F(DesignerWindowTest, HorizontalLineIsPlacedClampedAndDraggedByItsGrip)
     QTest::mouseClick(Find<QCheckBox>("选择框_中心线"), Qt::LeftButton);
     QTest::mouseClick(Find<QCheckBox>("选择框_中心线"), Qt::LeftButton);
     EXPECT_FALSE(Find<QWidget>("外形框_中心线")->isVisible());
-    EXPECT_TRUE(window.StatusText().startsWith(QStringLiteral("中心线已显示")));
+    EXPECT_TRUE(document.StatusText().startsWith(QStringLiteral("中心线已显示")));
     window.SetGuideColour(QColor(255, 0, 0));
     EXPECT_EQ(line->palette().color(QPalette::Window), QColor(255, 0, 0));
 }
 
 TEST_F(DesignerWindowTest, CloseButtonDeletesTheWorkingDirectory)
 {
-    window.Settings().CreateWorkingDirectory();
+    document.Settings().CreateWorkingDirectory();
     const std::string bj = dir.Path() + "/bj";
     ASSERT_TRUE(std::filesystem::exists(bj));
     Click("超级按钮_关闭");
@@ -290,4 +299,167 @@ TEST_F(DesignerWindowTest, FiveHundredElementsShareOnePictureAndStayQuick)
     Drag(Element(300), QPoint(200, 100));
     EXPECT_LT(timer.elapsed(), 200);
     EXPECT_EQ(Element(300)->pos(), QPoint(209, 347));
+}
+
+TEST_F(DesignerWindowTest, PressingNeverRaisesSoTheStackingIsThatOfTheCode)
+{
+    Click("超级按钮_轮播");
+    CanvasElement* leftArrow = Element(3);
+    Drag(Element(2), QPoint(300, 50));
+    const QPoint onArrow = leftArrow->geometry().center();
+    ASSERT_EQ(window.childAt(onArrow), leftArrow);
+    // A right press there is on the arrow: "移除" hides the arrows and the
+    // carousel stays.
+    RightClickAndRemove(window.childAt(onArrow));
+    EXPECT_EQ(document.State().componentCounter, 4);
+    EXPECT_TRUE(Element(2)->isVisible());
+    EXPECT_FALSE(leftArrow->isVisible());
+
+    // Texts stay above components, also above ones added or moved later.
+    Click("超级按钮8");
+    CanvasElement* text = document.State().TextElement(1);
+    Drag(text, QPoint(600, 200));
+    Click("超级按钮_图片");
+    CanvasElement* picture = Element(5);
+    Drag(picture, text->geometry().center() - picture->geometry().center());
+    EXPECT_EQ(window.childAt(text->geometry().center()), text);
+}
+
+TEST_F(DesignerWindowTest, AnElementDraggedOutOfTheWindowCanStillBeGrabbed)
+{
+    Click("超级按钮_图片");
+    CanvasElement* picture = Element(2);
+    for (const QPoint by : {QPoint(-5000, -5000), QPoint(10000, 10000)}) {
+        Drag(picture, by);
+        const QRect visible = picture->geometry() & window.rect();
+        EXPECT_GE(visible.width(), 16) << by.x();
+        EXPECT_GE(visible.height(), 16) << by.y();
+        EXPECT_EQ(window.childAt(visible.center()), picture);
+    }
+    // ...and be brought back.
+    Drag(picture, QPoint(9, 247) - picture->pos());
+    EXPECT_EQ(picture->pos(), QPoint(9, 247));
+}
+
+TEST_F(DesignerWindowTest, OnlyTheBackgroundAndTheCanvasDeselect)
+{
+    Click("超级按钮_图片");
+    Drag(Element(2), QPoint(400, 0));
+    presenter.calls.clear();
+    for (const char* unit : {"图片框_顶背景", "图片框_logo", "图片框_刻度", "状态提示", "外形框10"}) {
+        QTest::mouseClick(Find<QWidget>(unit), Qt::LeftButton, {}, QPoint(3, 3));
+        EXPECT_TRUE(presenter.calls.isEmpty()) << unit;
+    }
+    EXPECT_TRUE(Find<QWidget>("外形框1")->isVisible());
+    QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(20, 600));
+    EXPECT_EQ(presenter.calls, QStringList{"close all"});
+    EXPECT_FALSE(Find<QWidget>("外形框1")->isVisible());
+}
+
+TEST_F(DesignerWindowTest, QrCodeAndLikeNeverKeepAnEarlierFrame)
+{
+    Click("超级按钮_图片");
+    Click("超级按钮6");
+    Click("超级按钮11");
+    Drag(Element(2), QPoint(300, 0));
+    ASSERT_TRUE(Find<QWidget>("外形框1")->isVisible());
+    for (int number : {3, 4}) {
+        QTest::mousePress(Element(number), Qt::RightButton);
+        EXPECT_FALSE(Find<QWidget>("外形框1")->isVisible()) << number;
+        EXPECT_EQ(document.State().currentComponent.data(), Element(number));
+        Find<QMenu>("菜单")->hide();
+        QTest::mouseRelease(Element(number), Qt::RightButton);
+        Find<QMenu>("菜单")->hide();
+    }
+}
+
+TEST_F(DesignerWindowTest, AHugeHorizontalLineDistanceIsClampedNotOverflowed)
+{
+    auto* field = Find<QLineEdit>("编辑框_水平线顶边");
+    field->setText(QStringLiteral("2147483647"));
+    auto* line = Find<QWidget>("外形框_水平线");
+    EXPECT_GT(line->y(), 1000000);
+    EXPECT_EQ(Find<QWidget>("透明标签_水平线")->y(), line->y() - 7);
+    EXPECT_EQ(field->text(), QStringLiteral("2147483647"));
+}
+
+TEST_F(DesignerWindowTest, EveryKindOfTheTableIsAddedWithItsSizeAndCompanions)
+{
+    int expectedCounter = 1;
+    for (const KindInfo& kind : KindTable::All()) {
+        const QString word = QString::fromUtf8(kind.word.data(), static_cast<qsizetype>(kind.word.size()));
+        CanvasElement* element = kind.word == ComponentKind::Text ? window.AddText() : window.AddComponent(word);
+        if (!kind.owner.empty()) {
+            EXPECT_EQ(element, nullptr) << "a companion never comes alone";
+            continue;
+        }
+        ASSERT_NE(element, nullptr) << kind.word;
+        EXPECT_EQ(element->size(), QSize(kind.width, kind.height)) << kind.word;
+        if (kind.word == ComponentKind::Text)
+            continue;
+        expectedCounter += 1 + static_cast<int>(kind.companions.size());
+        EXPECT_EQ(document.Components().Cell(element->Number(), ComponentRecord::Kind), kind.word);
+        for (size_t i = 0; i < kind.companions.size(); ++i)
+            EXPECT_EQ(document.Components().Cell(element->Number() + 1 + static_cast<int>(i), ComponentRecord::Kind),
+                      kind.companions[i].kind);
+        // A right press selects it: framed or not, as the table says.
+        QTest::mousePress(element, Qt::RightButton);
+        EXPECT_EQ(Find<QWidget>("外形框1")->isVisible(), kind.framed) << kind.word;
+        QTest::mouseRelease(element, Qt::RightButton);
+        Find<QMenu>("菜单")->hide();
+    }
+    EXPECT_EQ(document.State().componentCounter, expectedCounter);
+}
+
+TEST_F(DesignerWindowTest, RemovalTakesEachTextsSettingsAlongAndReportsWhatCouldNotMove)
+{
+    Click("超级按钮8");
+    Click("超级按钮8");
+    Click("超级按钮8");
+    const SettingsStore& store = document.Settings();
+    store.CreateWorkingDirectory();
+    for (int n = 1; n <= 3; ++n)
+        SettingsStore::WriteValue(store.PathFor("文字", n), "内容", "text " + std::to_string(n));
+    CanvasElement* second = document.State().TextElement(2);
+    QTest::mousePress(document.State().TextElement(1), Qt::RightButton);
+    Find<QMenu>("菜单")->hide();
+    Find<QMenu>("菜单")->actions()[0]->trigger();
+    EXPECT_EQ(document.State().TextElement(1), second);
+    EXPECT_EQ(SettingsStore::ReadValue(store.PathFor("文字", 1), "内容"), "text 2");
+    EXPECT_EQ(SettingsStore::ReadValue(store.PathFor("文字", 2), "内容"), "text 3");
+    EXPECT_FALSE(std::filesystem::exists(store.PathFor("文字", 3)));
+    EXPECT_EQ(document.StatusText(), QStringLiteral("组件删除完成，点击上方组件名称添加对应组件..."));
+
+    // A folder where the first file must go: the status bar says so.
+    std::filesystem::remove(store.PathFor("文字", 1));
+    std::filesystem::create_directories(store.PathFor("文字", 1) + "/blocked");
+    QTest::mousePress(document.State().TextElement(1), Qt::RightButton);
+    Find<QMenu>("菜单")->hide();
+    Find<QMenu>("菜单")->actions()[0]->trigger();
+    EXPECT_TRUE(document.StatusText().contains(QStringLiteral("wz2.ini"))) << document.StatusText().toStdString();
+    EXPECT_TRUE(document.StatusText().startsWith(QStringLiteral("组件删除完成，但设置文件")));
+}
+
+TEST_F(DesignerWindowTest, ClosingTheWindowAnyWayEndsTheProgramOnlyTheButtonDeletesTheSettings)
+{
+    document.Settings().CreateWorkingDirectory();
+    const std::string bj = dir.Path() + "/bj";
+    QWidget otherWindow; // an open panel would keep a plain application running
+    otherWindow.show();
+    // Runs the event loop until the program ends; a run that does not end
+    // is ended with 99, so the suite never hangs.
+    const auto runUntilEnd = [](const std::function<void()>& action) {
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        guard.start(3000);
+        QTimer::singleShot(0, action);
+        return QApplication::exec();
+    };
+    EXPECT_EQ(runUntilEnd([this] { window.close(); }), 0);
+    EXPECT_TRUE(std::filesystem::exists(bj));
+
+    window.show();
+    EXPECT_EQ(runUntilEnd([this] { Click("超级按钮_关闭"); }), 0);
+    EXPECT_FALSE(std::filesystem::exists(bj));
 }

@@ -137,3 +137,47 @@ TEST_F(SettingsStoreTest, DeletingTheStoreNeverFollowsALinkOutOfIt)
     EXPECT_FALSE(FileSystem::Exists(store.WorkingDirectory()));
     EXPECT_TRUE(FileSystem::Exists(precious));
 }
+
+// Removal renumbers the later components; each must keep reading its own
+// settings, never the removed one's or a stale file left at its new number.
+TEST_F(SettingsStoreTest, FilesFollowTheirComponentsWhenRemovalRenumbers)
+{
+    // Numbers 2..9: carousel (with arrows 3, 4), carousel (5, 6, 7), countdown
+    // 8, search 9. The first carousel goes.
+    const std::vector<std::string> kinds{"-1",   "-1",     "轮播",   "左箭头", "右箭头",
+                                         "轮播", "左箭头", "右箭头", "倒计时", "搜索"};
+    SettingsStore::WriteValue(store.PathFor("轮播", 2), "宽度", "removed");
+    SettingsStore::WriteValue(store.PathFor("轮播", 5), "宽度", "second carousel");
+    SettingsStore::WriteValue(store.PathFor("倒计时", 8), "宽度", "countdown");
+    // Never saved: the search box has no file, but a stale one waits at 6.
+    SettingsStore::WriteValue(store.PathFor("搜索", 6), "宽度", "stale");
+
+    EXPECT_TRUE(store.FollowRemoval(kinds, 2, 3).empty());
+    EXPECT_EQ(SettingsStore::ReadValue(store.PathFor("轮播", 2), "宽度"), "second carousel");
+    EXPECT_EQ(SettingsStore::ReadValue(store.PathFor("倒计时", 5), "宽度"), "countdown");
+    EXPECT_FALSE(FileSystem::Exists(store.PathFor("搜索", 6)));
+    for (const auto& [kind, number] : std::vector<std::pair<std::string, int>>{{"轮播", 5}, {"倒计时", 8}})
+        EXPECT_FALSE(FileSystem::Exists(store.PathFor(kind, number))) << kind << number;
+}
+
+TEST_F(SettingsStoreTest, ChainsOfTheSameKindMoveDownWithoutOverwritingEachOther)
+{
+    const std::vector<std::string> kinds{"", "文字", "文字", "文字", "文字"};
+    for (int n = 1; n <= 4; ++n)
+        SettingsStore::WriteValue(store.PathFor("文字", n), "内容", "text " + std::to_string(n));
+    EXPECT_TRUE(store.FollowRemoval(kinds, 1, 1).empty());
+    for (int n = 1; n <= 3; ++n)
+        EXPECT_EQ(SettingsStore::ReadValue(store.PathFor("文字", n), "内容"), "text " + std::to_string(n + 1));
+    EXPECT_FALSE(FileSystem::Exists(store.PathFor("文字", 4)));
+}
+
+TEST_F(SettingsStoreTest, AFileThatCannotMoveIsNamed)
+{
+    const std::vector<std::string> kinds{"", "文字", "文字"};
+    SettingsStore::WriteValue(store.PathFor("文字", 2), "内容", "second");
+    // A folder where the removed text's file was: it can neither be removed
+    // nor be replaced by the second text's file, which stays where it was.
+    std::filesystem::create_directories(store.PathFor("文字", 1) + "/blocked");
+    EXPECT_EQ(store.FollowRemoval(kinds, 1, 1), (std::vector<std::string>{"wz1.ini", "wz2.ini"}));
+    EXPECT_EQ(SettingsStore::ReadValue(store.PathFor("文字", 2), "内容"), "second");
+}

@@ -17,7 +17,7 @@ protected:
         EXPECT_NE(panel, nullptr);
         return panel;
     }
-    std::string Stored(int column) { return window.Background().Cell(PageSettings::Row, column); }
+    std::string Stored(int column) { return document.Background().Cell(PageSettings::Row, column); }
     bool Checked(QWidget* panel, const char* unit) { return Find<QRadioButton>(panel, unit)->isChecked(); }
 };
 
@@ -37,7 +37,7 @@ TEST_F(PageSettingsTest, FirstOpeningShowsTheDefaultsAndClosingStoresThem)
     EXPECT_TRUE(Checked(panel, "单选框7"));
     EXPECT_TRUE(Checked(panel, "单选框11"));
     EXPECT_FALSE(Checked(panel, "单选框1"));
-    EXPECT_EQ(window.Canvas()->geometry(), QRect(window.CanvasOriginX(), 90, 950, window.height() - 110));
+    EXPECT_EQ(Canvas()->geometry(), QRect(document.CanvasOriginX(), 90, 950, window.height() - 110));
 
     QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
     EXPECT_EQ(panels.PageSettings(), nullptr);
@@ -53,7 +53,7 @@ TEST_F(PageSettingsTest, FirstOpeningShowsTheDefaultsAndClosingStoresThem)
                                                             {PageSettings::TopSpacing, "0"}};
     for (const auto& [column, text] : expected)
         EXPECT_EQ(Stored(column), text) << column;
-    EXPECT_EQ(window.StatusText(), QStringLiteral("全局设置属性值保存完成,如需修改，请重新打开配置窗口...."));
+    EXPECT_EQ(document.StatusText(), QStringLiteral("全局设置属性值保存完成,如需修改，请重新打开配置窗口...."));
 }
 
 TEST_F(PageSettingsTest, UserChoicesReachTheRecordOnTheCloseBox)
@@ -97,14 +97,14 @@ TEST_F(PageSettingsTest, UserChoicesReachTheRecordOnTheCloseBox)
 TEST_F(PageSettingsTest, WidthCentresTheCanvasAndColoursShowOrHideIt)
 {
     PageSettingsPanel* panel = Open();
-    QLabel* canvas = window.Canvas();
+    QLabel* canvas = Canvas();
     Type(panel, "编辑框_宽度", QStringLiteral("1200"));
     EXPECT_EQ(canvas->width(), 1200);
     EXPECT_EQ(canvas->x(), 1920 / 2 - 1200 / 2);
     Type(panel, "编辑框_宽度", QStringLiteral("1201"));
     EXPECT_EQ(canvas->x(), 359); // 960 - 600.5, cut toward zero
     Type(panel, "编辑框_宽度", QStringLiteral("800"));
-    EXPECT_EQ(canvas->x(), window.CanvasOriginX());
+    EXPECT_EQ(canvas->x(), document.CanvasOriginX());
     EXPECT_EQ(canvas->width(), 800);
     Type(panel, "编辑框_高度", QStringLiteral("300"));
     EXPECT_EQ(canvas->height(), 300);

@@ -2,6 +2,7 @@
 // panel under a real display and stays up for the given seconds, so the
 // screen can be captured.
 #include "CanvasElement.h"
+#include "DesignDocument.h"
 #include "DesignerWindow.h"
 #include "PanelSet.h"
 #include "TempDir.h"
@@ -13,14 +14,14 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     TempDir dir;
-    morvane::DesignerWindow window(QString::fromStdString(dir.Path()));
-    morvane::PanelSet panels(window);
+    morvane::DesignDocument document(QString::fromStdString(dir.Path()));
+    morvane::DesignerWindow window(document);
+    morvane::PanelSet panels(document, &window);
     window.SetPanelPresenter(&panels);
     window.Start();
     morvane::CanvasElement* element = window.AddComponent(QStringLiteral("图片"));
-    element->move(window.CanvasOriginX() + 120, morvane::DesignerWindow::CanvasTop + 60);
-    window.State().currentComponent = element;
-    window.State().currentIsComponent = true;
+    element->move(document.CanvasOriginX() + 120, morvane::DesignDocument::CanvasTop + 60);
+    document.SelectComponent(element);
     panels.Present(element, false);
     const int seconds = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 4;
     QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);

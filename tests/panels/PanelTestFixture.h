@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CanvasElement.h"
+#include "DesignDocument.h"
 #include "DesignerWindow.h"
 #include "PanelField.h"
 #include "PanelSet.h"
@@ -19,8 +20,9 @@ namespace morvane {
 class PanelTest : public ::testing::Test {
 protected:
     TempDir dir;
-    DesignerWindow window{QString::fromStdString(dir.Path())};
-    PanelSet panels{window};
+    DesignDocument document{QString::fromStdString(dir.Path())};
+    DesignerWindow window{document};
+    PanelSet panels{document, &window};
 
     void SetUp() override
     {
@@ -50,15 +52,17 @@ protected:
     CanvasElement* AddPictureAt(QPoint canvasPosition)
     {
         QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_图片"), Qt::LeftButton);
-        CanvasElement* element = window.State().ComponentElement(window.State().componentCounter);
-        const QPoint target(canvasPosition.x() + window.CanvasOriginX(),
-                            canvasPosition.y() + DesignerWindow::CanvasTop);
+        CanvasElement* element = document.State().ComponentElement(document.State().componentCounter);
+        const QPoint target(canvasPosition.x() + document.CanvasOriginX(),
+                            canvasPosition.y() + DesignDocument::CanvasTop);
         Drag(element, target - element->pos());
         EXPECT_EQ(element->pos(), target);
         return element;
     }
 
-    std::string Cell(int row, int column) { return window.Components().Cell(row, column); }
+    QLabel* Canvas() { return Find<QLabel>(&window, "标签_背景"); }
+
+    std::string Cell(int row, int column) { return document.Components().Cell(row, column); }
 
     static QColor BadgeColour(QWidget* panel)
     {

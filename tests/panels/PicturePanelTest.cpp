@@ -15,10 +15,12 @@ TEST_F(PanelTest, FirstPictureLoadsUnsavedAndTurnsGreenOnSave)
     PropertyPanel* panel = panels.Panel(QStringLiteral("图片"));
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->windowTitle(), QStringLiteral("属性设置"));
-    EXPECT_EQ(panel->pos(), QPoint(window.width() - panel->width() - 5, 95));
+    // Sizes and places are those of the whole window, frame included.
+    EXPECT_EQ(panel->frameGeometry().size(), QSize(296, 332));
+    EXPECT_EQ(panel->pos(), QPoint(window.width() - panel->frameGeometry().width() - 5, 95));
     EXPECT_EQ(Find<QLabel>(panel, "透明标签_序号")->text(), QStringLiteral("1"));
     EXPECT_EQ(BadgeColour(panel), kOrange);
-    EXPECT_EQ(window.StatusText(),
+    EXPECT_EQ(document.StatusText(),
               QStringLiteral("该图片组件未保存设置，请配置好后点击 保存设置，否则会影响生成代码的效果...."));
     EXPECT_EQ(Text(panel, "编辑框_打开"), QStringLiteral("_blank"));
     EXPECT_EQ(Find<QComboBox>(panel, "组合框1")->currentIndex(), 0);
@@ -48,7 +50,7 @@ TEST_F(PanelTest, FirstPictureLoadsUnsavedAndTurnsGreenOnSave)
         EXPECT_EQ(Cell(2, column), expected[static_cast<size_t>(column - 1)]) << column;
     EXPECT_EQ(BadgeColour(panel), kGreen);
     EXPECT_EQ(element->Picture().cacheKey(), pictureKey);
-    EXPECT_TRUE(window.StatusText().startsWith(QStringLiteral("图片属性值保存完成")));
+    EXPECT_TRUE(document.StatusText().startsWith(QStringLiteral("图片属性值保存完成")));
 
     // A second picture shows 2; reselecting the first loads it green again.
     AddPictureAt({300, 30});
@@ -70,9 +72,9 @@ TEST_F(PanelTest, GeometryFieldsMoveTheElementLiveAndSaveStoresThem)
     const std::string savedWidth = Cell(2, ComponentRecord::Width);
 
     Type(panel, "编辑框_距左", QStringLiteral("-20"));
-    EXPECT_EQ(element->x(), window.CanvasOriginX() - 20);
+    EXPECT_EQ(element->x(), document.CanvasOriginX() - 20);
     Type(panel, "编辑框_距顶", QStringLiteral("15px"));
-    EXPECT_EQ(element->y(), DesignerWindow::CanvasTop + 15);
+    EXPECT_EQ(element->y(), DesignDocument::CanvasTop + 15);
     Type(panel, "编辑框_距顶", QStringLiteral("99999999999"));
     EXPECT_GT(element->y(), 1000000);
     Type(panel, "编辑框_距顶", QStringLiteral("15px"));
@@ -127,8 +129,8 @@ TEST_F(PanelTest, LinkTargetAndPictureAddressRules)
     EXPECT_EQ(list->currentIndex(), 0);
 
     // A stored empty target and an empty picture load as the defaults.
-    window.Components().SetCell(2, ComponentRecord::Open, "");
-    window.Components().SetCell(2, ComponentRecord::Picture, "");
+    document.SetComponentCell(2, ComponentRecord::Open, QString());
+    document.SetComponentCell(2, ComponentRecord::Picture, QString());
     panel->WriteField(QStringLiteral("编辑框_读数据"), QStringLiteral("1"));
     EXPECT_EQ(Text(panel, "编辑框_打开"), QStringLiteral("_blank"));
     EXPECT_EQ(Text(panel, "编辑框_图片"), PicturePanel::DefaultPictureAddress);
@@ -144,7 +146,7 @@ TEST_F(PanelTest, PanelOfAnotherKindNeverReachesTheNewSelection)
     Type(panel, "编辑框_提示", QStringLiteral("unsaved"));
 
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_轮播"), Qt::LeftButton);
-    CanvasElement* carousel = window.State().ComponentElement(3);
+    CanvasElement* carousel = document.State().ComponentElement(3);
     ASSERT_EQ(Cell(3, ComponentRecord::Kind), "轮播");
     QTest::mousePress(carousel, Qt::RightButton);
     QTest::mouseRelease(carousel, Qt::RightButton);
@@ -167,6 +169,27 @@ TEST_F(PanelTest, PanelOfAnotherKindNeverReachesTheNewSelection)
     window.Deselect();
     EXPECT_EQ(panels.Panel(QStringLiteral("图片")), nullptr);
     EXPECT_NE(panels.PageSettings(), nullptr);
+}
+
+} // namespace
+} // namespace morvane
+
+namespace morvane {
+namespace {
+
+TEST_F(PanelTest, PanelsBelongToTheDesignerAndAPressOnATextClosesNone)
+{
+    AddPictureAt({0, 0});
+    PropertyPanel* panel = panels.Panel(QStringLiteral("图片"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->parentWidget(), &window);
+    EXPECT_TRUE(panel->isWindow());
+    Type(panel, "编辑框_提示", QStringLiteral("unsaved"));
+
+    QTest::mouseClick(Find<QPushButton>(&window, "超级按钮8"), Qt::LeftButton);
+    Drag(document.State().TextElement(1), {300, 100});
+    ASSERT_EQ(panels.Panel(QStringLiteral("图片")), panel);
+    EXPECT_EQ(Text(panel, "编辑框_提示"), QStringLiteral("unsaved"));
 }
 
 } // namespace

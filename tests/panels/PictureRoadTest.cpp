@@ -46,8 +46,9 @@ TEST_F(PictureRoadTest, PictureReachesTheClipboardWithItsSavedValues)
     HttpClient::Limits limits;
     limits.connectTimeoutMs = 2000;
     limits.totalTimeoutMs = 4000;
-    auto* controller = new GenerationController(window, {server.BaseUrl() + "/s/", server.BaseUrl() + "/d/"}, limits);
-    controller->setParent(&window);
+    auto* controller =
+        new GenerationController(document, {server.BaseUrl() + "/s/", server.BaseUrl() + "/d/"}, limits, &window);
+    QObject::connect(&window, &DesignerWindow::GenerateRequested, controller, &GenerationController::GenerateCode);
     for (int i = 0; i < 200 && !controller->TemplatesLoaded(); ++i)
         QTest::qWait(10);
     QTest::qWait(20); // the last text arrives through the event loop
@@ -67,11 +68,11 @@ TEST_F(PictureRoadTest, PictureReachesTheClipboardWithItsSavedValues)
     EXPECT_EQ(element->Picture().size(), QSize(64, 48));
 
     QTest::mouseClick(Find<QPushButton>(panels.PageSettings(), "按钮1"), Qt::LeftButton);
-    const std::string height = window.Background().Cell(PageSettings::Row, PageSettings::Height);
+    const std::string height = document.Background().Cell(PageSettings::Row, PageSettings::Height);
     ASSERT_FALSE(height.empty());
 
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_生成"), Qt::LeftButton);
-    EXPECT_EQ(window.StatusText(), QStringLiteral("代码生成完毕，并已复制到剪切板..."));
+    EXPECT_EQ(document.StatusText(), QStringLiteral("代码生成完毕，并已复制到剪切板..."));
     const std::string clipboard = QGuiApplication::clipboard()->text().toStdString();
 
     const std::string frame =
@@ -101,7 +102,7 @@ TEST_F(PictureRoadTest, PictureReachesTheClipboardWithItsSavedValues)
         expected.SetCell(2, column, text);
     RandomSource random;
     const GenerationResult reference =
-        CodeGenerator::GenerateCode(expected, window.Background(), window.Settings(), {kFrame, "", "", ""}, random);
+        CodeGenerator::GenerateCode(expected, document.Background(), document.Settings(), {kFrame, "", "", ""}, random);
     EXPECT_EQ(clipboard, reference.code);
     EXPECT_EQ(panels.Panel(QStringLiteral("图片")), nullptr); // generation closes the component panels
 }

@@ -1,0 +1,166 @@
+#include "DesignerChrome.h"
+
+#include "Artwork.h"
+#include "DesignerLayout.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+
+#include <array>
+
+// The resource lives in a static library, so it is registered by hand, and
+// Q_INIT_RESOURCE must stand outside any namespace.
+static void InitDesignerResources()
+{
+    Q_INIT_RESOURCE(designer);
+}
+
+namespace morvane {
+
+namespace {
+
+struct ToolbarButton {
+    const char* unit;
+    const char* kind; // also the caption
+    int left, top;
+};
+
+constexpr std::array<ToolbarButton, 16> kToolbar = {{
+    {"超级按钮_图片", "图片", 130, 7},
+    {"超级按钮_轮播", "轮播", 183, 7},
+    {"超级按钮3", "放大镜", 236, 7},
+    {"超级按钮1", "双面图", 289, 7},
+    {"超级按钮2", "倒计时", 342, 7},
+    {"超级按钮4", "旺旺群", 395, 7},
+    {"超级按钮5", "购物车", 448, 7},
+    {"超级按钮6", "二维码", 501, 7},
+    {"超级按钮_图片2", "客服", 130, 35},
+    {"超级按钮_图片3", "视频", 183, 35},
+    {"超级按钮7", "搜索", 236, 35},
+    {"超级按钮8", "文字", 289, 35},
+    {"超级按钮9", "分享", 342, 35},
+    {"超级按钮10", "收藏", 395, 35},
+    {"超级按钮11", "喜欢", 448, 35},
+    {"超级按钮12", "关注", 501, 35},
+}};
+
+QWidget* Band(const QString& unit, const QColor& colour, const QRect& geometry, QWidget* parent)
+{
+    auto* band = new QWidget(parent);
+    band->setObjectName(unit);
+    band->setAutoFillBackground(true);
+    QPalette palette = band->palette();
+    palette.setColor(QPalette::Window, colour);
+    band->setPalette(palette);
+    band->setGeometry(geometry);
+    return band;
+}
+
+QPushButton* Button(const QString& unit, const QString& caption, const char* role, const QRect& geometry,
+                    QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(unit);
+    button->setProperty("role", QString::fromLatin1(role));
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(geometry);
+    return button;
+}
+
+QString StyleSheet()
+{
+    QFile file(QStringLiteral(":/designer/designer.qss"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace
+
+DesignerChrome::DesignerChrome(QWidget* window) : QObject(window)
+{
+    InitDesignerResources();
+
+    topBand_ = Band(QStringLiteral("外形框10"), QColor(38, 43, 54), {0, 0, 1200, 90}, window);
+    topBand_->setStyleSheet(StyleSheet());
+
+    logo_ = new QLabel(topBand_);
+    logo_->setObjectName(QStringLiteral("图片框_logo"));
+    logo_->setPixmap(Artwork::Logo());
+    logo_->setGeometry(16, 0, 66, 66);
+
+    toolbar_ = new QLabel(topBand_);
+    toolbar_->setObjectName(QStringLiteral("图片框_顶背景"));
+    toolbar_->setProperty("role", QStringLiteral("toolbar"));
+    toolbar_->setGeometry(140, 0, 950, 66);
+
+    global_ = Button(QStringLiteral("超级按钮_全局"), QStringLiteral("全局设置 ☆"), "tool", {92, 24, 76, 24}, topBand_);
+    connect(global_, &QPushButton::clicked, this, &DesignerChrome::PageSettingsRequested);
+
+    for (const ToolbarButton& b : kToolbar) {
+        const QString kind = QString::fromUtf8(b.kind);
+        auto* button = Button(QString::fromUtf8(b.unit), kind, "tool", {b.left, b.top, 48, 24}, toolbar_);
+        connect(button, &QPushButton::clicked, this, [this, kind] { emit AddRequested(kind); });
+    }
+
+    generate_ =
+        Button(QStringLiteral("超级按钮_生成"), QStringLiteral("生成\n代码"), "generate", {1006, 0, 54, 66}, topBand_);
+    connect(generate_, &QPushButton::clicked, this, &DesignerChrome::GenerateRequested);
+    preview_ =
+        Button(QStringLiteral("超级按钮_预览"), QStringLiteral("预览\n效果"), "preview", {1066, 0, 54, 66}, topBand_);
+    connect(preview_, &QPushButton::clicked, this, &DesignerChrome::PreviewRequested);
+    minimise_ = Button(QStringLiteral("超级按钮_最小化"), QStringLiteral("–"), "window", {1133, 2, 24, 20}, topBand_);
+    connect(minimise_, &QPushButton::clicked, this, &DesignerChrome::MinimiseRequested);
+    close_ = Button(QStringLiteral("超级按钮_关闭"), QStringLiteral("✕"), "window", {1166, 2, 24, 20}, topBand_);
+    connect(close_, &QPushButton::clicked, this, &DesignerChrome::CloseRequested);
+
+    rulerBand_ = Band(QStringLiteral("外形框11"), QColor(226, 229, 235), {0, 66, 1200, 24}, topBand_);
+    ruler_ = new QLabel(rulerBand_);
+    ruler_->setObjectName(QStringLiteral("图片框_刻度"));
+    ruler_->setPixmap(Artwork::Ruler());
+    ruler_->setGeometry(133, 4, 980, 18);
+
+    status_ =
+        Band(QStringLiteral("状态提示"), QColor(38, 43, 54), {0, 608, 1200, DesignerLayout::StatusHeight}, window);
+    status_->setStyleSheet(StyleSheet());
+    auto* title = new QLabel(QStringLiteral("提示:"), status_);
+    title->setProperty("role", QStringLiteral("statusTitle"));
+    title->setGeometry(0, 0, 50, DesignerLayout::StatusHeight);
+    title->setAlignment(Qt::AlignCenter);
+    statusText_ = new QLabel(status_);
+    statusText_->setProperty("role", QStringLiteral("statusText"));
+    statusText_->setGeometry(50, 0, 1150, DesignerLayout::StatusHeight);
+}
+
+QWidget* DesignerChrome::Toolbar() const
+{
+    return toolbar_;
+}
+
+QWidget* DesignerChrome::StatusBar() const
+{
+    return status_;
+}
+
+void DesignerChrome::ShowStatus(const QString& text)
+{
+    statusText_->setText(text);
+}
+
+void DesignerChrome::LayOut(const DesignerLayout& l)
+{
+    topBand_->resize(l.width, 90);
+    rulerBand_->resize(l.width, 24);
+    close_->move(l.closeLeft, close_->y());
+    minimise_->move(l.minimiseLeft, minimise_->y());
+    ruler_->move(l.rulerLeft, ruler_->y());
+    generate_->move(l.generateLeft, generate_->y());
+    preview_->move(l.previewLeft, preview_->y());
+    status_->setGeometry(0, l.statusTop, l.width, DesignerLayout::StatusHeight);
+    statusText_->resize(l.statusPaneWidth, DesignerLayout::StatusHeight);
+    logo_->move(0, logo_->y());
+    toolbar_->move(l.toolbarLeft, toolbar_->y());
+    global_->move(l.globalButtonLeft, global_->y());
+}
+
+} // namespace morvane
