@@ -3,45 +3,15 @@
 #include "DesignDocument.h"
 #include "Lenient.h"
 #include "PageSettings.h"
-#include "PictureDownload.h"
+#include "PictureFetcher.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
-
-#include <cmath>
 
 namespace morvane {
 
 namespace {
-
-const QString kEdition = QStringLiteral("编辑框_版本");
-const QString kWidth = QStringLiteral("编辑框_宽度");
-const QString kHeight = QStringLiteral("编辑框_高度");
-const QString kColour = QStringLiteral("编辑框_背景色");
-const QString kPicture = QStringLiteral("编辑框_背景图");
-const QString kAttachment = QStringLiteral("编辑框_固定");
-const QString kRepeat = QStringLiteral("编辑框_平铺");
-const QString kVertical = QStringLiteral("编辑框_上下");
-const QString kHorizontal = QStringLiteral("编辑框_左右");
-const QString kSpacing = QStringLiteral("编辑框_上间距");
-
-// Record column and field, in the order of filling and committing.
-const std::vector<PropertyPanel::Binding>& Columns()
-{
-    static const std::vector<PropertyPanel::Binding> columns{{PageSettings::Edition, kEdition},
-                                                             {PageSettings::Width, kWidth},
-                                                             {PageSettings::Height, kHeight},
-                                                             {PageSettings::BackColour, kColour},
-                                                             {PageSettings::BackPicture, kPicture},
-                                                             {PageSettings::Attachment, kAttachment},
-                                                             {PageSettings::Repeat, kRepeat},
-                                                             {PageSettings::VerticalPos, kVertical},
-                                                             {PageSettings::HorizontalPos, kHorizontal},
-                                                             {PageSettings::TopSpacing, kSpacing}};
-    return columns;
-}
 
 int ToInt(const QString& text)
 {
@@ -57,60 +27,72 @@ QGroupBox* Frame(const QString& title, QWidget* parent, int y)
 
 } // namespace
 
-PageSettingsPanel::PageSettingsPanel(DesignDocument& document, QWidget* owner)
-    : PropertyPanel(document, owner, QStringLiteral("背景设置"), 303, 403)
+PageSettingsPanel::PageSettingsPanel(const PanelHost& host) : PanelForm(host, QStringLiteral("背景设置"), {303, 403})
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    using P = PageSettings;
 
-    AddLabel(QStringLiteral("店铺版本"), 16, 16, 60);
-    AddWordList(QStringLiteral("组合框1"), kEdition,
-                {QStringLiteral("天猫版"), QStringLiteral("专业版"), QStringLiteral("基础版")},
-                {QStringLiteral("天猫版"), QStringLiteral("专业版"), QStringLiteral("基础版")},
-                QStringLiteral("专业版"), 80, 14, 90);
-    AddLabel(QStringLiteral("上间距"), 182, 16, 44);
-    AddField(kSpacing, 228, 14, 60, QStringLiteral("0"));
+    PanelField* edition = AddHiddenField(QStringLiteral("编辑框_版本"), QStringLiteral("专业版"));
+    AddLabel(this, QStringLiteral("店铺版本"), {16, 16, 60, 20});
+    AddChoiceList(this, QStringLiteral("组合框1"), edition,
+                  Choices({QString::fromUtf8(P::TmallEdition), QString::fromUtf8(P::ProEdition),
+                           QString::fromUtf8(P::BasicEdition)}),
+                  QString::fromUtf8(P::ProEdition), {80, 14, 90, 24});
+    AddLabel(this, QStringLiteral("上间距"), {182, 16, 44, 20});
+    spacing_ = AddField(this, QStringLiteral("编辑框_上间距"), {228, 14, 60, 22}, QStringLiteral("0"));
 
-    AddLabel(QStringLiteral("模块尺寸"), 16, 50, 60);
-    auto* width = AddField(kWidth, 80, 48, 80, QStringLiteral("950"));
-    AddLabel(QStringLiteral("×"), 164, 50, 14);
-    auto* height = AddField(kHeight, 180, 48, 80);
-    AddLabel(QStringLiteral("PX"), 264, 50, 24);
-    connect(width, &PanelField::Changed, this, [this] { OnSize(true); });
-    connect(height, &PanelField::Changed, this, [this] { OnSize(false); });
+    AddLabel(this, QStringLiteral("模块尺寸"), {16, 50, 60, 20});
+    width_ = AddField(this, QStringLiteral("编辑框_宽度"), {80, 48, 80, 22}, QStringLiteral("950"));
+    AddLabel(this, QStringLiteral("×"), {164, 50, 14, 20});
+    height_ = AddField(this, QStringLiteral("编辑框_高度"), {180, 48, 80, 22});
+    AddLabel(this, QStringLiteral("PX"), {264, 50, 24, 20});
+    OnChange(width_, [this](const QString&) { OnSize(true); });
+    OnChange(height_, [this](const QString&) { OnSize(false); });
 
-    AddLabel(QStringLiteral("背景颜色"), 16, 84, 60);
-    connect(AddField(kColour, 80, 82, 160), &PanelField::Changed, this, [this] { OnColour(); });
-    AddColourPicker(QStringLiteral("颜色选择器1"), kColour, 246, 79,
+    AddLabel(this, QStringLiteral("背景颜色"), {16, 84, 60, 20});
+    colour_ = AddField(this, QStringLiteral("编辑框_背景色"), {80, 82, 160, 22});
+    // A typed colour is only stored; a picked one is painted too.
+    OnChange(colour_, [this](const QString&) { document_.SetCanvasVisible(!NoBackground()); });
+    AddColourPicker(this, QStringLiteral("颜色选择器1"), colour_, {246, 79, 30, 28},
                     [this](const QColor& colour) { document_.SetCanvasColour(colour); });
 
-    AddLabel(QStringLiteral("背景图片"), 16, 118, 60);
-    connect(AddField(kPicture, 80, 116, 192), &PanelField::Changed, this, &PageSettingsPanel::OnPicture);
+    AddLabel(this, QStringLiteral("背景图片"), {16, 118, 60, 20});
+    picture_ = AddField(this, QStringLiteral("编辑框_背景图"), {80, 116, 192, 22});
+    OnChange(picture_, [this](const QString& text) { OnPicture(text); });
 
-    AddLabel(QStringLiteral("背景固定"), 16, 152, 60);
+    PanelField* attachment = AddHiddenField(QStringLiteral("编辑框_固定"), QStringLiteral("scroll"));
+    AddLabel(this, QStringLiteral("背景固定"), {16, 152, 60, 20});
     AddRadioGroup(
-        this, kAttachment, QStringLiteral("scroll"),
+        this, attachment,
         {{QStringLiteral("单选框1"), QStringLiteral("是"), QStringLiteral("fixed"), QRect(80, 150, 50, 22)},
          {QStringLiteral("单选框2"), QStringLiteral("否"), QStringLiteral("scroll"), QRect(140, 150, 50, 22)}});
-
+    PanelField* repeat = AddHiddenField(QStringLiteral("编辑框_平铺"), QStringLiteral("no-repeat"));
     AddRadioGroup(
-        Frame(QStringLiteral("平铺方式"), this, 182), kRepeat, QStringLiteral("no-repeat"),
+        Frame(QStringLiteral("平铺方式"), this, 182), repeat,
         {{QStringLiteral("单选框3"), QStringLiteral("平铺"), QStringLiteral("repeat"), QRect(6, 22, 52, 22)},
          {QStringLiteral("单选框4"), QStringLiteral("横向平铺"), QStringLiteral("repeat-x"), QRect(58, 22, 76, 22)},
          {QStringLiteral("单选框6"), QStringLiteral("不平铺"), QStringLiteral("no-repeat"), QRect(134, 22, 64, 22)},
          {QStringLiteral("单选框5"), QStringLiteral("纵向平铺"), QStringLiteral("repeat-y"), QRect(198, 22, 76, 22)}});
+    PanelField* vertical = AddHiddenField(QStringLiteral("编辑框_上下"), QStringLiteral("top"));
     AddRadioGroup(
-        Frame(QStringLiteral("上下位置"), this, 242), kVertical, QStringLiteral("top"),
+        Frame(QStringLiteral("上下位置"), this, 242), vertical,
         {{QStringLiteral("单选框7"), QStringLiteral("上"), QStringLiteral("top"), QRect(8, 22, 50, 22)},
          {QStringLiteral("单选框8"), QStringLiteral("中"), QStringLiteral("center"), QRect(80, 22, 50, 22)},
          {QStringLiteral("单选框9"), QStringLiteral("下"), QStringLiteral("bottom"), QRect(152, 22, 50, 22)}});
+    PanelField* horizontal = AddHiddenField(QStringLiteral("编辑框_左右"), QStringLiteral("center"));
     AddRadioGroup(
-        Frame(QStringLiteral("左右位置"), this, 302), kHorizontal, QStringLiteral("center"),
+        Frame(QStringLiteral("左右位置"), this, 302), horizontal,
         {{QStringLiteral("单选框12"), QStringLiteral("左"), QStringLiteral("left"), QRect(8, 22, 50, 22)},
          {QStringLiteral("单选框11"), QStringLiteral("中"), QStringLiteral("center"), QRect(80, 22, 50, 22)},
          {QStringLiteral("单选框10"), QStringLiteral("右"), QStringLiteral("right"), QRect(152, 22, 50, 22)}});
 
-    auto* save = AddButton(QStringLiteral("按钮1"), QStringLiteral("保存设置"), (303 - 90) / 2, 366);
+    auto* save = AddButton(this, QStringLiteral("按钮1"), QStringLiteral("保存设置"), {(303 - 90) / 2, 366, 90, 28});
     connect(save, &QPushButton::clicked, this, [this] { close(); });
+
+    columns_ = {{P::Edition, edition},    {P::Width, width_},         {P::Height, height_},
+                {P::BackColour, colour_}, {P::BackPicture, picture_}, {P::Attachment, attachment},
+                {P::Repeat, repeat},      {P::VerticalPos, vertical}, {P::HorizontalPos, horizontal},
+                {P::TopSpacing, spacing_}};
 }
 
 void PageSettingsPanel::Place()
@@ -120,44 +102,42 @@ void PageSettingsPanel::Place()
 
 void PageSettingsPanel::Fill()
 {
-    for (const Binding& binding : Columns())
-        WriteField(binding.field, document_.PageSetting(binding.column));
-    if (Field(kWidth)->text().isEmpty())
-        WriteField(kWidth, QStringLiteral("950"));
-    if (Field(kHeight)->text().isEmpty())
-        WriteField(kHeight, QString::number(document_.ViewSize().height() - 110));
-    if (Field(kSpacing)->text().isEmpty())
-        WriteField(kSpacing, QStringLiteral("0"));
+    for (const auto& [column, field] : columns_)
+        field->Write(document_.PageSetting(column));
+    if (width_->text().isEmpty())
+        width_->Write(QStringLiteral("950"));
+    if (height_->text().isEmpty())
+        height_->Write(QString::number(document_.ViewSize().height() - 110));
+    if (spacing_->text().isEmpty())
+        spacing_->Write(QStringLiteral("0"));
 }
 
 void PageSettingsPanel::OnSize(bool widthChanged)
 {
-    const int width = ToInt(Field(kWidth)->text());
-    const int height = ToInt(Field(kHeight)->text());
-    const QSize canvas = document_.Canvas().size;
-    document_.SetCanvasSize({widthChanged ? width : canvas.width(), height}, width);
+    const int width = ToInt(width_->text());
+    const int height = ToInt(height_->text());
+    document_.SetCanvasSize({widthChanged ? width : document_.Canvas().size.width(), height}, width);
 }
 
 bool PageSettingsPanel::NoBackground() const
 {
-    return Field(kColour)->text().isEmpty() && Field(kPicture)->text().isEmpty();
-}
-
-void PageSettingsPanel::OnColour()
-{
-    document_.SetCanvasVisible(!NoBackground());
+    return colour_->text().isEmpty() && picture_->text().isEmpty();
 }
 
 void PageSettingsPanel::OnPicture(const QString& text)
 {
     const int moduleWidth = document_.Canvas().moduleWidth;
+    // The canvas is the picture's target: a newer address replaces a fetch
+    // still under way, and clearing the address drops it.
     if (text.contains(QLatin1String("http"))) {
-        document_.SetCanvasPicture(PictureDownload::Fetch(text));
+        pictures_.Fetch(text, &document_,
+                        [document = &document_](const QPixmap& picture) { document->SetCanvasPicture(picture); });
         document_.SetCanvasSize(
-            {static_cast<int>(Lenient::IntegerFromReal(Lenient::ToReal(Field(kWidth)->text().toStdString()))),
-             ToInt(Field(kHeight)->text())},
+            {static_cast<int>(Lenient::IntegerFromReal(Lenient::ToReal(width_->text().toStdString()))),
+             ToInt(height_->text())},
             moduleWidth);
     } else {
+        pictures_.Cancel(&document_);
         document_.SetCanvasPicture(QPixmap());
     }
     if (NoBackground())
@@ -167,8 +147,8 @@ void PageSettingsPanel::OnPicture(const QString& text)
 void PageSettingsPanel::Commit()
 {
     std::vector<std::pair<int, QString>> cells;
-    for (const Binding& binding : Columns())
-        cells.emplace_back(binding.column, Field(binding.field)->text());
+    for (const auto& [column, field] : columns_)
+        cells.emplace_back(column, field->text());
     document_.SetPageSettings(cells);
     document_.ShowStatus(QStringLiteral("全局设置属性值保存完成,如需修改，请重新打开配置窗口...."));
 }

@@ -1,16 +1,19 @@
 #pragma once
 
-#include "PropertyPanel.h"
+#include "PanelForm.h"
+
+#include <utility>
+#include <vector>
 
 namespace morvane {
 
 // The module's page settings: edition, size, spacing and background. It
 // shows size, colour and picture on the canvas while the user edits, and
 // writes the record each time it closes, however it is closed.
-class PageSettingsPanel : public PropertyPanel {
+class PageSettingsPanel : public PanelForm {
     Q_OBJECT
 public:
-    PageSettingsPanel(DesignDocument& document, QWidget* owner);
+    explicit PageSettingsPanel(const PanelHost& host);
 
     void Place() override;
     // Fills the fields from the record; runs once, when the window opens.
@@ -21,10 +24,17 @@ protected:
 
 private:
     void OnSize(bool widthChanged);
-    void OnColour();
     void OnPicture(const QString& text);
     bool NoBackground() const;
     void Commit();
+
+    // Record column and field, in the order of filling and committing.
+    std::vector<std::pair<int, PanelField*>> columns_;
+    PanelField* width_ = nullptr;
+    PanelField* height_ = nullptr;
+    PanelField* colour_ = nullptr;
+    PanelField* picture_ = nullptr;
+    PanelField* spacing_ = nullptr;
 };
 
 } // namespace morvane

@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include <optional>
+
 namespace morvane {
 
 // An edit field whose rule runs on every write, by the user or by the
@@ -12,12 +14,21 @@ class PanelField : public QLineEdit {
 public:
     explicit PanelField(const QString& unitName, QWidget* parent = nullptr, const QString& text = {});
 
-    // Sets the text and runs the rule.
+    // Emptied by the user or by the program, the field refills with this
+    // text at once; its rules then see the refilled text only.
+    void SetEmptyDefault(const QString& text);
+
+    // Sets the text and runs the rules.
     void Write(const QString& text);
 
 signals:
-    // The field's rule hangs here.
+    // The field's rules hang here.
     void Changed(const QString& text);
+
+private:
+    void OnTextChanged(const QString& text);
+
+    std::optional<QString> emptyDefault_;
 };
 
 } // namespace morvane

@@ -2,17 +2,30 @@
 
 #include "CanvasElement.h"
 #include "ComponentKind.h"
-#include "ComponentRecord.h"
 #include "DesignDocument.h"
+#include "KindTable.h"
 #include "PageSettingsPanel.h"
 #include "PicturePanel.h"
 
 namespace morvane {
 
+namespace {
+
+template <typename P> PanelSet::Factory Make()
+{
+    return [](const PanelHost& host) { return new P(host); };
+}
+
+QString Word(std::string_view word)
+{
+    return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
+}
+
+} // namespace
+
 PanelSet::PanelSet(DesignDocument& document, QWidget* owner) : document_(document), owner_(owner)
 {
-    Register(QStringLiteral("图片"),
-             [](DesignDocument& doc, QWidget* parent) { return new PicturePanel(doc, parent); });
+    Register(Word(ComponentKind::Picture), Make<PicturePanel>());
 }
 
 PanelSet::~PanelSet()
@@ -22,16 +35,15 @@ PanelSet::~PanelSet()
     delete pageSettings_.data();
 }
 
-void PanelSet::Register(const QString& kind, Factory factory)
+void PanelSet::Register(const QString& panel, Factory factory)
 {
-    factories_[kind] = std::move(factory);
+    factories_[panel] = std::move(factory);
 }
 
 QString PanelSet::PanelKind(const QString& kind)
 {
-    if (kind == QStringLiteral("左箭头") || kind == QStringLiteral("右箭头"))
-        return QStringLiteral("轮播");
-    return kind;
+    const KindInfo* info = KindTable::Find(kind.toStdString());
+    return info ? Word(info->panel) : kind;
 }
 
 PropertyPanel* PanelSet::Panel(const QString& kind) const
@@ -51,7 +63,8 @@ void PanelSet::Present(CanvasElement* element, bool isText)
 {
     if (!element)
         return;
-    const QString kind = PanelKind(document_.KindOf(element));
+    const QString kind = document_.KindOf(element);
+    const QString panelKind = PanelKind(kind);
     // A component panel of another kind left open by a right press would
     // still show the previous component; closing it keeps its fields from
     // ever reaching the new component's record. Selecting a text closes
@@ -59,23 +72,23 @@ void PanelSet::Present(CanvasElement* element, bool isText)
     // acts on the current element of its own sort.
     if (!isText) {
         for (auto& [openKind, panel] : panels_) {
-            if (openKind != kind && openKind != QStringLiteral("文字"))
+            if (openKind != panelKind && openKind != Word(ComponentKind::Text))
                 Close(openKind);
         }
     }
-    const auto factory = factories_.find(kind);
+    const auto factory = factories_.find(panelKind);
     if (factory == factories_.end())
         return;
-    PropertyPanel* panel = Panel(kind);
+    PropertyPanel* panel = Panel(panelKind);
     if (!panel) {
-        Close(kind);
-        panel = factory->second(document_, owner_);
+        Close(panelKind);
+        panel = factory->second(PanelHost{document_, owner_, pictures_});
         panel->setAttribute(Qt::WA_DeleteOnClose);
-        panels_[kind] = panel;
+        panels_[panelKind] = panel;
         panel->Place();
         panel->show();
     }
-    panel->WriteField(QStringLiteral("编辑框_读数据"), QStringLiteral("1"));
+    panel->Present(kind, element);
 }
 
 void PanelSet::Close(const QString& panelKind)
@@ -99,6 +112,12 @@ void PanelSet::ClosePanelOfKind(const QString& kind)
     Close(PanelKind(kind));
 }
 
+void PanelSet::ArrowsHidden()
+{
+    if (PropertyPanel* carousel = Panel(Word(ComponentKind::Carousel)))
+        carousel->ArrowsHidden();
+}
+
 void PanelSet::OpenPageSettings()
 {
     if (PageSettingsPanel* open = PageSettings()) {
@@ -106,7 +125,7 @@ void PanelSet::OpenPageSettings()
         open->activateWindow();
         return;
     }
-    pageSettings_ = new PageSettingsPanel(document_, owner_);
+    pageSettings_ = new PageSettingsPanel(PanelHost{document_, owner_, pictures_});
     pageSettings_->Place();
     pageSettings_->show();
     pageSettings_->Fill();

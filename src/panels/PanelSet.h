@@ -1,6 +1,8 @@
 #pragma once
 
+#include "PanelHost.h"
 #include "PanelPresenter.h"
+#include "PictureFetcher.h"
 #include "PropertyPanel.h"
 
 #include <QPointer>
@@ -15,10 +17,11 @@ class DesignDocument;
 class PageSettingsPanel;
 
 // The designer's panels: one window per kind, created when first needed and
-// discarded when closed, plus the page settings panel.
+// discarded when closed, plus the page settings panel. It owns the picture
+// fetcher, which outlives every panel.
 class PanelSet : public PanelPresenter {
 public:
-    using Factory = std::function<PropertyPanel*(DesignDocument&, QWidget*)>;
+    using Factory = std::function<PropertyPanel*(const PanelHost&)>;
 
     // Panels are windows of owner (the designer window).
     PanelSet(DesignDocument& document, QWidget* owner);
@@ -26,17 +29,20 @@ public:
     PanelSet(const PanelSet&) = delete;
     PanelSet& operator=(const PanelSet&) = delete;
 
-    // Makes the kind's panel available; kinds without one are ignored.
-    void Register(const QString& kind, Factory factory);
+    // Makes a panel available for the kind words whose panel is `panel`
+    // in the table of kinds; a later registration replaces an earlier one.
+    void Register(const QString& panel, Factory factory);
 
     void Present(CanvasElement* element, bool isText) override;
     void CloseComponentPanels() override;
     void OpenPageSettings() override;
     void ClosePanelOfKind(const QString& kind) override;
+    void ArrowsHidden() override;
 
-    // The open panel of a kind (or the page settings), nullptr when closed.
+    // The open panel of a kind word, nullptr when closed.
     PropertyPanel* Panel(const QString& kind) const;
     PageSettingsPanel* PageSettings() const;
+    PictureFetcher& Pictures() { return pictures_; }
 
 private:
     // The panel a kind word opens: the arrows share their carousel's.
@@ -45,6 +51,7 @@ private:
 
     DesignDocument& document_;
     QPointer<QWidget> owner_;
+    PictureFetcher pictures_;
     std::map<QString, Factory> factories_;
     std::map<QString, QPointer<PropertyPanel>> panels_;
     QPointer<PageSettingsPanel> pageSettings_;

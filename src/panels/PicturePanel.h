@@ -10,7 +10,7 @@ class PicturePanel : public PropertyPanel {
 public:
     static const QString DefaultPictureAddress;
 
-    PicturePanel(DesignDocument& document, QWidget* owner);
+    explicit PicturePanel(const PanelHost& host);
 };
 
 } // namespace morvane

@@ -1,39 +1,29 @@
 #include "PropertyPanel.h"
 
 #include "CanvasElement.h"
-#include "ColourText.h"
 #include "ComponentRecord.h"
 #include "DesignDocument.h"
 #include "Lenient.h"
-#include "PictureDownload.h"
+#include "PictureFetcher.h"
 #include "SerialNumber.h"
+#include "SettingsStore.h"
 
-#include <QButtonGroup>
-#include <QColorDialog>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
 
 #include <algorithm>
 
 namespace morvane {
 
+const QString PropertyPanel::LoadTrigger = QStringLiteral("编辑框_读数据");
+const QString PropertyPanel::SaveFlag = QStringLiteral("编辑框_保存");
+
 namespace {
 
-const QString kSaveFlag = QStringLiteral("编辑框_保存");
-const QString kLoadTrigger = QStringLiteral("编辑框_读数据");
-const QString kLeft = QStringLiteral("编辑框_距左");
-const QString kTop = QStringLiteral("编辑框_距顶");
-const QString kWidth = QStringLiteral("编辑框_宽度");
-const QString kHeight = QStringLiteral("编辑框_高度");
-const QString kOpen = QStringLiteral("编辑框_打开");
-
-int ToInt(const QString& text)
-{
-    return Lenient::ToInt(text.toStdString());
-}
+const QString kPictureAddressWrong = QStringLiteral("图片地址不正确，请填写以http开头的网络图片地址....");
+const QString kSettingsNotWritten =
+    QStringLiteral("设置文件写入失败，该组件的设置未能保存，请检查程序目录是否可写以及磁盘空间....");
 
 void SetTextColour(QLabel* label, const QColor& colour)
 {
@@ -44,206 +34,286 @@ void SetTextColour(QLabel* label, const QColor& colour)
 
 } // namespace
 
-PropertyPanel::PropertyPanel(DesignDocument& document, QWidget* owner, const QString& title, int width, int height)
-    : QWidget(owner, Qt::Window), document_(document), outerSize_(width, height)
+PropertyPanel::PropertyPanel(const PanelHost& host, const Declaration& declaration)
+    : PanelForm(host, declaration.title, declaration.size), declaration_(declaration)
 {
-    setWindowTitle(title);
-    resize(width, height);
+    OnChange(AddHiddenField(SaveFlag, QStringLiteral("0")), [this](const QString& text) { OnSaveFlag(text); });
+    OnChange(AddHiddenField(LoadTrigger), [this](const QString& text) {
+        if (text == QLatin1String("1"))
+            Load();
+    });
 }
 
-void PropertyPanel::Place()
+void PropertyPanel::Present(const QString&, CanvasElement*)
 {
-    move(document_.ViewSize().width() - outerSize_.width() - 5, 95);
-}
-
-void PropertyPanel::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    ApplyOuterSize();
-    // The window manager may add its frame only after the window is mapped.
-    QTimer::singleShot(0, this, &PropertyPanel::ApplyOuterSize);
-}
-
-void PropertyPanel::ApplyOuterSize()
-{
-    const QSize frame = frameGeometry().size() - geometry().size();
-    const QSize inner = outerSize_ - frame;
-    if (inner != size())
-        resize(inner);
-}
-
-PanelField* PropertyPanel::Field(const QString& unitName) const
-{
-    // findChild takes an empty name as "any child".
-    return unitName.isEmpty() ? nullptr : findChild<PanelField*>(unitName);
-}
-
-void PropertyPanel::WriteField(const QString& unitName, const QString& text)
-{
-    if (auto* field = Field(unitName))
-        field->Write(text);
+    WriteField(LoadTrigger, QStringLiteral("1"));
 }
 
 CanvasElement* PropertyPanel::Element() const
 {
-    return document_.State().currentComponent.data();
+    const DesignerState& state = document_.State();
+    return declaration_.record == Record::Text ? state.currentText.data() : state.currentComponent.data();
 }
 
-QLabel* PropertyPanel::AddLabel(const QString& text, int x, int y, int width, int height)
+void PropertyPanel::AddBadge(QWidget* page, const QString& circleName)
 {
-    auto* label = new QLabel(text, this);
-    label->setGeometry(x, y, width, height);
-    return label;
-}
-
-PanelField* PropertyPanel::AddField(const QString& unitName, int x, int y, int width, const QString& text)
-{
-    auto* field = new PanelField(unitName, this, text);
-    field->setGeometry(x, y, width, 22);
-    return field;
-}
-
-PanelField* PropertyPanel::AddHiddenField(const QString& unitName, const QString& text)
-{
-    auto* field = new PanelField(unitName, this, text);
-    field->hide();
-    return field;
-}
-
-QComboBox* PropertyPanel::AddList(const QString& unitName, const QStringList& items, int x, int y, int width)
-{
-    auto* list = new QComboBox(this);
-    list->setObjectName(unitName);
-    list->addItems(items);
-    list->setGeometry(x, y, width, 24);
-    return list;
-}
-
-QPushButton* PropertyPanel::AddButton(const QString& unitName, const QString& caption, int x, int y, int width)
-{
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(unitName);
-    button->setGeometry(x, y, width, 28);
-    return button;
-}
-
-QPushButton* PropertyPanel::AddColourPicker(const QString& unitName, const QString& colourField, int x, int y,
-                                            std::function<void(const QColor&)> onChosen)
-{
-    auto* picker = AddButton(unitName, QStringLiteral("…"), x, y, 30);
-    picker->setProperty("colourField", colourField);
-    chosenHandlers_[unitName] = std::move(onChosen);
-    connect(picker, &QPushButton::clicked, this, [this, unitName, colourField] {
-        // The dialog starts from the field's colour when it holds one.
-        const PanelField* field = Field(colourField);
-        const QColor current(field ? field->text() : QString());
-        const QColor colour = QColorDialog::getColor(current.isValid() ? current : QColor(Qt::white), this);
-        if (colour.isValid())
-            ChooseColour(unitName, colour);
-    });
-    return picker;
-}
-
-void PropertyPanel::ChooseColour(const QString& pickerName, const QColor& colour)
-{
-    auto* picker = findChild<QPushButton*>(pickerName);
-    if (!picker)
-        return;
-    WriteField(picker->property("colourField").toString(),
-               QString::fromStdString(ColourText::FromRgb(colour.red(), colour.green(), colour.blue())));
-    const auto handler = chosenHandlers_.find(pickerName);
-    if (handler != chosenHandlers_.end() && handler->second)
-        handler->second(colour);
-}
-
-QComboBox* PropertyPanel::AddWordList(const QString& unitName, const QString& hiddenField, const QStringList& items,
-                                      const QStringList& words, const QString& initialWord, int x, int y, int width)
-{
-    auto* list = AddList(unitName, items, x, y, width);
-    auto* field = AddHiddenField(hiddenField);
-    connect(list, &QComboBox::activated, this,
-            [this, hiddenField, words](int index) { WriteField(hiddenField, words.value(index)); });
-    connect(field, &PanelField::Changed, this, [list, words](const QString& text) {
-        const int index = static_cast<int>(words.indexOf(text));
-        if (index >= 0)
-            list->setCurrentIndex(index);
-    });
-    field->Write(initialWord);
-    return list;
-}
-
-void PropertyPanel::AddRadioGroup(QWidget* parent, const QString& hiddenField, const QString& initialWord,
-                                  const std::vector<RadioOption>& options)
-{
-    auto* group = new QButtonGroup(this);
-    group->setExclusive(true);
-    auto* field = AddHiddenField(hiddenField);
-    std::vector<std::pair<QString, QRadioButton*>> buttons;
-    for (const RadioOption& option : options) {
-        auto* radio = new QRadioButton(option.caption, parent);
-        radio->setObjectName(option.unitName);
-        radio->setGeometry(option.geometry);
-        group->addButton(radio);
-        buttons.emplace_back(option.word, radio);
-        connect(radio, &QRadioButton::clicked, this,
-                [this, hiddenField, word = option.word] { WriteField(hiddenField, word); });
-    }
-    connect(field, &PanelField::Changed, this, [buttons](const QString& text) {
-        for (const auto& [word, radio] : buttons) {
-            if (word == text)
-                radio->setChecked(true);
-        }
-    });
-    field->Write(initialWord);
-}
-
-void PropertyPanel::BuildComponentControls(const QString& circleName, const QStringList& geometryLabels, int top,
-                                           bool withLinkTarget)
-{
-    auto* circle = new QLabel(QStringLiteral("○"), this);
+    const int right = OuterSize().width();
+    auto* circle = new QLabel(QStringLiteral("○"), page);
     circle->setObjectName(circleName);
     QFont circleFont = circle->font();
     circleFont.setPixelSize(56);
     circle->setFont(circleFont);
     circle->setAlignment(Qt::AlignCenter);
     SetTextColour(circle, QColor(192, 192, 192));
-    circle->setGeometry(width() - 70, 4, 60, 60);
+    circle->setGeometry(right - 74, 4, 60, 60);
 
-    badge_ = new QLabel(QStringLiteral("1"), this);
+    badge_ = new QLabel(QStringLiteral("1"), page);
     badge_->setObjectName(QStringLiteral("透明标签_序号"));
     QFont badgeFont = badge_->font();
     badgeFont.setBold(true);
     badge_->setFont(badgeFont);
     badge_->setAlignment(Qt::AlignCenter);
     SetTextColour(badge_, QColor(255, 128, 0));
-    badge_->setGeometry(width() - 52, 22, 24, 24);
+    badge_->setGeometry(right - 56, 22, 24, 24);
+}
 
-    const QStringList names{kLeft, kTop, kWidth, kHeight};
-    for (int i = 0; i < 4; ++i) {
-        const int y = top + i * 30;
-        AddLabel(geometryLabels.value(i), 16, y, 64);
-        AddField(names[i], 84, y, 110);
-        AddLabel(QStringLiteral("PX"), 200, y, 24);
-        connect(Field(names[i]), &PanelField::Changed, this,
-                [this, name = names[i]](const QString& text) { OnGeometry(name, text); });
+PanelField* PropertyPanel::AddGeometryField(QWidget* page, Geometry which, const QString& label, QPoint at,
+                                            GeometryRule rule)
+{
+    static const QString names[] = {QStringLiteral("编辑框_距左"), QStringLiteral("编辑框_距顶"),
+                                    QStringLiteral("编辑框_宽度"), QStringLiteral("编辑框_高度")};
+    PanelField* field = AddRow(page, label, names[static_cast<int>(which)], at, 110);
+    AddLabel(page, QStringLiteral("PX"), {at.x() + 184, at.y(), 24, 20});
+    geometry_.emplace_back(which, field);
+    if (rule == GeometryRule::Live)
+        OnChange(field, [this, which](const QString& text) { OnGeometry(which, text); });
+    return field;
+}
+
+PanelField* PropertyPanel::AddLinkTarget(QWidget* page, QPoint at)
+{
+    PanelField* open = WithEmptyDefault(AddHiddenField(QStringLiteral("编辑框_打开"), QStringLiteral("_blank")),
+                                        QStringLiteral("_blank"));
+    AddLabel(page, QStringLiteral("打开方式"), {at.x(), at.y(), 64, 20});
+    AddChoiceList(
+        page, QStringLiteral("组合框1"), open,
+        {{QStringLiteral("新窗口"), QStringLiteral("_blank")}, {QStringLiteral("当前窗口"), QStringLiteral("_self")}},
+        QStringLiteral("新窗口"), {at.x() + 68, at.y(), 110, 24});
+    return open;
+}
+
+PanelField* PropertyPanel::AddPictureField(QWidget* page, const QString& label, const QString& unitName, QPoint at,
+                                           int width, const QString& defaultAddress)
+{
+    return WithEmptyDefault(AddRow(page, label, unitName, at, width, defaultAddress), defaultAddress);
+}
+
+QPushButton* PropertyPanel::AddSaveButton(QWidget* page, const QString& unitName, const QRect& geometry)
+{
+    QPushButton* button = AddButton(page, unitName, QStringLiteral("保存设置"), geometry);
+    connect(button, &QPushButton::clicked, this, &PropertyPanel::Save);
+    return button;
+}
+
+PanelField* PropertyPanel::Bind(PanelField* field, int column)
+{
+    bindings_.push_back({field, column, {}, {}});
+    return field;
+}
+
+PanelField* PropertyPanel::Bind(PanelField* field, std::string_view key, std::function<bool()> when)
+{
+    bindings_.push_back({field, -1, std::string(key), std::move(when)});
+    return field;
+}
+
+const PropertyPanel::Binding* PropertyPanel::BindingOf(const PanelField* field) const
+{
+    const auto found =
+        std::find_if(bindings_.begin(), bindings_.end(), [field](const Binding& b) { return b.field == field; });
+    return found == bindings_.end() ? nullptr : &*found;
+}
+
+int PropertyPanel::Number() const
+{
+    return loadedElement_ ? loadedElement_->Number() : 0;
+}
+
+std::string PropertyPanel::SettingsPath() const
+{
+    return document_.Settings().PathFor(document_.KindOf(loadedElement_).toStdString(), Number());
+}
+
+QString PropertyPanel::RecordCell(int column) const
+{
+    return declaration_.record == Record::Text ? document_.TextCell(Number(), column)
+                                               : document_.ComponentCell(Number(), column);
+}
+
+void PropertyPanel::SetRecordCell(int column, const QString& text)
+{
+    if (declaration_.record == Record::Text)
+        document_.SetTextCell(Number(), column, text);
+    else
+        document_.SetComponentCell(Number(), column, text);
+}
+
+PropertyPanel::Step PropertyPanel::LoadBadge()
+{
+    return [this] {
+        if (badge_) {
+            const int serial = declaration_.record == Record::Text
+                                   ? SerialNumber::ForText(Number(), document_.State().componentCounter)
+                                   : SerialNumber::ForComponent(Number());
+            badge_->setText(QString::number(serial));
+        }
+        return true;
+    };
+}
+
+PropertyPanel::Step PropertyPanel::LoadFields(std::vector<PanelField*> fields)
+{
+    return [this, fields] {
+        std::shared_ptr<const SettingsFile> file;
+        for (PanelField* field : fields) {
+            const Binding* binding = BindingOf(field);
+            if (!binding)
+                continue;
+            if (binding->column >= 0) {
+                field->Write(RecordCell(binding->column));
+                continue;
+            }
+            if (!file)
+                file = document_.Settings().Load(document_.KindOf(loadedElement_).toStdString(), Number());
+            field->Write(QString::fromStdString(file->Value(binding->key)));
+        }
+        return true;
+    };
+}
+
+PropertyPanel::Step PropertyPanel::LoadSaveFlag()
+{
+    return [this] {
+        WriteField(SaveFlag, RecordCell(ComponentRecord::Saved));
+        return true;
+    };
+}
+
+PropertyPanel::Step PropertyPanel::LoadGeometry()
+{
+    return [this] {
+        CanvasElement* element = loadedElement_;
+        if (!element)
+            return false;
+        const int values[] = {element->x() - document_.CanvasOriginX(), element->y() - DesignDocument::CanvasTop,
+                              element->width(), element->height()};
+        for (const Geometry which : {Geometry::Width, Geometry::Height, Geometry::Left, Geometry::Top}) {
+            for (const auto& [kind, field] : geometry_) {
+                if (kind == which)
+                    field->Write(QString::number(values[static_cast<int>(which)]));
+            }
+        }
+        return true;
+    };
+}
+
+PropertyPanel::Step PropertyPanel::ShowStatus(const QString& text)
+{
+    return [this, text] {
+        document_.ShowStatus(text);
+        return true;
+    };
+}
+
+PropertyPanel::Step PropertyPanel::CheckPicture(PanelField* field)
+{
+    return [this, field] {
+        if (IsWebPicture(field->text()))
+            return true;
+        document_.ShowStatus(kPictureAddressWrong);
+        return false;
+    };
+}
+
+PropertyPanel::Step PropertyPanel::WriteBindings()
+{
+    return [this] {
+        std::vector<std::pair<std::string, std::string>> keys;
+        for (const Binding& binding : bindings_) {
+            if (binding.column < 0 && (!binding.when || binding.when()))
+                keys.emplace_back(binding.key, binding.field->text().toStdString());
+        }
+        // The file first: when it cannot be written, nothing of the save
+        // is kept and the component stays unsaved.
+        if (!keys.empty()) {
+            const std::string path = SettingsPath();
+            if (path.empty() || !SettingsStore::WriteValues(path, keys)) {
+                document_.ShowStatus(kSettingsNotWritten);
+                return false;
+            }
+        }
+        for (const Binding& binding : bindings_) {
+            if (binding.column >= 0)
+                SetRecordCell(binding.column, binding.field->text());
+        }
+        return true;
+    };
+}
+
+PropertyPanel::Step PropertyPanel::MarkSaved()
+{
+    return [this] {
+        SetRecordCell(ComponentRecord::Saved, QStringLiteral("1"));
+        WriteField(SaveFlag, QStringLiteral("1"));
+        return true;
+    };
+}
+
+PropertyPanel::Step PropertyPanel::Download(PanelField* field)
+{
+    return [this, field] {
+        const QString address = field->text();
+        CanvasElement* element = loadedElement_;
+        if (element && IsWebPicture(address)) {
+            pictures_.Fetch(address, element, [target = QPointer<CanvasElement>(element)](const QPixmap& picture) {
+                if (target)
+                    target->SetPicture(picture);
+            });
+        }
+        return true;
+    };
+}
+
+PropertyPanel::Step PropertyPanel::Do(std::function<void()> action)
+{
+    return [action = std::move(action)] {
+        action();
+        return true;
+    };
+}
+
+void PropertyPanel::Load()
+{
+    CanvasElement* element = Element();
+    if (!element)
+        return;
+    loadedElement_ = element;
+    for (const Step& step : loadSteps_) {
+        if (!step())
+            break;
     }
+}
 
-    connect(AddHiddenField(kSaveFlag, QStringLiteral("0")), &PanelField::Changed, this, &PropertyPanel::OnSaveFlag);
-    connect(AddHiddenField(kLoadTrigger), &PanelField::Changed, this, [this](const QString& text) {
-        if (text == QLatin1String("1"))
-            Load();
-    });
-
-    if (withLinkTarget) {
-        const int y = top + 4 * 30;
-        AddLabel(QStringLiteral("打开方式"), 16, y, 64);
-        linkList_ =
-            AddList(QStringLiteral("组合框1"), {QStringLiteral("新窗口"), QStringLiteral("当前窗口")}, 84, y, 110);
-        connect(linkList_, &QComboBox::activated, this, [this](int index) {
-            WriteField(kOpen, index == 1 ? QStringLiteral("_self") : QStringLiteral("_blank"));
-        });
-        connect(AddHiddenField(kOpen, QStringLiteral("_blank")), &PanelField::Changed, this,
-                &PropertyPanel::OnLinkTarget);
+void PropertyPanel::Save()
+{
+    CanvasElement* element = Element();
+    // Never write into a record this panel did not load: after a selection of
+    // another component the fields belong to the old one.
+    if (!element || element != loadedElement_)
+        return;
+    for (const Step& step : saveSteps_) {
+        if (!step())
+            break;
     }
 }
 
@@ -255,93 +325,35 @@ void PropertyPanel::OnSaveFlag(const QString& text)
         SetTextColour(badge_, QColor(0, 255, 0));
     } else if (text.isEmpty() || text == QLatin1String("0")) {
         SetTextColour(badge_, QColor(255, 128, 0));
-        document_.ShowStatus(unsavedText_);
+        document_.ShowStatus(declaration_.unsavedText);
     }
 }
 
-void PropertyPanel::OnGeometry(const QString& field, const QString& text)
+void PropertyPanel::OnGeometry(Geometry which, const QString& text)
 {
     CanvasElement* element = Element();
     if (!element)
         return;
-    const int value = ToInt(text);
+    const int value = Lenient::ToInt(text.toStdString());
     // Typed offsets can be as large as an int holds; adding the origin must
     // not overflow, and no window can place a widget that far anyway.
     const auto offset = [value](int origin) {
         return static_cast<int>(std::clamp<qint64>(qint64(value) + origin, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     };
-    if (field == kLeft)
+    switch (which) {
+    case Geometry::Left:
         element->move(offset(document_.CanvasOriginX()), element->y());
-    else if (field == kTop)
+        break;
+    case Geometry::Top:
         element->move(element->x(), offset(DesignDocument::CanvasTop));
-    else if (field == kWidth)
+        break;
+    case Geometry::Width:
         element->resize(value, element->height());
-    else
+        break;
+    case Geometry::Height:
         element->resize(element->width(), value);
-}
-
-void PropertyPanel::OnLinkTarget(const QString& text)
-{
-    if (!linkList_)
-        return;
-    if (text.isEmpty())
-        WriteField(kOpen, QStringLiteral("_blank"));
-    else if (text == QLatin1String("_blank"))
-        linkList_->setCurrentIndex(0);
-    else if (text == QLatin1String("_self"))
-        linkList_->setCurrentIndex(1);
-}
-
-void PropertyPanel::SetPictureField(const QString& unitName, const QString& defaultAddress)
-{
-    pictureField_ = unitName;
-    defaultPicture_ = defaultAddress;
-    connect(Field(unitName), &PanelField::Changed, this, &PropertyPanel::OnPicture);
-}
-
-void PropertyPanel::OnPicture(const QString& text)
-{
-    if (text.isEmpty())
-        WriteField(pictureField_, defaultPicture_);
-}
-
-void PropertyPanel::Load()
-{
-    CanvasElement* element = Element();
-    if (!element)
-        return;
-    loadedElement_ = element;
-    const int row = element->Number();
-    if (badge_)
-        badge_->setText(QString::number(SerialNumber::ForComponent(row)));
-    for (const Binding& binding : loadOrder_)
-        WriteField(binding.field, document_.ComponentCell(row, binding.column));
-    WriteField(kWidth, QString::number(element->width()));
-    WriteField(kHeight, QString::number(element->height()));
-    WriteField(kLeft, QString::number(element->x() - document_.CanvasOriginX()));
-    WriteField(kTop, QString::number(element->y() - DesignDocument::CanvasTop));
-}
-
-void PropertyPanel::Save()
-{
-    CanvasElement* element = Element();
-    // Never write into a record this panel did not load: after a selection of
-    // another component the fields belong to the old one.
-    if (!element || element != loadedElement_)
-        return;
-    const int row = element->Number();
-    for (const Binding& binding : saveOrder_) {
-        if (const PanelField* field = Field(binding.field))
-            document_.SetComponentCell(row, binding.column, field->text());
+        break;
     }
-    document_.SetComponentCell(row, ComponentRecord::Saved, QStringLiteral("1"));
-    WriteField(kSaveFlag, QStringLiteral("1"));
-    if (const PanelField* picture = Field(pictureField_)) {
-        const QString address = picture->text();
-        if (address.contains(QLatin1String("http")))
-            element->SetPicture(PictureDownload::Fetch(address));
-    }
-    document_.ShowStatus(savedText_);
 }
 
 } // namespace morvane

@@ -1,120 +1,146 @@
 #pragma once
 
 #include "CanvasElement.h"
-#include "PanelField.h"
+#include "PanelForm.h"
 
-#include <QColor>
 #include <QPointer>
-#include <QRect>
-#include <QSize>
 #include <QString>
-#include <QWidget>
 
 #include <functional>
-#include <map>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class QComboBox;
 class QLabel;
-class QPushButton;
 
 namespace morvane {
 
-class DesignDocument;
-
-// The settings window of one kind. A concrete panel builds its controls and
-// fills in the data below (load and save orders, picture field, texts); the
-// framework does the rest: placement, badge, save flag, load trigger,
-// geometry, link target, colour pickers and picture downloads.
-class PropertyPanel : public QWidget {
+// The settings window of a component kind, declared rather than programmed:
+// a concrete panel names its title and size, builds its pages and fields,
+// binds each field once to the record column or settings key it loads from
+// and saves to, and lists its load and save as ordered steps. The framework
+// does the rest: placement, badge, save flag, load trigger, geometry, link
+// target, picture fields and picture downloads.
+class PropertyPanel : public PanelForm {
     Q_OBJECT
 public:
-    // A window of the owner (the designer), so the window manager keeps it
-    // above the designer; width and height are its outer size.
-    PropertyPanel(DesignDocument& document, QWidget* owner, const QString& title, int width, int height);
+    // Which record the panel edits: a row of the component layer, or a text
+    // row of the background layer (numbered after the components).
+    enum class Record { Component, Text };
 
-    // A record column and the field it is loaded into or saved from.
-    struct Binding {
-        int column;
-        QString field;
+    struct Declaration {
+        QString title;
+        QSize size;          // outer size
+        QString unsavedText; // shown when the save flag reads unsaved
+        Record record = Record::Component;
     };
 
-    // Moves the window to its place beside the designer.
-    virtual void Place();
+    PropertyPanel(const PanelHost& host, const Declaration& declaration);
 
-    PanelField* Field(const QString& unitName) const;
-    // Writes a field and runs its rule, even when the text stays the same.
-    void WriteField(const QString& unitName, const QString& text);
+    // The designer selected an element of this panel's kind: by default the
+    // panel loads through its load trigger. A panel with another way of
+    // presenting itself (the carousel's arrow mode) overrides this.
+    virtual void Present(const QString& kind, CanvasElement* element);
 
-    // The element the panel acts on (the designer's current one).
-    virtual CanvasElement* Element() const;
+    // The designer hid the current carousel's arrows through "移除"; a panel
+    // showing them clears its arrow box without running its rule.
+    virtual void ArrowsHidden() {}
 
-    // Chooses a colour as if picked in the named picker (the dialog's result).
-    void ChooseColour(const QString& pickerName, const QColor& colour);
+    // The element the panel acts on: the current element of its record's sort.
+    CanvasElement* Element() const;
+
+    // A step of loading or saving; false ends the list there.
+    using Step = std::function<bool()>;
+
+    static const QString LoadTrigger; // "编辑框_读数据"
+    static const QString SaveFlag;    // "编辑框_保存"
 
 protected:
-    // Control builders: every control carries its unit name.
-    QLabel* AddLabel(const QString& text, int x, int y, int width = 60, int height = 20);
-    PanelField* AddField(const QString& unitName, int x, int y, int width, const QString& text = {});
-    PanelField* AddHiddenField(const QString& unitName, const QString& text = {});
-    QComboBox* AddList(const QString& unitName, const QStringList& items, int x, int y, int width);
-    QPushButton* AddButton(const QString& unitName, const QString& caption, int x, int y, int width = 90);
-    // A colour picker button: a chosen colour goes to its colour field as a
-    // colour text, then to onChosen (if any).
-    QPushButton* AddColourPicker(const QString& unitName, const QString& colourField, int x, int y,
-                                 std::function<void(const QColor&)> onChosen = {});
-    // A drop-down list backed by a hidden field holding the stored word of
-    // the chosen item: choosing writes the word, a written word selects its
-    // item, other text changes nothing.
-    QComboBox* AddWordList(const QString& unitName, const QString& hiddenField, const QStringList& items,
-                           const QStringList& words, const QString& initialWord, int x, int y, int width);
-    // An exclusive radio group backed by a hidden field in the same way.
-    struct RadioOption {
-        QString unitName;
-        QString caption;
-        QString word;
-        QRect geometry;
-    };
-    void AddRadioGroup(QWidget* parent, const QString& hiddenField, const QString& initialWord,
-                       const std::vector<RadioOption>& options);
+    enum class Geometry { Left, Top, Width, Height };
+    // Live fields move or resize the element as they change; inert ones only
+    // hold text; a panel with a rule of its own passes Inert and hangs its
+    // rule on the field.
+    enum class GeometryRule { Live, Inert };
 
-    // The framework's component controls: badge and circle, save flag, load
-    // trigger, the four geometry fields (labels given), optional link target.
-    void BuildComponentControls(const QString& circleName, const QStringList& geometryLabels, int top,
-                                bool withLinkTarget);
+    // The serial badge and its circle, in the top right corner of the page.
+    void AddBadge(QWidget* page, const QString& circleName = QStringLiteral("透明标签13"));
+    PanelField* AddGeometryField(QWidget* page, Geometry which, const QString& label, QPoint at,
+                                 GeometryRule rule = GeometryRule::Live);
+    // The link-target list "组合框1" and its hidden field "编辑框_打开".
+    PanelField* AddLinkTarget(QWidget* page, QPoint at);
+    // A picture address field: emptied, it refills with its own default.
+    PanelField* AddPictureField(QWidget* page, const QString& label, const QString& unitName, QPoint at, int width,
+                                const QString& defaultAddress);
+    // The save button.
+    QPushButton* AddSaveButton(QWidget* page, const QString& unitName, const QRect& geometry);
 
-    // The field holding the kind's picture address: emptied, it refills with
-    // the default; saving downloads it onto the element.
-    void SetPictureField(const QString& unitName, const QString& defaultAddress);
+    // Bindings: every field once, with where it loads from and saves to.
+    // Saving writes them in the order they were bound.
+    PanelField* Bind(PanelField* field, int column);
+    // A settings-file key; `when`, if given, decides at each save whether
+    // the key is written.
+    PanelField* Bind(PanelField* field, std::string_view key, std::function<bool()> when = {});
 
-    // Load and save in the order given by the concrete panel.
-    virtual void Load();
-    virtual void Save();
+    void SetLoadSteps(std::vector<Step> steps) { loadSteps_ = std::move(steps); }
+    void SetSaveSteps(std::vector<Step> steps) { saveSteps_ = std::move(steps); }
 
-    std::vector<Binding> loadOrder_;
-    std::vector<Binding> saveOrder_;
-    QString unsavedText_;
-    QString savedText_;
+    // Load steps.
+    Step LoadBadge();
+    // Each field from its binding, in the order given; settings-file keys
+    // from the component's file (missing keys read as empty).
+    Step LoadFields(std::vector<PanelField*> fields);
+    Step LoadSaveFlag();
+    // The geometry fields that exist, from the element: width, height, left, top.
+    Step LoadGeometry();
 
-    void showEvent(QShowEvent* event) override;
+    // Save steps.
+    Step ShowStatus(const QString& text);
+    // Stops the save, writing nothing, unless the field holds a web picture
+    // address.
+    Step CheckPicture(PanelField* field);
+    // Every binding, in the order bound. A settings file that cannot be
+    // written stops the save with a message: the component stays unsaved.
+    Step WriteBindings();
+    // Column 9 and "编辑框_保存" become "1".
+    Step MarkSaved();
+    // Fetches the field's picture for the element when it holds a web
+    // address; the save goes on at once.
+    Step Download(PanelField* field);
+    // Anything else a panel needs at its place in the list.
+    static Step Do(std::function<void()> action);
 
-    DesignDocument& document_;
+    // The number of the loaded record (component or text number).
+    int Number() const;
+    // The loaded record's settings file; empty for kinds without one.
+    std::string SettingsPath() const;
+    QString RecordCell(int column) const;
+    void SetRecordCell(int column, const QString& text);
+
+    void Load();
+    void Save();
+
+    static bool IsWebPicture(const QString& address) { return address.contains(QLatin1String("http")); }
 
 private:
-    // Makes the outer size (frame included) the declared one.
-    void ApplyOuterSize();
-    void OnSaveFlag(const QString& text);
-    void OnGeometry(const QString& field, const QString& text);
-    void OnLinkTarget(const QString& text);
-    void OnPicture(const QString& text);
+    struct Binding {
+        PanelField* field;
+        int column; // -1 for a settings key
+        std::string key;
+        std::function<bool()> when;
+    };
 
-    QString pictureField_;
-    QString defaultPicture_;
+    void OnSaveFlag(const QString& text);
+    void OnGeometry(Geometry which, const QString& text);
+    const Binding* BindingOf(const PanelField* field) const;
+
+    Declaration declaration_;
     QLabel* badge_ = nullptr;
-    QComboBox* linkList_ = nullptr;
+    std::vector<Binding> bindings_;
+    std::vector<std::pair<Geometry, PanelField*>> geometry_;
+    std::vector<Step> loadSteps_;
+    std::vector<Step> saveSteps_;
     QPointer<CanvasElement> loadedElement_;
-    QSize outerSize_;
-    std::map<QString, std::function<void(const QColor&)>> chosenHandlers_;
 };
 
 } // namespace morvane

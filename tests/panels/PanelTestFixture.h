@@ -60,6 +60,12 @@ protected:
         return element;
     }
 
+    // Pictures arrive off the user-interface thread; this waits for them.
+    bool WaitForPictures(int timeoutMs = 5000)
+    {
+        return QTest::qWaitFor([this] { return panels.Pictures().Pending() == 0; }, timeoutMs);
+    }
+
     QLabel* Canvas() { return Find<QLabel>(&window, "标签_背景"); }
 
     std::string Cell(int row, int column) { return document.Components().Cell(row, column); }

@@ -4,31 +4,19 @@
 #include "ComponentRecord.h"
 #include "GenerationController.h"
 #include "LoopbackHttpServer.h"
+#include "TestPicture.h"
 #include "PageSettings.h"
 #include "PageSettingsPanel.h"
 #include "TextCodec.h"
 
-#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QImage>
 
 namespace morvane {
 namespace {
 
 const char kFrame[] =
     "<div style=\"width:宽度px;height:高度px;margin-top:距顶px;background:#背景色 url(背景图)\"><div><div>";
-
-std::string PngBytes(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(QColor(10, 200, 30));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toStdString();
-}
 
 class PictureRoadTest : public PanelTest {
 protected:
@@ -42,7 +30,7 @@ TEST_F(PictureRoadTest, PictureReachesTheClipboardWithItsSavedValues)
     server.Serve("/s/jcb.txt", "<section>Morvane 527304816</section>");
     server.Serve("/d/tmb.txt", "<html>527304816</html>");
     server.Serve("/d/jsb.txt", "<html>527304816</html>");
-    server.Serve("/pic.png", PngBytes(64, 48));
+    server.Serve("/pic.png", TestPicture::Png(64, 48));
     HttpClient::Limits limits;
     limits.connectTimeoutMs = 2000;
     limits.totalTimeoutMs = 4000;
@@ -63,6 +51,7 @@ TEST_F(PictureRoadTest, PictureReachesTheClipboardWithItsSavedValues)
     Type(panel, "编辑框_链接", QStringLiteral("https://detail.tmall.com/item.htm?id=42"));
     Type(panel, "编辑框_提示", QStringLiteral("夏季新品"));
     QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
+    ASSERT_TRUE(WaitForPictures());
     EXPECT_EQ(server.RequestCount("/pic.png"), 1);
     ASSERT_TRUE(element->HasPicture());
     EXPECT_EQ(element->Picture().size(), QSize(64, 48));
@@ -117,6 +106,7 @@ TEST_F(PictureRoadTest, NothingUsableArrivingLeavesTheElementWithoutPicture)
         element->SetPicture(QPixmap(4, 4));
         Type(panel, "编辑框_图片", QString::fromStdString(server.BaseUrl() + path));
         QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
+        ASSERT_TRUE(WaitForPictures());
         EXPECT_FALSE(element->HasPicture()) << path;
         EXPECT_EQ(Cell(2, ComponentRecord::Saved), "1");
     }
