@@ -16,8 +16,7 @@
 namespace morvane {
 
 namespace {
-constexpr int kLabelWidth = 64;
-constexpr int kFieldOffset = 68;
+constexpr int kLabelGap = 4;
 constexpr int kRowHeight = 22;
 } // namespace
 
@@ -105,10 +104,10 @@ PanelField* PanelForm::AddField(QWidget* page, const QString& unitName, const QR
 }
 
 PanelField* PanelForm::AddRow(QWidget* page, const QString& label, const QString& unitName, QPoint at, int fieldWidth,
-                              const QString& text)
+                              const QString& text, int labelWidth)
 {
-    AddLabel(page, label, {at.x(), at.y(), kLabelWidth, 20});
-    return AddField(page, unitName, {at.x() + kFieldOffset, at.y(), fieldWidth, kRowHeight}, text);
+    AddLabel(page, label, {at.x(), at.y(), labelWidth, 20});
+    return AddField(page, unitName, {at.x() + labelWidth + kLabelGap, at.y(), fieldWidth, kRowHeight}, text);
 }
 
 PanelField* PanelForm::AddHiddenField(const QString& unitName, const QString& text)

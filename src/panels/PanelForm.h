@@ -71,9 +71,9 @@ protected:
 
     QLabel* AddLabel(QWidget* page, const QString& text, const QRect& geometry);
     PanelField* AddField(QWidget* page, const QString& unitName, const QRect& geometry, const QString& text = {});
-    // A label at `at` and its field 68 pixels to the right.
+    // A label at `at` and its field just right of it.
     PanelField* AddRow(QWidget* page, const QString& label, const QString& unitName, QPoint at, int fieldWidth,
-                       const QString& text = {});
+                       const QString& text = {}, int labelWidth = 64);
     PanelField* AddHiddenField(const QString& unitName, const QString& text = {});
     // Emptied, the field refills with the text at once.
     static PanelField* WithEmptyDefault(PanelField* field, const QString& text);

@@ -78,12 +78,12 @@ void PropertyPanel::AddBadge(QWidget* page, const QString& circleName)
 }
 
 PanelField* PropertyPanel::AddGeometryField(QWidget* page, Geometry which, const QString& label, QPoint at,
-                                            GeometryRule rule)
+                                            GeometryRule rule, int labelWidth, int fieldWidth)
 {
     static const QString names[] = {QStringLiteral("编辑框_距左"), QStringLiteral("编辑框_距顶"),
                                     QStringLiteral("编辑框_宽度"), QStringLiteral("编辑框_高度")};
-    PanelField* field = AddRow(page, label, names[static_cast<int>(which)], at, 110);
-    AddLabel(page, QStringLiteral("PX"), {at.x() + 184, at.y(), 24, 20});
+    PanelField* field = AddRow(page, label, names[static_cast<int>(which)], at, fieldWidth, {}, labelWidth);
+    AddLabel(page, QStringLiteral("PX"), {at.x() + labelWidth + fieldWidth + 10, at.y(), 24, 20});
     geometry_.emplace_back(which, field);
     if (rule == GeometryRule::Live)
         OnChange(field, [this, which](const QString& text) { OnGeometry(which, text); });

@@ -66,7 +66,7 @@ protected:
     // The serial badge and its circle, in the top right corner of the page.
     void AddBadge(QWidget* page, const QString& circleName = QStringLiteral("透明标签13"));
     PanelField* AddGeometryField(QWidget* page, Geometry which, const QString& label, QPoint at,
-                                 GeometryRule rule = GeometryRule::Live);
+                                 GeometryRule rule = GeometryRule::Live, int labelWidth = 64, int fieldWidth = 110);
     // The link-target list "组合框1" and its hidden field "编辑框_打开".
     PanelField* AddLinkTarget(QWidget* page, QPoint at);
     // A picture address field: emptied, it refills with its own default.
