@@ -5,6 +5,8 @@ namespace morvane {
 PanelField::PanelField(const QString& unitName, QWidget* parent, const QString& text) : QLineEdit(text, parent)
 {
     setObjectName(unitName);
+    // A long default address reads best from its start.
+    setCursorPosition(0);
     connect(this, &QLineEdit::textChanged, this, &PanelField::OnTextChanged);
 }
 

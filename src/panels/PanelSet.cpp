@@ -1,7 +1,9 @@
 #include "PanelSet.h"
 
 #include "CanvasElement.h"
+#include "CarouselPanel.h"
 #include "ComponentKind.h"
+#include "CountdownPanel.h"
 #include "DesignDocument.h"
 #include "KindTable.h"
 #include "PageSettingsPanel.h"
@@ -26,6 +28,8 @@ QString Word(std::string_view word)
 PanelSet::PanelSet(DesignDocument& document, QWidget* owner) : document_(document), owner_(owner)
 {
     Register(Word(ComponentKind::Picture), Make<PicturePanel>());
+    Register(Word(ComponentKind::Carousel), Make<CarouselPanel>());
+    Register(Word(ComponentKind::Countdown), Make<CountdownPanel>());
 }
 
 PanelSet::~PanelSet()

@@ -1,6 +1,6 @@
-// Not a test: opens the designer with the page settings panel and a picture
-// panel under a real display and stays up for the given seconds, so the
-// screen can be captured.
+// Not a test: opens the designer with the page settings panel and the panel
+// of one kind under a real display and stays up for the given seconds, so
+// the screen can be captured: panels_screenshot [seconds] [kind word].
 #include "CanvasElement.h"
 #include "DesignDocument.h"
 #include "DesignerWindow.h"
@@ -13,16 +13,26 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), font.family()});
+    QApplication::setFont(font);
     TempDir dir;
     morvane::DesignDocument document(QString::fromStdString(dir.Path()));
     morvane::DesignerWindow window(document);
     morvane::PanelSet panels(document, &window);
     window.SetPanelPresenter(&panels);
     window.Start();
-    morvane::CanvasElement* element = window.AddComponent(QStringLiteral("图片"));
-    element->move(document.CanvasOriginX() + 120, morvane::DesignDocument::CanvasTop + 60);
-    document.SelectComponent(element);
-    panels.Present(element, false);
+    const QString kind = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("图片");
+    morvane::CanvasElement* element =
+        kind == QStringLiteral("文字") ? window.AddText() : window.AddComponent(kind);
+    if (element) {
+        element->move(document.CanvasOriginX() + 120, morvane::DesignDocument::CanvasTop + 60);
+        if (element->IsText())
+            document.SelectText(element);
+        else
+            document.SelectComponent(element);
+        panels.Present(element, element->IsText());
+    }
     const int seconds = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 4;
     QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
     const int result = app.exec();
