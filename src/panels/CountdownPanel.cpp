@@ -2,6 +2,7 @@
 
 #include "DesignDocument.h"
 #include "KindColumns.h"
+#include "PicturePanel.h"
 #include "SettingsKeys.h"
 
 #include <QPushButton>
@@ -12,10 +13,7 @@ const QString CountdownPanel::DefaultBackgroundAddress =
     QStringLiteral("https://img.alicdn.com/imgextra/i4/2206686532409/O1CN01morvaneCountdown_!!2206686532409.png");
 
 CountdownPanel::CountdownPanel(const PanelHost& host)
-    : PropertyPanel(host,
-                    {QStringLiteral("倒计时属性置"),
-                     {310, 359},
-                     QStringLiteral("该图片组件未保存设置，请配置好后点击 保存设置，否则会影响生成代码的效果....")})
+    : PropertyPanel(host, {QStringLiteral("倒计时属性置"), {310, 359}, PicturePanel::UnsavedText})
 {
     using K = CountdownKey;
     AddTabs(QStringLiteral("选择夹1"), {3, 0, 304, 272});

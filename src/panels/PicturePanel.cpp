@@ -7,11 +7,13 @@ namespace morvane {
 const QString PicturePanel::DefaultPictureAddress =
     QStringLiteral("https://img.alicdn.com/imgextra/i4/2206686532409/O1CN01morvane_!!2206686532409.jpg");
 
+const QString PicturePanel::UnsavedText =
+    QStringLiteral("该图片组件未保存设置，请配置好后点击 保存设置，否则会影响生成代码的效果....");
+const QString PicturePanel::SavedText = QStringLiteral(
+    "图片属性值保存完成，如需修改，请再次点击该图片。右上角序号颜色为绿色，表示已保存设置，若为橙黄色，表示未保存设置....");
+
 PicturePanel::PicturePanel(const PanelHost& host)
-    : PropertyPanel(host,
-                    {QStringLiteral("属性设置"),
-                     {296, 332},
-                     QStringLiteral("该图片组件未保存设置，请配置好后点击 保存设置，否则会影响生成代码的效果....")})
+    : PropertyPanel(host, {QStringLiteral("属性设置"), {296, 332}, UnsavedText})
 {
     using C = PictureColumn;
     AddBadge(this);
@@ -30,9 +32,7 @@ PicturePanel::PicturePanel(const PanelHost& host)
     AddSaveButton(this, QStringLiteral("按钮1"), {(296 - 90) / 2, 280, 90, 28});
 
     SetLoadSteps({LoadBadge(), LoadFields({open, picture, link, tip}), LoadSaveFlag(), LoadGeometry()});
-    SetSaveSteps({WriteBindings(), MarkSaved(), Download(picture),
-                  ShowStatus(QStringLiteral("图片属性值保存完成，如需修改，请再次点击该图片。右上角序号颜色为绿色，"
-                                            "表示已保存设置，若为橙黄色，表示未保存设置...."))});
+    SetSaveSteps({WriteBindings(), MarkSaved(), Download(picture), ShowStatus(SavedText)});
 }
 
 } // namespace morvane

@@ -9,6 +9,9 @@ class PicturePanel : public PropertyPanel {
     Q_OBJECT
 public:
     static const QString DefaultPictureAddress;
+    // Other component panels show these texts too.
+    static const QString UnsavedText;
+    static const QString SavedText;
 
     explicit PicturePanel(const PanelHost& host);
 };
