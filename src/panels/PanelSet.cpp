@@ -8,6 +8,7 @@
 #include "KindTable.h"
 #include "PageSettingsPanel.h"
 #include "PicturePanel.h"
+#include "SmallWidgetMembers.h"
 
 namespace morvane {
 
@@ -30,6 +31,8 @@ PanelSet::PanelSet(DesignDocument& document, QWidget* owner) : document_(documen
     Register(Word(ComponentKind::Picture), Make<PicturePanel>());
     Register(Word(ComponentKind::Carousel), Make<CarouselPanel>());
     Register(Word(ComponentKind::Countdown), Make<CountdownPanel>());
+    for (const SmallWidgetPanel::Member& member : SmallWidgetMembers::All())
+        Register(Word(member.kind), [&member](const PanelHost& host) { return new SmallWidgetPanel(host, member); });
 }
 
 PanelSet::~PanelSet()
