@@ -36,12 +36,18 @@ void CanvasElement::SetTextFont(const QFont& font)
     update();
 }
 
+void CanvasElement::SetTextAlignment(Qt::Alignment alignment)
+{
+    textAlignment_ = alignment & Qt::AlignHorizontal_Mask;
+    update();
+}
+
 void CanvasElement::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (shape_ == Shape::TextLabel) {
         painter.setPen(textColour_);
-        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text_);
+        painter.drawText(rect(), static_cast<int>(textAlignment_ | Qt::AlignVCenter) | Qt::TextWordWrap, text_);
         if (text_.isEmpty()) {
             painter.setPen(QPen(QColor(120, 120, 120), 1, Qt::DashLine));
             painter.drawRect(rect().adjusted(0, 0, -1, -1));

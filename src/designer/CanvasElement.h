@@ -39,7 +39,11 @@ public:
     void SetText(const QString& text);
     QString Text() const { return text_; }
     void SetTextColour(const QColor& colour);
+    QColor TextColour() const { return textColour_; }
     void SetTextFont(const QFont& font);
+    // Horizontal alignment of the text inside the label.
+    void SetTextAlignment(Qt::Alignment alignment);
+    Qt::Alignment TextAlignment() const { return textAlignment_; }
 
 signals:
     // The designer handles presses itself (selection, drag, menu).
@@ -59,6 +63,7 @@ private:
     QPixmap picture_;
     QString text_;
     QColor textColour_{Qt::black};
+    Qt::Alignment textAlignment_ = Qt::AlignLeft;
 };
 
 } // namespace morvane

@@ -2,7 +2,8 @@
 
 namespace morvane {
 
-PanelField::PanelField(const QString& unitName, QWidget* parent, const QString& text) : QLineEdit(text, parent)
+PanelField::PanelField(const QString& unitName, QWidget* parent, const QString& text)
+    : QLineEdit(text, parent), initialText_(text)
 {
     setObjectName(unitName);
     // A long default address reads best from its start.

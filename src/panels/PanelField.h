@@ -21,6 +21,10 @@ public:
     // Sets the text and runs the rules.
     void Write(const QString& text);
 
+    // What the field held when it was made: its content in a newly opened
+    // window.
+    const QString& InitialText() const { return initialText_; }
+
 signals:
     // The field's rules hang here.
     void Changed(const QString& text);
@@ -28,6 +32,7 @@ signals:
 private:
     void OnTextChanged(const QString& text);
 
+    QString initialText_;
     std::optional<QString> emptyDefault_;
 };
 

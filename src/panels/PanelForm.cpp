@@ -150,10 +150,13 @@ QComboBox* PanelForm::AddChoiceList(QWidget* page, const QString& unitName, Pane
     connect(list, &QComboBox::activated, this, [field, choices, onChosen](int index) {
         if (index < 0 || index >= static_cast<int>(choices.size()))
             return;
-        field->Write(choices[static_cast<size_t>(index)].word);
+        if (field)
+            field->Write(choices[static_cast<size_t>(index)].word);
         if (onChosen)
             onChosen(index);
     });
+    if (!field)
+        return list;
     OnChange(field, [list, choices, itemFor](const QString& text) {
         int index = -1;
         if (itemFor) {

@@ -85,7 +85,8 @@ protected:
     // A drop-down list over a field. Choosing an item writes its word into
     // the field, then runs onChosen. A written word selects its item;
     // itemFor, when given, decides which item a text selects (-1: none).
-    // The list first shows initialItem, whatever the field holds.
+    // The list first shows initialItem, whatever the field holds. A list
+    // that stores no word (field nullptr) only runs onChosen.
     QComboBox* AddChoiceList(QWidget* page, const QString& unitName, PanelField* field,
                              const std::vector<Choice>& choices, const QString& initialItem, const QRect& geometry,
                              std::function<void(int)> onChosen = {}, std::function<int(const QString&)> itemFor = {});

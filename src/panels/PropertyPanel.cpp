@@ -90,6 +90,16 @@ PanelField* PropertyPanel::AddGeometryField(QWidget* page, Geometry which, const
     return field;
 }
 
+PropertyPanel::GeometryFields PropertyPanel::AddGeometryFields(QWidget* page, QPoint at, GeometryRule widthRule)
+{
+    GeometryFields fields{};
+    fields.left = AddGeometryField(page, Geometry::Left, QStringLiteral("图片距左"), at);
+    fields.top = AddGeometryField(page, Geometry::Top, QStringLiteral("图片距顶"), at + QPoint(0, 30));
+    fields.width = AddGeometryField(page, Geometry::Width, QStringLiteral("图片宽度"), at + QPoint(0, 60), widthRule);
+    fields.height = AddGeometryField(page, Geometry::Height, QStringLiteral("图片高度"), at + QPoint(0, 90));
+    return fields;
+}
+
 PanelField* PropertyPanel::AddLinkTarget(QWidget* page, QPoint at)
 {
     PanelField* open = WithEmptyDefault(AddHiddenField(QStringLiteral("编辑框_打开"), QStringLiteral("_blank")),
@@ -173,7 +183,17 @@ PropertyPanel::Step PropertyPanel::LoadBadge()
 
 PropertyPanel::Step PropertyPanel::LoadFields(std::vector<PanelField*> fields)
 {
-    return [this, fields] {
+    return LoadFields(std::move(fields), MissingKey::Empty);
+}
+
+PropertyPanel::Step PropertyPanel::LoadFieldsOrInitial(std::vector<PanelField*> fields)
+{
+    return LoadFields(std::move(fields), MissingKey::Initial);
+}
+
+PropertyPanel::Step PropertyPanel::LoadFields(std::vector<PanelField*> fields, MissingKey missing)
+{
+    return [this, fields, missing] {
         std::shared_ptr<const SettingsFile> file;
         for (PanelField* field : fields) {
             const Binding* binding = BindingOf(field);
@@ -185,7 +205,10 @@ PropertyPanel::Step PropertyPanel::LoadFields(std::vector<PanelField*> fields)
             }
             if (!file)
                 file = document_.Settings().Load(document_.KindOf(loadedElement_).toStdString(), Number());
-            field->Write(QString::fromStdString(file->Value(binding->key)));
+            if (missing == MissingKey::Initial && !file->Has(binding->key))
+                field->Write(field->InitialText());
+            else
+                field->Write(QString::fromStdString(file->Value(binding->key)));
         }
         return true;
     };

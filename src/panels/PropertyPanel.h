@@ -67,6 +67,15 @@ protected:
     void AddBadge(QWidget* page, const QString& circleName = QStringLiteral("透明标签13"));
     PanelField* AddGeometryField(QWidget* page, Geometry which, const QString& label, QPoint at,
                                  GeometryRule rule = GeometryRule::Live, int labelWidth = 64, int fieldWidth = 110);
+    struct GeometryFields {
+        PanelField* left;
+        PanelField* top;
+        PanelField* width;
+        PanelField* height;
+    };
+    // The usual four rows from `at` down, "图片距左" to "图片高度", 30 pixels
+    // apart; the width's rule as given, the others live.
+    GeometryFields AddGeometryFields(QWidget* page, QPoint at, GeometryRule widthRule = GeometryRule::Live);
     // The link-target list "组合框1" and its hidden field "编辑框_打开".
     PanelField* AddLinkTarget(QWidget* page, QPoint at);
     // A picture address field: emptied, it refills with its own default.
@@ -90,6 +99,10 @@ protected:
     // Each field from its binding, in the order given; settings-file keys
     // from the component's file (missing keys read as empty).
     Step LoadFields(std::vector<PanelField*> fields);
+    // The same, but a settings-file key the file lacks (no file at all
+    // included) loads the field's initial text: a component never saved
+    // shows the window's defaults, not what the previous one left there.
+    Step LoadFieldsOrInitial(std::vector<PanelField*> fields);
     Step LoadSaveFlag();
     // The geometry fields that exist, from the element: width, height, left, top.
     Step LoadGeometry();
@@ -130,6 +143,8 @@ private:
         std::function<bool()> when;
     };
 
+    enum class MissingKey { Empty, Initial };
+    Step LoadFields(std::vector<PanelField*> fields, MissingKey missing);
     void OnSaveFlag(const QString& text);
     void OnGeometry(Geometry which, const QString& text);
     const Binding* BindingOf(const PanelField* field) const;

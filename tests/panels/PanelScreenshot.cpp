@@ -1,6 +1,7 @@
 // Not a test: opens the designer with the page settings panel and the panel
 // of one kind under a real display and stays up for the given seconds, so
-// the screen can be captured: panels_screenshot [seconds] [kind word].
+// the screen can be captured: panels_screenshot [seconds] [kind word]
+// [tab page].
 #include "CanvasElement.h"
 #include "DesignDocument.h"
 #include "DesignerWindow.h"
@@ -8,6 +9,7 @@
 #include "TempDir.h"
 
 #include <QApplication>
+#include <QTabWidget>
 #include <QTimer>
 
 int main(int argc, char** argv)
@@ -23,8 +25,7 @@ int main(int argc, char** argv)
     window.SetPanelPresenter(&panels);
     window.Start();
     const QString kind = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("图片");
-    morvane::CanvasElement* element =
-        kind == QStringLiteral("文字") ? window.AddText() : window.AddComponent(kind);
+    morvane::CanvasElement* element = kind == QStringLiteral("文字") ? window.AddText() : window.AddComponent(kind);
     if (element) {
         element->move(document.CanvasOriginX() + 120, morvane::DesignDocument::CanvasTop + 60);
         if (element->IsText())
@@ -32,6 +33,9 @@ int main(int argc, char** argv)
         else
             document.SelectComponent(element);
         panels.Present(element, element->IsText());
+        auto* tabs = argc > 3 ? panels.Panel(kind)->findChild<QTabWidget*>() : nullptr;
+        if (tabs)
+            tabs->setCurrentIndex(QString::fromLocal8Bit(argv[3]).toInt());
     }
     const int seconds = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 4;
     QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);

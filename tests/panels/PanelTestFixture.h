@@ -3,11 +3,14 @@
 #include "CanvasElement.h"
 #include "DesignDocument.h"
 #include "DesignerWindow.h"
+#include "FileSystem.h"
 #include "PanelField.h"
 #include "PanelSet.h"
 #include "TempDir.h"
+#include "TextCodec.h"
 #include "WidgetDriver.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -60,6 +63,60 @@ protected:
         return element;
     }
 
+    // Adds a component (or a text) through its toolbar button and drags it
+    // to the given canvas position, which selects it and opens its panel.
+    CanvasElement* AddAt(const char* toolbarButton, QPoint canvasPosition)
+    {
+        const DesignerState& state = document.State();
+        const int texts = state.textCounter;
+        QTest::mouseClick(Find<QPushButton>(&window, toolbarButton), Qt::LeftButton);
+        CanvasElement* element = state.textCounter > texts ? state.TextElement(state.textCounter)
+                                                           : state.ComponentElement(state.componentCounter);
+        const QPoint target(canvasPosition.x() + document.CanvasOriginX(),
+                            canvasPosition.y() + DesignDocument::CanvasTop);
+        Drag(element, target - element->pos());
+        return element;
+    }
+
+    // Selects an element with the right button: open panels stay open and
+    // the one of its kind loads again; the pop-up menu is dismissed.
+    void RightSelect(CanvasElement* element)
+    {
+        QTest::mousePress(element, Qt::RightButton);
+        QTest::mouseRelease(element, Qt::RightButton);
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QStringLiteral("菜单"))
+                widget->hide();
+        }
+    }
+
+    // Selects the element with a left press, which opens its panel afresh,
+    // and returns that panel.
+    PropertyPanel* Reopen(CanvasElement* element, const QString& kind)
+    {
+        Drag(element, {0, 0});
+        PropertyPanel* panel = panels.Panel(kind);
+        EXPECT_NE(panel, nullptr) << kind.toStdString();
+        return panel;
+    }
+
+    // Chooses a list item the way a user does.
+    static void Choose(QWidget* panel, const char* unit, const QString& item)
+    {
+        auto* list = Find<QComboBox>(panel, unit);
+        const int index = list->findText(item);
+        ASSERT_GE(index, 0) << item.toStdString();
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+
+    static QString Shown(QWidget* panel, const char* unit) { return Find<QComboBox>(panel, unit)->currentText(); }
+
+    static void Save(QWidget* panel, const char* button = "按钮1")
+    {
+        QTest::mouseClick(Find<QPushButton>(panel, button), Qt::LeftButton);
+    }
+
     // Pictures arrive off the user-interface thread; this waits for them.
     bool WaitForPictures(int timeoutMs = 5000)
     {
@@ -70,10 +127,56 @@ protected:
 
     std::string Cell(int row, int column) { return document.Components().Cell(row, column); }
 
+    // Every cell of a component record, column 0 to 11.
+    std::vector<std::string> Row(int row)
+    {
+        std::vector<std::string> cells;
+        for (int column = 0; column < 12; ++column)
+            cells.push_back(Cell(row, column));
+        return cells;
+    }
+
+    // A settings file as it lies on disk, decoded; "<none>" when missing.
+    std::string SettingsText(std::string_view kind, int number)
+    {
+        const auto bytes = FileSystem::ReadWholeFile(document.Settings().PathFor(kind, number));
+        return bytes ? TextCodec::Gb18030ToUtf8(*bytes) : std::string("<none>");
+    }
+
     static QColor BadgeColour(QWidget* panel)
     {
         return Find<QLabel>(panel, "透明标签_序号")->palette().color(QPalette::WindowText);
     }
+};
+
+// A designer with one element of a kind added through its toolbar button
+// and dragged onto the canvas, its panel open and loaded.
+class KindPanelTest : public PanelTest {
+protected:
+    KindPanelTest(const char* toolbarButton, const char* kind, QPoint at)
+        : toolbarButton_(toolbarButton), kind_(QString::fromUtf8(kind)), at_(at)
+    {
+    }
+
+    void SetUp() override
+    {
+        PanelTest::SetUp();
+        document.Settings().CreateWorkingDirectory();
+        element = AddAt(toolbarButton_, at_);
+        panel = panels.Panel(kind_);
+        ASSERT_NE(panel, nullptr);
+    }
+
+    // Opens the panel afresh for the element, as a left press does.
+    void Reopen() { panel = PanelTest::Reopen(element, kind_); }
+
+    CanvasElement* element = nullptr;
+    PropertyPanel* panel = nullptr;
+
+private:
+    const char* toolbarButton_;
+    QString kind_;
+    QPoint at_;
 };
 
 } // namespace morvane
