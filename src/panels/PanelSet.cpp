@@ -6,9 +6,11 @@
 #include "CountdownPanel.h"
 #include "DesignDocument.h"
 #include "KindTable.h"
+#include "MagnifierPanel.h"
 #include "PageSettingsPanel.h"
 #include "PicturePanel.h"
 #include "SmallWidgetMembers.h"
+#include "TwoSidedPanel.h"
 
 namespace morvane {
 
@@ -33,6 +35,8 @@ PanelSet::PanelSet(DesignDocument& document, QWidget* owner) : document_(documen
     Register(Word(ComponentKind::Countdown), Make<CountdownPanel>());
     for (const SmallWidgetPanel::Member& member : SmallWidgetMembers::All())
         Register(Word(member.kind), [&member](const PanelHost& host) { return new SmallWidgetPanel(host, member); });
+    Register(Word(ComponentKind::Magnifier), Make<MagnifierPanel>());
+    Register(Word(ComponentKind::TwoSided), Make<TwoSidedPanel>());
 }
 
 PanelSet::~PanelSet()
