@@ -10,6 +10,7 @@
 #include "PageSettingsPanel.h"
 #include "PicturePanel.h"
 #include "SmallWidgetMembers.h"
+#include "TextPanel.h"
 #include "TwoSidedPanel.h"
 
 namespace morvane {
@@ -37,6 +38,7 @@ PanelSet::PanelSet(DesignDocument& document, QWidget* owner) : document_(documen
         Register(Word(member.kind), [&member](const PanelHost& host) { return new SmallWidgetPanel(host, member); });
     Register(Word(ComponentKind::Magnifier), Make<MagnifierPanel>());
     Register(Word(ComponentKind::TwoSided), Make<TwoSidedPanel>());
+    Register(Word(ComponentKind::Text), Make<TextPanel>());
 }
 
 PanelSet::~PanelSet()
