@@ -10,6 +10,7 @@
 #include "PageSettingsPanel.h"
 #include "PicturePanel.h"
 #include "SmallWidgetMembers.h"
+#include "SearchPanel.h"
 #include "TextPanel.h"
 #include "TwoSidedPanel.h"
 
@@ -39,6 +40,7 @@ PanelSet::PanelSet(DesignDocument& document, QWidget* owner) : document_(documen
     Register(Word(ComponentKind::Magnifier), Make<MagnifierPanel>());
     Register(Word(ComponentKind::TwoSided), Make<TwoSidedPanel>());
     Register(Word(ComponentKind::Text), Make<TextPanel>());
+    Register(Word(ComponentKind::Search), Make<SearchPanel>());
 }
 
 PanelSet::~PanelSet()
