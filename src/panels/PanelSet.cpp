@@ -4,6 +4,7 @@
 #include "CarouselPanel.h"
 #include "ComponentKind.h"
 #include "CountdownPanel.h"
+#include "CustomerServicePanel.h"
 #include "DesignDocument.h"
 #include "KindTable.h"
 #include "MagnifierPanel.h"
@@ -41,6 +42,7 @@ PanelSet::PanelSet(DesignDocument& document, QWidget* owner) : document_(documen
     Register(Word(ComponentKind::TwoSided), Make<TwoSidedPanel>());
     Register(Word(ComponentKind::Text), Make<TextPanel>());
     Register(Word(ComponentKind::Search), Make<SearchPanel>());
+    Register(Word(ComponentKind::CustomerService), Make<CustomerServicePanel>());
 }
 
 PanelSet::~PanelSet()
