@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace morvane {
 
@@ -77,10 +76,9 @@ MagnifierPanel::MagnifierPanel(const PanelHost& host)
 qint64 MagnifierPanel::ZoomWidth(const QString& width, int ratioItem)
 {
     const double ratio = kRatios[static_cast<size_t>(std::clamp(ratioItem, 0, static_cast<int>(kRatios.size()) - 1))];
-    const double product = Lenient::ToReal(width.toStdString()) * ratio;
-    // In binary, 45 × 1.4 comes out a hair below 63; rounding to a
-    // millionth of a pixel first keeps such products whole.
-    return Lenient::IntegerFromReal(std::round(product * 1e6) / 1e6);
+    // The product is a double and its fraction is cut off, as the stored
+    // zoom widths of earlier designs were made: 45 x 1.4 gives 62.
+    return Lenient::IntegerFromReal(Lenient::ToReal(width.toStdString()) * ratio);
 }
 
 void MagnifierPanel::UpdateZoomWidth()
