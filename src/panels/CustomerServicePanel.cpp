@@ -72,10 +72,7 @@ CustomerServicePanel::CustomerServicePanel(const PanelHost& host)
 
     AddSaveButton(this, QStringLiteral("按钮1"), {(310 - 90) / 2, 290, 90, 28});
 
-    Bind(geometry.left, ComponentRecord::Left);
-    Bind(geometry.top, ComponentRecord::Top);
-    Bind(geometry.width, ComponentRecord::Width);
-    Bind(geometry.height, ComponentRecord::Height);
+    BindToRecord(geometry);
     Bind(account, C::Account);
     Bind(chat, C::ChatLink);
     Bind(avatar, C::Avatar);

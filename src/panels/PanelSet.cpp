@@ -10,8 +10,8 @@
 #include "MagnifierPanel.h"
 #include "PageSettingsPanel.h"
 #include "PicturePanel.h"
-#include "SmallWidgetMembers.h"
 #include "SearchPanel.h"
+#include "SmallWidgetMembers.h"
 #include "TextPanel.h"
 #include "TwoSidedPanel.h"
 

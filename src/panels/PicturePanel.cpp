@@ -17,10 +17,7 @@ PicturePanel::PicturePanel(const PanelHost& host)
 {
     using C = PictureColumn;
     AddBadge(this);
-    Bind(AddGeometryField(this, Geometry::Left, QStringLiteral("图片距左"), {16, 20}), C::Left);
-    Bind(AddGeometryField(this, Geometry::Top, QStringLiteral("图片距顶"), {16, 50}), C::Top);
-    Bind(AddGeometryField(this, Geometry::Width, QStringLiteral("图片宽度"), {16, 80}), C::Width);
-    Bind(AddGeometryField(this, Geometry::Height, QStringLiteral("图片高度"), {16, 110}), C::Height);
+    BindToRecord(AddGeometryFields(this, {16, 20}));
     PanelField* open = Bind(AddLinkTarget(this, {16, 140}), C::Open);
     PanelField* picture = Bind(AddPictureField(this, QStringLiteral("图片地址"), QStringLiteral("编辑框_图片"),
                                                {16, 170}, 196, DefaultPictureAddress),

@@ -100,6 +100,14 @@ PropertyPanel::GeometryFields PropertyPanel::AddGeometryFields(QWidget* page, QP
     return fields;
 }
 
+void PropertyPanel::BindToRecord(const GeometryFields& geometry)
+{
+    Bind(geometry.left, ComponentRecord::Left);
+    Bind(geometry.top, ComponentRecord::Top);
+    Bind(geometry.width, ComponentRecord::Width);
+    Bind(geometry.height, ComponentRecord::Height);
+}
+
 PanelField* PropertyPanel::AddLinkTarget(QWidget* page, QPoint at)
 {
     PanelField* open = WithEmptyDefault(AddHiddenField(QStringLiteral("编辑框_打开"), QStringLiteral("_blank")),

@@ -76,6 +76,8 @@ protected:
     // The usual four rows from `at` down, "图片距左" to "图片高度", 30 pixels
     // apart; the width's rule as given, the others live.
     GeometryFields AddGeometryFields(QWidget* page, QPoint at, GeometryRule widthRule = GeometryRule::Live);
+    // Binds the four to the record's geometry columns 1 to 4.
+    void BindToRecord(const GeometryFields& geometry);
     // The link-target list "组合框1" and its hidden field "编辑框_打开".
     PanelField* AddLinkTarget(QWidget* page, QPoint at);
     // A picture address field: emptied, it refills with its own default.

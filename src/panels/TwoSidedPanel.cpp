@@ -63,10 +63,7 @@ TwoSidedPanel::TwoSidedPanel(const PanelHost& host)
     PanelField* link = AddRow(this, QStringLiteral("链接地址"), QStringLiteral("编辑框_链接"), {16, 260}, 196);
     AddSaveButton(this, QStringLiteral("按钮2"), {(296 - 90) / 2, 292, 90, 28});
 
-    Bind(geometry.left, C::Left);
-    Bind(geometry.top, C::Top);
-    Bind(geometry.width, C::Width);
-    Bind(geometry.height, C::Height);
+    BindToRecord(geometry);
     Bind(open, C::Open);
     Bind(front, C::FrontPicture);
     Bind(link, C::Link);
