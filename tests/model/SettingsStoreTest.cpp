@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 using namespace morvane;
 
@@ -136,4 +137,27 @@ TEST_F(SettingsStoreTest, DeletingTheStoreNeverFollowsALinkOutOfIt)
     store.DeleteStore();
     EXPECT_FALSE(FileSystem::Exists(store.WorkingDirectory()));
     EXPECT_TRUE(FileSystem::Exists(precious));
+}
+
+// A FIFO used to block the loader (and a generation with it) for ever, and a
+// link used to be read through and written through.
+TEST_F(SettingsStoreTest, AnythingButARegularFileReadsAsMissingAndTheWriteReplacesIt)
+{
+    TempDir outside;
+    const auto victim = outside.File("victim.ini");
+    FileSystem::WriteFileAtomically(victim, "[配置]\r\nk=secret\r\n");
+    const auto fifo = store.PathFor(ComponentKind::Carousel, 2);
+    const auto link = store.PathFor(ComponentKind::Text, 1);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_symlink(victim, link);
+
+    EXPECT_FALSE(store.Load(ComponentKind::Carousel, 2)->Has("k"));
+    EXPECT_EQ(SettingsStore::ReadValue(fifo, "k"), "");
+    EXPECT_EQ(SettingsStore::ReadValue(link, "k"), "");
+    for (const auto& path : {fifo, link}) {
+        EXPECT_TRUE(SettingsStore::WriteValue(path, "k", "mine"));
+        EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(path)));
+        EXPECT_EQ(SettingsStore::ReadValue(path, "k"), "mine");
+    }
+    EXPECT_EQ(FileSystem::ReadWholeFile(victim), "[配置]\r\nk=secret\r\n");
 }
