@@ -2,7 +2,6 @@
 
 #include "ComponentKind.h"
 #include "FileSystem.h"
-#include "TextCodec.h"
 
 namespace morvane {
 
@@ -71,7 +70,7 @@ bool SettingsStore::WriteValues(const std::string& path, const std::vector<std::
     SettingsFile file = SettingsFile::Load(path);
     for (const auto& [key, value] : values)
         file.SetValue(key, value);
-    return FileSystem::WriteFileAtomically(path, TextCodec::Utf8ToGb18030(file.ToText()));
+    return FileSystem::WriteFileAtomically(path, file.ToBytes());
 }
 
 } // namespace morvane
