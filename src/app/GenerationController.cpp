@@ -32,7 +32,12 @@ HttpClient::Limits TemplateLimits()
 } // namespace
 
 GenerationController::GenerationController(DesignerWindow& window)
-    : GenerationController(window, DefaultSources(window.ProgramDirectory()), TemplateLimits())
+    : GenerationController(window, window.ProgramDirectory())
+{
+}
+
+GenerationController::GenerationController(DesignerWindow& window, const QString& programDirectory)
+    : GenerationController(window, DefaultSources(programDirectory), TemplateLimits())
 {
 }
 

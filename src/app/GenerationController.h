@@ -26,8 +26,10 @@ public:
         "代码已复制到剪切板，但预览文件 yl.htm 写入失败，预览效果不可用...";
 
     // Starts the download at once. The sources default to the build's
-    // template address (the templates folder beside the executable).
+    // template address (the templates folder of programDirectory, which is
+    // the window's folder unless the run keeps its data elsewhere).
     explicit GenerationController(DesignerWindow& window);
+    GenerationController(DesignerWindow& window, const QString& programDirectory);
     GenerationController(DesignerWindow& window, TemplateLoader::Sources sources, HttpClient::Limits limits);
     ~GenerationController() override;
 
