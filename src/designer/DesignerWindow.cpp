@@ -530,7 +530,9 @@ void DesignerWindow::PlaceHorizontalLine()
 
 bool DesignerWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != d_->grip)
+    const QEvent::Type type = event->type();
+    if (watched != d_->grip ||
+        (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease))
         return QWidget::eventFilter(watched, event);
     auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
