@@ -103,7 +103,8 @@ std::int64_t Lenient::IntegerFromReal(double value)
 {
     if (std::isnan(value))
         return 0;
-    constexpr double high = 9.2233720368547748e18;
+    // 2^63: every double below it fits, the largest of them exactly.
+    constexpr double high = 9223372036854775808.0;
     if (value >= high)
         return std::numeric_limits<std::int64_t>::max();
     if (value <= -high)

@@ -189,10 +189,10 @@ std::string SettingsFile::ToBytes() const
             continue;
         }
         bytes.append(bytes_, line.rawBegin, line.rawLength);
-        // Only the file's last line can lack its line end; a line after it
-        // needs one.
+        // Only the file's last line can lack its line end (or have only the
+        // CR of one); a line after it needs one.
         if (i + 1 < lines_.size() && bytes.back() != '\n')
-            bytes += "\r\n";
+            bytes += bytes.back() == '\r' ? "\n" : "\r\n";
     }
     return bytes;
 }

@@ -40,6 +40,10 @@ TEST(Lenient, IntegersReachBothEndsOfTheirRange)
     EXPECT_EQ(Lenient::ToInteger("9223372036854775807"), highest);
     EXPECT_EQ(Lenient::ToInteger("9223372036854775808"), highest);
     EXPECT_EQ(Lenient::ToInteger("-0"), 0);
+    // The largest double below 2^63 fits and converts exactly.
+    EXPECT_EQ(Lenient::IntegerFromReal(9223372036854774784.0), 9223372036854774784LL);
+    EXPECT_EQ(Lenient::IntegerFromReal(-9223372036854774784.0), -9223372036854774784LL);
+    EXPECT_EQ(Lenient::IntegerFromReal(-9223372036854775808.0), lowest);
 }
 
 TEST(Lenient, RealsTooLargeOrTooSmallForADouble)

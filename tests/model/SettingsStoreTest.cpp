@@ -158,6 +158,11 @@ TEST_F(SettingsStoreTest, LinesTheWriteDoesNotSetKeepTheirBytes)
     FileSystem::WriteFileAtomically(bare, otherSection);
     ASSERT_TRUE(SettingsStore::WriteValue(bare, "k", "v"));
     EXPECT_EQ(FileSystem::ReadWholeFile(bare), otherSection + "\r\n" + section + "k=v\r\n");
+    // Its last line may end in the CR of a line end alone.
+    FileSystem::WriteFileAtomically(bare, section + "a= x\r");
+    ASSERT_TRUE(SettingsStore::WriteValue(bare, "k", "v"));
+    EXPECT_EQ(FileSystem::ReadWholeFile(bare), section + "a= x\r\nk=v\r\n");
+    EXPECT_EQ(SettingsStore::ReadValue(bare, "a"), "x");
 }
 
 TEST_F(SettingsStoreTest, WritingLeavesNoTemporaryFilesBehind)
