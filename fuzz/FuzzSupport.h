@@ -126,4 +126,28 @@ inline std::string Text(FuzzedDataProvider& provider, size_t maxCharacters)
     return text;
 }
 
+// Text put together from placeholder words, small pieces (broken UTF-8
+// among them) and short runs of fuzzed bytes, so that values and templates
+// run into each other's placeholders.
+inline std::string Piecework(FuzzedDataProvider& provider, size_t maxPieces, const std::vector<std::string>& words,
+                             const std::vector<std::string>& pieces)
+{
+    std::string text;
+    const size_t count = provider.ConsumeIntegralInRange<size_t>(0, maxPieces);
+    for (size_t i = 0; i < count && provider.remaining_bytes() > 0; ++i) {
+        switch (provider.ConsumeIntegralInRange<int>(0, 4)) {
+        case 0:
+        case 1:
+            text += Pick(provider, words);
+            break;
+        case 2:
+            text += provider.ConsumeRandomLengthString(6);
+            break;
+        default:
+            text += Pick(provider, pieces);
+        }
+    }
+    return text;
+}
+
 } // namespace morvane::fuzz

@@ -86,21 +86,7 @@ const std::vector<std::string> kKeys = {
 
 std::string Value(FuzzedDataProvider& provider, size_t maxPieces)
 {
-    std::string value;
-    const size_t count = provider.ConsumeIntegralInRange<size_t>(0, maxPieces);
-    for (size_t i = 0; i < count && provider.remaining_bytes() > 0; ++i) {
-        switch (provider.ConsumeIntegralInRange<int>(0, 5)) {
-        case 0:
-            value += Pick(provider, kWords);
-            break;
-        case 1:
-            value += Text(provider, 3);
-            break;
-        default:
-            value += Pick(provider, kPieces);
-        }
-    }
-    return value;
+    return Piecework(provider, maxPieces, kWords, kPieces);
 }
 
 // Settings files go to a folder of this process, emptied for every design.

@@ -78,22 +78,7 @@ std::string ReferenceSubstitute(std::string_view text, std::string_view placehol
 
 std::string Piecework(FuzzedDataProvider& provider, size_t maxPieces)
 {
-    std::string text;
-    const size_t count = provider.ConsumeIntegralInRange<size_t>(0, maxPieces);
-    for (size_t i = 0; i < count && provider.remaining_bytes() > 0; ++i) {
-        switch (provider.ConsumeIntegralInRange<int>(0, 4)) {
-        case 0:
-        case 1:
-            text += Pick(provider, kPlaceholders);
-            break;
-        case 2:
-            text += provider.ConsumeRandomLengthString(6);
-            break;
-        default:
-            text += Pick(provider, kPieces);
-        }
-    }
-    return text;
+    return fuzz::Piecework(provider, maxPieces, kPlaceholders, kPieces);
 }
 
 } // namespace

@@ -10,15 +10,14 @@
 #include "PageSettingsPanel.h"
 #include "PanelField.h"
 #include "PanelSet.h"
+#include "PngImage.h"
 #include "SettingsStore.h"
 #include "TextCodec.h"
 #include "WidgetDriver.h"
 
-#include <QBuffer>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -31,17 +30,6 @@
 using namespace morvane;
 
 namespace {
-
-std::string PngBytes()
-{
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(QColor(200, 80, 20));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toStdString();
-}
 
 std::string ReadBytes(const std::filesystem::path& path)
 {
@@ -87,7 +75,7 @@ TEST(InstalledDesigner, SavesAPictureAndGeneratesWithAReadOnlyProgramFolder)
     QTest::mouseClick(WidgetDriver::Find<QPushButton>(page, "按钮1"), Qt::LeftButton);
 
     LoopbackHttpServer server;
-    server.Serve("/pic.png", PngBytes());
+    server.Serve("/pic.png", PngImage::Bytes(40, 30));
     QTest::mouseClick(WidgetDriver::Find<QPushButton>(&window, "超级按钮_图片"), Qt::LeftButton);
     CanvasElement* element = window.State().ComponentElement(window.State().componentCounter);
     ASSERT_NE(element, nullptr);
