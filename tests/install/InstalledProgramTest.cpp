@@ -85,6 +85,10 @@ TEST(InstalledDesigner, SavesAPictureAndGeneratesWithAReadOnlyProgramFolder)
     const QString picture = QString::fromStdString(server.BaseUrl() + "/pic.png");
     Type(panel, "编辑框_图片", picture);
     QTest::mouseClick(WidgetDriver::Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
+    // The picture may arrive after the click returns.
+    timer.restart();
+    while (element->Picture().size() != QSize(40, 30) && timer.elapsed() < 10000)
+        QTest::qWait(10);
     EXPECT_EQ(element->Picture().size(), QSize(40, 30));
 
     // A settings file lands in the user's working folder.
