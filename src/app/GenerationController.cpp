@@ -31,7 +31,12 @@ HttpClient::Limits TemplateLimits()
 } // namespace
 
 GenerationController::GenerationController(DesignDocument& document, QObject* parent)
-    : GenerationController(document, DefaultSources(document.ProgramDirectory()), TemplateLimits(), parent)
+    : GenerationController(document, document.ProgramDirectory(), parent)
+{
+}
+
+GenerationController::GenerationController(DesignDocument& document, const QString& programDirectory, QObject* parent)
+    : GenerationController(document, DefaultSources(programDirectory), TemplateLimits(), parent)
 {
 }
 

@@ -30,6 +30,9 @@ public:
     // Starts the download at once. The sources default to the build's
     // template address (the templates folder beside the executable).
     explicit GenerationController(DesignDocument& document, QObject* parent = nullptr);
+    // programDirectory: where the templates folder is, when the design's
+    // files live elsewhere (a program folder the user cannot write).
+    GenerationController(DesignDocument& document, const QString& programDirectory, QObject* parent = nullptr);
     GenerationController(DesignDocument& document, TemplateLoader::Sources sources, HttpClient::Limits limits,
                          QObject* parent = nullptr);
     ~GenerationController() override;

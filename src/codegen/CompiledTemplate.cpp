@@ -4,6 +4,7 @@
 #include "TextTemplate.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace morvane {
 
@@ -49,6 +50,8 @@ std::uint64_t Hash(std::uint64_t hash, std::string_view piece)
     return hash;
 }
 
+std::atomic<bool> replayEnabled{true};
+
 struct Origin {
     std::int32_t source;
     std::uint32_t offset;
@@ -68,8 +71,17 @@ std::string CompiledTemplate::ApplyInOrder(std::string_view text, std::span<cons
     return result;
 }
 
+void CompiledTemplate::SetReplay(bool enabled)
+{
+    replayEnabled = enabled;
+}
+
 void CompiledTemplate::AppendApplied(std::string& out, std::span<const Step> steps) const
 {
+    if (!replayEnabled) {
+        out += ApplyInOrder(text_, steps);
+        return;
+    }
     const std::shared_ptr<const Plan> plan = PlanFor(steps);
     bool replayable = plan != nullptr;
     for (size_t i = 0; replayable && i < steps.size(); ++i) {

@@ -40,6 +40,11 @@ public:
     // Applies the steps one after the other to a copy of text.
     static std::string ApplyInOrder(std::string_view text, std::span<const Step> steps);
 
+    // Switched off, every template applies its steps one after the other
+    // instead of replaying a plan; the generator's fuzz target generates
+    // each design both ways and compares. On by default.
+    static void SetReplay(bool enabled);
+
 private:
     struct Part {
         // kTemplateSource, kValueSource, or the index of a fixed-value step.

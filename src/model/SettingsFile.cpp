@@ -60,48 +60,58 @@ bool SectionName(std::string_view line, std::string_view& name)
 
 SettingsFile SettingsFile::Load(const std::string& path)
 {
-    const auto bytes = FileSystem::ReadWholeFile(path);
+    auto bytes = FileSystem::ReadWholeFile(path);
     if (!bytes)
         return {};
-    return Parse(TextCodec::Gb18030ToUtf8(*bytes));
+    return FromBytes(std::move(*bytes));
 }
 
-SettingsFile SettingsFile::Parse(std::string_view text)
+SettingsFile SettingsFile::FromBytes(std::string bytes)
 {
     SettingsFile file;
+    file.bytes_ = std::move(bytes);
+    const std::string_view all = file.bytes_;
     bool inSection = false;
     size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        pos = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        const size_t index = file.lines_.size();
-        file.lines_.emplace_back(line);
-
-        std::string_view name;
-        if (SectionName(line, name)) {
-            inSection = name == Section;
-            if (inSection)
-                file.sectionEnd_ = index + 1;
-            continue;
-        }
-        if (!inSection)
-            continue;
-        file.sectionEnd_ = index + 1;
-        const size_t eq = line.find('=');
-        if (eq == std::string_view::npos)
-            continue;
-        const std::string_view key = Trim(line.substr(0, eq));
-        if (!key.empty())
-            file.entries_.push_back({FoldedHash(key), index});
+    // A line feed is never part of a GB18030 character, so lines can be cut
+    // apart before decoding, and each decoded on its own.
+    while (pos < all.size()) {
+        size_t end = all.find('\n', pos);
+        end = end == std::string_view::npos ? all.size() : end + 1;
+        std::string_view content = all.substr(pos, end - pos);
+        if (!content.empty() && content.back() == '\n')
+            content.remove_suffix(1);
+        if (!content.empty() && content.back() == '\r')
+            content.remove_suffix(1);
+        file.AddLine(TextCodec::Gb18030ToUtf8(content), pos, end - pos, inSection);
+        pos = end;
     }
     std::sort(file.entries_.begin(), file.entries_.end(),
               [](const Entry& a, const Entry& b) { return EntryBefore(a.hash, a.line, b.hash, b.line); });
     return file;
+}
+
+void SettingsFile::AddLine(std::string text, size_t rawBegin, size_t rawLength, bool& inSection)
+{
+    const size_t index = lines_.size();
+    lines_.push_back({std::move(text), rawBegin, rawLength});
+    const std::string_view line = lines_.back().text;
+    std::string_view name;
+    if (SectionName(line, name)) {
+        inSection = name == Section;
+        if (inSection)
+            sectionEnd_ = index + 1;
+        return;
+    }
+    if (!inSection)
+        return;
+    sectionEnd_ = index + 1;
+    const size_t eq = line.find('=');
+    if (eq == std::string_view::npos)
+        return;
+    const std::string_view key = Trim(line.substr(0, eq));
+    if (!key.empty())
+        entries_.push_back({FoldedHash(key), index});
 }
 
 size_t SettingsFile::Find(std::string_view key) const
@@ -112,7 +122,7 @@ size_t SettingsFile::Find(std::string_view key) const
     // Entries of one hash are in line order, so the first equal key is the
     // key's first line.
     for (; it != entries_.end() && it->hash == hash; ++it) {
-        const std::string_view line = lines_[it->line];
+        const std::string_view line = lines_[it->line].text;
         if (AsciiFold::Same(Trim(line.substr(0, line.find('='))), key))
             return it->line;
     }
@@ -130,7 +140,7 @@ void SettingsFile::AddEntry(std::string_view key, size_t line)
 
 std::string_view SettingsFile::StoredValue(size_t line) const
 {
-    const std::string& text = lines_[line];
+    const std::string& text = lines_[line].text;
     return std::string_view(text).substr(text.find('=') + 1);
 }
 
@@ -149,15 +159,15 @@ void SettingsFile::SetValue(std::string_view key, std::string_view value)
 {
     std::string line = std::string(key) + "=" + EncodeValue(value);
     if (const size_t existing = Find(key); existing != std::string::npos) {
-        lines_[existing] = std::move(line);
+        lines_[existing] = {std::move(line)};
         return;
     }
     if (sectionEnd_ == std::string::npos) {
-        lines_.push_back("[" + std::string(Section) + "]");
+        lines_.push_back({"[" + std::string(Section) + "]"});
         sectionEnd_ = lines_.size();
     }
     const size_t at = sectionEnd_;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(line)});
     // Shifting lines keeps the order of entries with one hash.
     for (Entry& entry : entries_) {
         if (entry.line >= at)
@@ -167,14 +177,24 @@ void SettingsFile::SetValue(std::string_view key, std::string_view value)
     ++sectionEnd_;
 }
 
-std::string SettingsFile::ToText() const
+std::string SettingsFile::ToBytes() const
 {
-    std::string text;
-    for (const auto& line : lines_) {
-        text += line;
-        text += "\r\n";
+    std::string bytes;
+    bytes.reserve(bytes_.size() + 64);
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        const Line& line = lines_[i];
+        if (line.rawLength == kWritten) {
+            bytes += TextCodec::Utf8ToGb18030(line.text);
+            bytes += "\r\n";
+            continue;
+        }
+        bytes.append(bytes_, line.rawBegin, line.rawLength);
+        // Only the file's last line can lack its line end (or have only the
+        // CR of one); a line after it needs one.
+        if (i + 1 < lines_.size() && bytes.back() != '\n')
+            bytes += bytes.back() == '\r' ? "\n" : "\r\n";
     }
-    return text;
+    return bytes;
 }
 
 std::string SettingsFile::EncodeValue(std::string_view value)
@@ -208,20 +228,24 @@ std::string SettingsFile::DecodeValue(std::string_view stored)
     std::string_view value = Trim(stored);
     if (!IsQuoted(value))
         return std::string(value);
-    value = value.substr(1, value.size() - 2);
+    const std::string_view inner = value.substr(1, value.size() - 2);
     std::string out;
-    out.reserve(value.size());
-    for (size_t i = 0; i < value.size(); ++i) {
-        if (value[i] == '\\' && i + 1 < value.size()) {
-            const char next = value[i + 1];
+    out.reserve(inner.size());
+    for (size_t i = 0; i < inner.size(); ++i) {
+        if (inner[i] == '\\' && i + 1 < inner.size()) {
+            const char next = inner[i + 1];
             if (next == '\\' || next == 'r' || next == 'n') {
                 out += next == '\\' ? '\\' : next == 'r' ? '\r' : '\n';
                 ++i;
                 continue;
             }
         }
-        out += value[i];
+        out += inner[i];
     }
+    // Escapes belong to the form this program writes. A value quoted by
+    // someone else, such as "C:\new\table", only loses its quotes.
+    if (EncodeValue(out) != value)
+        return std::string(inner);
     return out;
 }
 

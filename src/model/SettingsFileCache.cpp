@@ -1,7 +1,6 @@
 #include "SettingsFileCache.h"
 
 #include "FileSystem.h"
-#include "TextCodec.h"
 
 namespace morvane {
 
@@ -14,12 +13,10 @@ std::shared_ptr<const SettingsFile> SettingsFileCache::Load(const std::string& p
         entries_.erase(path);
         return empty;
     }
-    Entry& entry = entries_[path];
-    if (!entry.file || entry.bytes != *bytes) {
-        entry.file = std::make_shared<const SettingsFile>(SettingsFile::Parse(TextCodec::Gb18030ToUtf8(*bytes)));
-        entry.bytes = std::move(*bytes);
-    }
-    return entry.file;
+    std::shared_ptr<const SettingsFile>& file = entries_[path];
+    if (!file || file->Bytes() != *bytes)
+        file = std::make_shared<const SettingsFile>(SettingsFile::FromBytes(std::move(*bytes)));
+    return file;
 }
 
 void SettingsFileCache::Clear()

@@ -19,13 +19,9 @@ public:
     void Clear();
 
 private:
-    struct Entry {
-        std::string bytes;
-        std::shared_ptr<const SettingsFile> file;
-    };
-
     std::mutex mutex_;
-    std::unordered_map<std::string, Entry> entries_;
+    // The files hold the bytes they were made from, to compare against.
+    std::unordered_map<std::string, std::shared_ptr<const SettingsFile>> entries_;
 };
 
 } // namespace morvane

@@ -1,10 +1,9 @@
 #include "SettingsStore.h"
 
-#include <algorithm>
-
 #include "FileSystem.h"
 #include "KindTable.h"
-#include "TextCodec.h"
+
+#include <algorithm>
 
 namespace morvane {
 
@@ -82,7 +81,7 @@ bool SettingsStore::WriteValues(const std::string& path, const std::vector<std::
     SettingsFile file = SettingsFile::Load(path);
     for (const auto& [key, value] : values)
         file.SetValue(key, value);
-    return FileSystem::WriteFileAtomically(path, TextCodec::Utf8ToGb18030(file.ToText()));
+    return FileSystem::WriteFileAtomically(path, file.ToBytes());
 }
 
 } // namespace morvane

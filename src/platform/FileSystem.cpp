@@ -1,27 +1,77 @@
 #include "FileSystem.h"
 
 #include <atomic>
-#include <cstdio>
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace morvane {
 namespace fs = std::filesystem;
 
+namespace {
+
+// Sixteen hexadecimal digits from the kernel's random source, so the name of
+// a temporary cannot be guessed in advance.
+std::string RandomSuffix()
+{
+    std::uint64_t value = 0;
+    if (::getrandom(&value, sizeof value, 0) != static_cast<ssize_t>(sizeof value)) {
+        static std::atomic<std::uint64_t> fallback{0};
+        value = (static_cast<std::uint64_t>(::getpid()) << 32) ^ ++fallback ^
+                static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    }
+    static constexpr char digits[] = "0123456789abcdef";
+    std::string suffix(16, '0');
+    for (char& c : suffix) {
+        c = digits[value & 15];
+        value >>= 4;
+    }
+    return suffix;
+}
+
+bool WriteAll(int fd, const std::string& bytes)
+{
+    const char* p = bytes.data();
+    size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
 std::optional<std::string> FileSystem::ReadWholeFile(const std::string& path)
 {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opening never waits (a FIFO would block until someone writes to it)
+    // and never follows a link; only a regular file is read, anything else
+    // reads as missing.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
-    std::string data;
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::string data;
+    if (st.st_size > 0)
         data.reserve(static_cast<size_t>(st.st_size));
     char buffer[65536];
     for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -38,29 +88,25 @@ std::optional<std::string> FileSystem::ReadWholeFile(const std::string& path)
 
 bool FileSystem::WriteFileAtomically(const std::string& path, const std::string& bytes)
 {
-    static std::atomic<unsigned> counter{0};
-    const std::string temp = path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // The temporary is created afresh under an unguessable name and never
+    // through a link, so a link planted beside the target cannot carry the
+    // write to a file outside the folder.
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        temp = path + ".tmp" + RandomSuffix();
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
     if (fd < 0)
         return false;
-    const char* p = bytes.data();
-    size_t left = bytes.size();
-    bool ok = true;
-    while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            ok = false;
-            break;
-        }
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
+    bool ok = WriteAll(fd, bytes);
     if (ok && ::fsync(fd) != 0)
         ok = false;
     if (::close(fd) != 0)
         ok = false;
+    // rename replaces a link standing at the target itself, not its target.
     if (ok && ::rename(temp.c_str(), path.c_str()) != 0)
         ok = false;
     if (!ok)

@@ -1,5 +1,6 @@
 #include "GeneratorFixture.h"
 
+#include "CommaLocale.h"
 #include "ComponentKind.h"
 
 #include <gtest/gtest.h>
@@ -47,6 +48,16 @@ TEST_F(Driver, TmallEditionAndFrameOffsets)
 
     SetPage("天猫版", "", "510", "30");
     EXPECT_NE(Generate(Texts()).code.find("|O475|"), std::string::npos);
+}
+
+TEST_F(Driver, FractionsKeepTheirDecimalPointUnderACommaLocale)
+{
+    CommaLocale comma;
+    ASSERT_TRUE(CommaLocale::Active());
+    SetPage("专业版", "951", "510.5", "30");
+    const std::string code = Generate(Texts()).code;
+    EXPECT_NE(code.find("|T540.5|H510.5|"), std::string::npos) << code;
+    EXPECT_NE(code.find("|O-0.5|"), std::string::npos) << code;
 }
 
 TEST_F(Driver, BasicEditionWrapsCodeAndKeepsZeroTop)

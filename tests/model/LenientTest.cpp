@@ -1,5 +1,6 @@
 #include "Lenient.h"
 #include "ColourText.h"
+#include "CommaLocale.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,45 @@ TEST(Lenient, HugeNumbersSaturateInsteadOfOverflowing)
     EXPECT_EQ(Lenient::ToInt("99999999999"), std::numeric_limits<int>::max());
     EXPECT_EQ(Lenient::ToInt("-99999999999"), std::numeric_limits<int>::min());
     EXPECT_EQ(Lenient::IntegerFromReal(1e300), std::numeric_limits<std::int64_t>::max());
+}
+
+TEST(Lenient, IntegersReachBothEndsOfTheirRange)
+{
+    constexpr auto lowest = std::numeric_limits<std::int64_t>::min();
+    constexpr auto highest = std::numeric_limits<std::int64_t>::max();
+    EXPECT_EQ(Lenient::ToInteger("-9223372036854775808"), lowest);
+    EXPECT_EQ(Lenient::ToInteger("-9223372036854775809"), lowest);
+    EXPECT_EQ(Lenient::ToInteger("-99999999999999999999999x"), lowest);
+    EXPECT_EQ(Lenient::ToInteger("-9223372036854775807"), lowest + 1);
+    EXPECT_EQ(Lenient::ToInteger("9223372036854775807"), highest);
+    EXPECT_EQ(Lenient::ToInteger("9223372036854775808"), highest);
+    EXPECT_EQ(Lenient::ToInteger("-0"), 0);
+    // The largest double below 2^63 fits and converts exactly.
+    EXPECT_EQ(Lenient::IntegerFromReal(9223372036854774784.0), 9223372036854774784LL);
+    EXPECT_EQ(Lenient::IntegerFromReal(-9223372036854774784.0), -9223372036854774784LL);
+    EXPECT_EQ(Lenient::IntegerFromReal(-9223372036854775808.0), lowest);
+}
+
+TEST(Lenient, RealsTooLargeOrTooSmallForADouble)
+{
+    const std::string huge = "1" + std::string(400, '0');
+    EXPECT_EQ(Lenient::ToReal(huge), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(Lenient::ToReal("-" + huge + ".5"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(Lenient::IntegerFromReal(Lenient::ToReal(huge)), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(Lenient::ToReal("0." + std::string(400, '0') + "1"), 0.0);
+}
+
+// Qt's application object takes the user's locale; on a German desktop the C
+// library then reads and writes "0,5".
+TEST(Lenient, NumbersKeepTheirDecimalPointUnderACommaLocale)
+{
+    CommaLocale comma;
+    ASSERT_TRUE(CommaLocale::Active());
+    EXPECT_DOUBLE_EQ(Lenient::ToReal("510.5"), 510.5);
+    EXPECT_DOUBLE_EQ(Lenient::ToReal("1,5"), 1.0);
+    EXPECT_EQ(Lenient::NumberText(-0.5), "-0.5");
+    EXPECT_EQ(Lenient::NumberText(1.0 / 3.0), "0.3333333333333");
+    EXPECT_EQ(Lenient::NumberText(12345678901234.0), "1.234567890123e+13");
 }
 
 TEST(Lenient, RealsAndCuttingTowardZero)

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 using namespace morvane;
 
@@ -72,6 +73,22 @@ TEST_F(SettingsStoreTest, ReaderTrimsBlanksAndStripsOneQuotePairOfForeignFiles)
     EXPECT_TRUE(FileSystem::ReadWholeFile(path)->find("a=wrong") != std::string::npos);
 }
 
+// Escapes are this program's own way of writing line breaks; a value quoted
+// by hand used to come back with "\n" and "\t" turned into control characters.
+TEST_F(SettingsStoreTest, QuotedValuesWrittenByHandKeepTheirBackslashes)
+{
+    const auto path = dir.File("bj/hand.ini");
+    FileSystem::WriteFileAtomically(path, TextCodec::Utf8ToGb18030("[配置]\r\n"
+                                                                   "path=\"C:\\new\\table\"\r\n"
+                                                                   "share= \"\\\\server\\share\\\\\" \r\n"
+                                                                   "odd=\"\\\"\r\n"));
+    SettingsStore::WriteValue(path, "own", "C:\\new\r\nsecond line");
+    EXPECT_EQ(SettingsStore::ReadValue(path, "path"), "C:\\new\\table");
+    EXPECT_EQ(SettingsStore::ReadValue(path, "share"), "\\\\server\\share\\\\");
+    EXPECT_EQ(SettingsStore::ReadValue(path, "odd"), "\\");
+    EXPECT_EQ(SettingsStore::ReadValue(path, "own"), "C:\\new\r\nsecond line");
+}
+
 TEST_F(SettingsStoreTest, EveryValueAPanelCanProduceReadsBackExactly)
 {
     const auto path = store.PathFor(ComponentKind::Search, 2);
@@ -90,6 +107,7 @@ TEST_F(SettingsStoreTest, EveryValueAPanelCanProduceReadsBackExactly)
         "\\",
         "\"\\r\"",
         "emoji 😀 € ü ｘ",
+        "\uE78D\uE816\uE864 private use",
         "  ",
         std::string(20000, 'y'),
         megabyte,
@@ -111,6 +129,40 @@ TEST_F(SettingsStoreTest, GarbageFileReadsAsEmptyAndCanBeWrittenOver)
     EXPECT_EQ(SettingsStore::ReadValue(path, "宽度"), "");
     SettingsStore::WriteValue(path, "宽度", "5");
     EXPECT_EQ(SettingsStore::ReadValue(path, "宽度"), "5");
+}
+
+// Bytes that are no GB18030 used to come back as U+FFFD in every line once
+// any key was written, and a megabyte of them grew by a third.
+TEST_F(SettingsStoreTest, LinesTheWriteDoesNotSetKeepTheirBytes)
+{
+    const auto path = dir.File("bj/foreign.ini");
+    std::string megabyte;
+    for (int i = 0; i < (1 << 19); ++i)
+        megabyte += "\x80\xFF";
+    const std::string section = TextCodec::Utf8ToGb18030("[配置]\r\n");
+    const std::string before = section + "a=\xFF\x80 x\n";
+    const std::string after = "\x81\r\n" + megabyte + "\n[other]\nb=\xC4\xE3\xFE";
+    FileSystem::WriteFileAtomically(path, before + "k=old\r\n" + after);
+
+    ASSERT_TRUE(SettingsStore::WriteValue(path, "k", "new"));
+    EXPECT_EQ(FileSystem::ReadWholeFile(path), before + "k=new\r\n" + after);
+    // A new key goes after the last line of its section.
+    ASSERT_TRUE(SettingsStore::WriteValue(path, "n", "1"));
+    const std::string otherSection = "[other]\nb=\xC4\xE3\xFE";
+    const std::string expected = before + "k=new\r\n\x81\r\n" + megabyte + "\nn=1\r\n" + otherSection;
+    EXPECT_EQ(FileSystem::ReadWholeFile(path), expected);
+    EXPECT_EQ(SettingsStore::ReadValue(path, "k"), "new");
+
+    // A file without the section, its last line without a line end.
+    const auto bare = dir.File("bj/bare.ini");
+    FileSystem::WriteFileAtomically(bare, otherSection);
+    ASSERT_TRUE(SettingsStore::WriteValue(bare, "k", "v"));
+    EXPECT_EQ(FileSystem::ReadWholeFile(bare), otherSection + "\r\n" + section + "k=v\r\n");
+    // Its last line may end in the CR of a line end alone.
+    FileSystem::WriteFileAtomically(bare, section + "a= x\r");
+    ASSERT_TRUE(SettingsStore::WriteValue(bare, "k", "v"));
+    EXPECT_EQ(FileSystem::ReadWholeFile(bare), section + "a= x\r\nk=v\r\n");
+    EXPECT_EQ(SettingsStore::ReadValue(bare, "a"), "x");
 }
 
 TEST_F(SettingsStoreTest, WritingLeavesNoTemporaryFilesBehind)
@@ -180,4 +232,27 @@ TEST_F(SettingsStoreTest, AFileThatCannotMoveIsNamed)
     std::filesystem::create_directories(store.PathFor("文字", 1) + "/blocked");
     EXPECT_EQ(store.FollowRemoval(kinds, 1, 1), (std::vector<std::string>{"wz1.ini", "wz2.ini"}));
     EXPECT_EQ(SettingsStore::ReadValue(store.PathFor("文字", 2), "内容"), "second");
+}
+
+// A FIFO used to block the loader (and a generation with it) for ever, and a
+// link used to be read through and written through.
+TEST_F(SettingsStoreTest, AnythingButARegularFileReadsAsMissingAndTheWriteReplacesIt)
+{
+    TempDir outside;
+    const auto victim = outside.File("victim.ini");
+    FileSystem::WriteFileAtomically(victim, "[配置]\r\nk=secret\r\n");
+    const auto fifo = store.PathFor(ComponentKind::Carousel, 2);
+    const auto link = store.PathFor(ComponentKind::Text, 1);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_symlink(victim, link);
+
+    EXPECT_FALSE(store.Load(ComponentKind::Carousel, 2)->Has("k"));
+    EXPECT_EQ(SettingsStore::ReadValue(fifo, "k"), "");
+    EXPECT_EQ(SettingsStore::ReadValue(link, "k"), "");
+    for (const auto& path : {fifo, link}) {
+        EXPECT_TRUE(SettingsStore::WriteValue(path, "k", "mine"));
+        EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(path)));
+        EXPECT_EQ(SettingsStore::ReadValue(path, "k"), "mine");
+    }
+    EXPECT_EQ(FileSystem::ReadWholeFile(victim), "[配置]\r\nk=secret\r\n");
 }

@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using morvane::FileSystem;
 
@@ -48,4 +53,45 @@ TEST(FileSystem, RemovingATreeRemovesLinksButNotWhatTheyPointAt)
     EXPECT_EQ(FileSystem::ReadWholeFile(outside.File("keep")), "x");
     EXPECT_TRUE(FileSystem::CreateDirectory(tree));
     EXPECT_TRUE(FileSystem::CreateDirectory(tree)); // existing: fine
+}
+
+TEST(FileSystem, WritesNeverFollowALinkPlantedInTheFolder)
+{
+    TempDir dir, outside;
+    const std::string victim = outside.File("victim");
+    ASSERT_TRUE(FileSystem::WriteFileAtomically(victim, "precious"));
+    const std::string target = dir.File("lb5.ini");
+    // Links at every name a temporary of this process was once given, and at
+    // the target itself.
+    for (int n = 0; n < 4096; ++n)
+        std::filesystem::create_symlink(victim, target + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(n));
+    std::filesystem::create_symlink(victim, target);
+    EXPECT_FALSE(FileSystem::ReadWholeFile(target));
+
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(FileSystem::WriteFileAtomically(target, "new"));
+    EXPECT_EQ(FileSystem::ReadWholeFile(victim), "precious");
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(target)));
+    EXPECT_EQ(FileSystem::ReadWholeFile(target), "new");
+}
+
+TEST(FileSystem, OnlyRegularFilesAreReadAndNothingWaits)
+{
+    using namespace std::chrono_literals;
+    TempDir dir;
+    const std::string fifo = dir.File("lb2.ini");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto read = std::async(std::launch::async, [&fifo] { return FileSystem::ReadWholeFile(fifo); });
+    if (read.wait_for(10s) != std::future_status::ready) {
+        // Let the reader stuck in open() go, so that the test can end.
+        const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0)
+            ::close(writer);
+        read.wait();
+        FAIL() << "reading a FIFO waited for a writer";
+    }
+    EXPECT_FALSE(read.get());
+    EXPECT_FALSE(FileSystem::ReadWholeFile(dir.Path()));
+    EXPECT_TRUE(FileSystem::WriteFileAtomically(fifo, "file now"));
+    EXPECT_EQ(FileSystem::ReadWholeFile(fifo), "file now");
 }

@@ -1,0 +1,60 @@
+#include "DesignerProgram.h"
+
+#include "DesignDocument.h"
+#include "DesignerWindow.h"
+#include "GenerationController.h"
+#include "PanelSet.h"
+#include "TerminationSignals.h"
+
+#include <QApplication>
+#include <QFont>
+
+namespace morvane {
+
+namespace {
+
+// The data folder depends on the application's name, so the name is set
+// before the folders are chosen.
+QString Named(const QString& programDirectory)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Morvane"));
+    return programDirectory;
+}
+
+} // namespace
+
+DesignerProgram::DesignerProgram(const QString& programDirectory) : folders_(Named(programDirectory))
+{
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), font.family()});
+    QApplication::setFont(font);
+
+    // The design's files (bj, yl.htm) live in the data folder; the template
+    // texts come from beside the program.
+    document_ = std::make_unique<DesignDocument>(folders_.DataDirectory());
+    window_ = std::make_unique<DesignerWindow>(*document_);
+    panels_ = std::make_unique<PanelSet>(*document_, window_.get());
+    window_->SetPanelPresenter(panels_.get());
+    // Starts the template download; goes with the window, taking the
+    // preview file with it.
+    generation_ = new GenerationController(*document_, folders_.ProgramDirectory(), window_.get());
+    QObject::connect(window_.get(), &DesignerWindow::GenerateRequested, generation_,
+                     &GenerationController::GenerateCode);
+    QObject::connect(window_.get(), &DesignerWindow::PreviewRequested, generation_, &GenerationController::OpenPreview);
+    signals_ = std::make_unique<TerminationSignals>();
+}
+
+DesignerProgram::~DesignerProgram()
+{
+    window_->SetPanelPresenter(nullptr);
+    panels_.reset();
+    window_.reset();
+    document_.reset();
+}
+
+void DesignerProgram::Start()
+{
+    window_->Start();
+}
+
+} // namespace morvane

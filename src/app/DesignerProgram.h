@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ProgramFolders.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace morvane {
+
+class DesignDocument;
+class DesignerWindow;
+class GenerationController;
+class PanelSet;
+class TerminationSignals;
+
+// The designer as the program runs it: the application's name and font,
+// the folders of the run, the window with its panels and its generation,
+// and an orderly quit on a termination signal. main() builds one; tests
+// build one the same way to run what the program runs.
+class DesignerProgram {
+public:
+    // programDirectory: the executable's folder, where the templates are.
+    explicit DesignerProgram(const QString& programDirectory);
+    ~DesignerProgram();
+    DesignerProgram(const DesignerProgram&) = delete;
+    DesignerProgram& operator=(const DesignerProgram&) = delete;
+
+    // Shows the window and starts the run (working folder, page settings).
+    void Start();
+
+    const ProgramFolders& Folders() const { return folders_; }
+    DesignDocument& Document() { return *document_; }
+    DesignerWindow& Window() { return *window_; }
+    PanelSet& Panels() { return *panels_; }
+    GenerationController& Generation() { return *generation_; }
+
+private:
+    ProgramFolders folders_;
+    std::unique_ptr<DesignDocument> document_;
+    std::unique_ptr<DesignerWindow> window_;
+    std::unique_ptr<PanelSet> panels_;
+    GenerationController* generation_ = nullptr; // a child of the window
+    std::unique_ptr<TerminationSignals> signals_;
+};
+
+} // namespace morvane

@@ -1,0 +1,113 @@
+// Started by run-installed inside an installed tree, as a user who cannot
+// write the program folder, under a decimal-comma locale: the designer must
+// still save, generate and preview, with everything it writes in the user's
+// own folder.
+#include "CanvasElement.h"
+#include "DesignDocument.h"
+#include "DesignerProgram.h"
+#include "DesignerWindow.h"
+#include "GenerationController.h"
+#include "LoopbackHttpServer.h"
+#include "PageSettingsPanel.h"
+#include "PanelField.h"
+#include "PanelSet.h"
+#include "SettingsStore.h"
+#include "TestPicture.h"
+#include "TextCodec.h"
+#include "WidgetDriver.h"
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace morvane;
+
+namespace {
+
+std::string ReadBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void Type(QWidget* panel, const char* unit, const QString& text)
+{
+    WidgetDriver::Type(WidgetDriver::Find<PanelField>(panel, unit), text);
+}
+
+} // namespace
+
+TEST(InstalledDesigner, SavesAPictureAndGeneratesWithAReadOnlyProgramFolder)
+{
+    const std::filesystem::path programDirectory = qEnvironmentVariable("MORVANE_INSTALLED_PROGRAM_DIR").toStdString();
+    const std::filesystem::path userData = qEnvironmentVariable("XDG_DATA_HOME").toStdString() + "/Morvane";
+    ASSERT_FALSE(programDirectory.empty()) << "run by run-installed";
+    // Qt took the locale from the environment, as on a German desktop.
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+
+    DesignerProgram program(QString::fromStdString(programDirectory.string()));
+    program.Start();
+    DesignerWindow& window = program.Window();
+    DesignDocument& document = program.Document();
+    EXPECT_EQ(program.Folders().DataDirectory().toStdString(), userData.string());
+    EXPECT_TRUE(std::filesystem::is_directory(userData / "bj"));
+    QElapsedTimer timer;
+    timer.start();
+    while (!program.Generation().TemplatesLoaded() && timer.elapsed() < 20000)
+        QTest::qWait(10);
+    QTest::qWait(50); // the last text arrives through the event loop
+    ASSERT_TRUE(program.Generation().TemplatesLoaded());
+    ASSERT_FALSE(program.Generation().Templates().pageFrame.empty()) << "the installed templates";
+
+    // The page settings panel opens at start-up.
+    PageSettingsPanel* page = program.Panels().PageSettings();
+    ASSERT_NE(page, nullptr);
+    Type(page, "编辑框_宽度", QStringLiteral("951"));
+    Type(page, "编辑框_高度", QStringLiteral("510.5"));
+    QTest::mouseClick(WidgetDriver::Find<QPushButton>(page, "按钮1"), Qt::LeftButton);
+
+    LoopbackHttpServer server;
+    server.Serve("/pic.png", TestPicture::Png(40, 30));
+    QTest::mouseClick(WidgetDriver::Find<QPushButton>(&window, "超级按钮_图片"), Qt::LeftButton);
+    CanvasElement* element = document.State().ComponentElement(document.State().componentCounter);
+    ASSERT_NE(element, nullptr);
+    WidgetDriver::Drag(element, QPoint(document.CanvasOriginX() + 20, DesignDocument::CanvasTop + 30) - element->pos());
+    PropertyPanel* panel = program.Panels().Panel(QStringLiteral("图片"));
+    ASSERT_NE(panel, nullptr);
+    const QString picture = QString::fromStdString(server.BaseUrl() + "/pic.png");
+    Type(panel, "编辑框_图片", picture);
+    QTest::mouseClick(WidgetDriver::Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
+    // The picture may arrive after the click returns.
+    timer.restart();
+    while (element->Picture().size() != QSize(40, 30) && timer.elapsed() < 10000)
+        QTest::qWait(10);
+    EXPECT_EQ(element->Picture().size(), QSize(40, 30));
+
+    // A settings file lands in the user's working folder.
+    const std::string settings = document.Settings().PathFor("轮播", 9);
+    EXPECT_TRUE(SettingsStore::WriteValue(settings, "宽度", "790"));
+    EXPECT_EQ(std::filesystem::path(settings).parent_path(), userData / "bj");
+    EXPECT_EQ(SettingsStore::ReadValue(settings, "宽度"), "790");
+
+    QTest::mouseClick(WidgetDriver::Find<QPushButton>(&window, "超级按钮_生成"), Qt::LeftButton);
+    EXPECT_EQ(document.StatusText(), QStringLiteral("代码生成完毕，并已复制到剪切板..."));
+    const std::string code = QGuiApplication::clipboard()->text().toStdString();
+    EXPECT_NE(code.find(picture.toStdString()), std::string::npos) << code;
+    EXPECT_NE(code.find("left:-0.5px"), std::string::npos) << code;
+    EXPECT_NE(code.find("height:510.5px"), std::string::npos) << code;
+
+    const std::string preview = ReadBytes(userData / "yl.htm");
+    EXPECT_NE(preview.find(TextCodec::Utf8ToGb18030(code)), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(programDirectory / "yl.htm"));
+    EXPECT_FALSE(std::filesystem::exists(programDirectory / "bj"));
+}
