@@ -13,7 +13,7 @@ namespace {
 // A handle's place: x = L + W * xHalves / 2 + xHandles * w, and likewise
 // y = T + H * yHalves / 2 + yHalfHandles * h / 2. The right handle is
 // centred on its edge; the left, top and bottom ones end at the middle.
-struct HandleSpec {
+struct HandleEntry {
     const char* unit;
     Qt::CursorShape cursor;
     bool left, top, right, bottom; // the edges that follow the mouse
@@ -21,7 +21,7 @@ struct HandleSpec {
     int yHalves, yHalfHandles;
 };
 
-constexpr std::array<HandleSpec, SelectionFrame::HandleCount> kHandles{{
+constexpr std::array<HandleEntry, SelectionFrame::HandleCount> kHandles{{
     {"外形框1", Qt::SizeFDiagCursor, false, false, true, true, 2, 0, 2, 0},
     {"外形框2", Qt::SizeFDiagCursor, true, true, false, false, 0, -1, 0, -2},
     {"外形框3", Qt::SizeBDiagCursor, true, false, false, true, 0, -1, 2, 0},
@@ -32,7 +32,7 @@ constexpr std::array<HandleSpec, SelectionFrame::HandleCount> kHandles{{
     {"外形框8", Qt::SizeVerCursor, false, false, false, true, 1, -1, 2, 0},
 }};
 
-const HandleSpec& Spec(SelectionFrame::Handle handle)
+const HandleEntry& EntryOf(SelectionFrame::Handle handle)
 {
     return kHandles[static_cast<size_t>(handle)];
 }
@@ -64,7 +64,7 @@ SelectionFrame::SelectionFrame(QWidget* parent) : QObject(parent)
 
 QPoint SelectionFrame::HandlePosition(Handle handle, const QRect& r)
 {
-    const HandleSpec& s = Spec(handle);
+    const HandleEntry& s = EntryOf(handle);
     return {r.x() + r.width() * s.xHalves / 2 + s.xHandles * HandleSize,
             r.y() + r.height() * s.yHalves / 2 + s.yHalfHandles * HandleSize / 2};
 }
@@ -99,7 +99,7 @@ void SelectionFrame::OnDragged(Handle handle, QPoint travel)
 {
     if (!target_)
         return;
-    const HandleSpec& s = Spec(handle);
+    const HandleEntry& s = EntryOf(handle);
     const QRect& r = resizeStart_;
     int left = r.left(), top = r.top(), right = r.left() + r.width(), bottom = r.top() + r.height();
     // An edge never crosses the one opposite: at least one pixel remains.

@@ -5,8 +5,8 @@
 #include "ComponentRecord.h"
 #include "FileSystem.h"
 #include "LoopbackHttpServer.h"
-#include "TestPicture.h"
 #include "SettingsStore.h"
+#include "TestPicture.h"
 #include "TextCodec.h"
 
 #include <QApplication>

@@ -4,9 +4,9 @@
 #include "ComponentRecord.h"
 #include "GenerationController.h"
 #include "LoopbackHttpServer.h"
-#include "TestPicture.h"
 #include "PageSettings.h"
 #include "PageSettingsPanel.h"
+#include "TestPicture.h"
 #include "TextCodec.h"
 
 #include <QClipboard>
