@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <mutex>
-#include <thread>
 
 namespace morvane {
 
@@ -76,14 +75,15 @@ TemplateLoader::TemplateLoader(Sources sources, HttpClient::Limits limits, Deliv
 TemplateLoader::~TemplateLoader()
 {
     Cancel();
+    if (worker_.joinable())
+        worker_.join();
 }
 
 void TemplateLoader::LoadRemoteTemplates()
 {
-    if (started_)
+    if (worker_.joinable())
         return;
-    started_ = true;
-    std::thread([shared = shared_] { shared->Run(); }).detach();
+    worker_ = std::thread([shared = shared_] { shared->Run(); });
 }
 
 void TemplateLoader::Cancel()

@@ -5,14 +5,16 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 
 namespace morvane {
 
 // Fetches the four template texts once, on a worker thread of its own, and
 // hands each text (UTF-8) to a callback as soon as its request has finished.
 // The worker never touches this object: everything it needs lives in a
-// shared block, so the object can go at any time without waiting for a
-// request that hangs.
+// shared block, so cancelling never waits for a request that hangs. Only the
+// destructor waits, for the fraction of a second the worker takes to notice:
+// a worker that outlived the program would crash it on the way out.
 class TemplateLoader {
 public:
     // Indices of the four texts, in the order of the window's hidden boxes.
@@ -49,7 +51,7 @@ public:
 private:
     struct Shared;
     std::shared_ptr<Shared> shared_;
-    bool started_ = false;
+    std::thread worker_;
 };
 
 } // namespace morvane

@@ -14,6 +14,11 @@ struct PictureFetcher::Request {
     QMetaObject::Connection targetGone;
 };
 
+struct PictureFetcher::Worker {
+    std::thread thread;
+    std::shared_ptr<std::atomic<bool>> done;
+};
+
 HttpClient::Limits PictureFetcher::DefaultLimits()
 {
     HttpClient::Limits limits;
@@ -31,7 +36,19 @@ PictureFetcher::~PictureFetcher()
 {
     for (const auto& request : pending_)
         request->cancelled.store(true);
+    for (Worker& worker : workers_)
+        worker.thread.join();
     SetBusy(false);
+}
+
+void PictureFetcher::JoinFinishedWorkers()
+{
+    std::erase_if(workers_, [](Worker& worker) {
+        if (!worker.done->load())
+            return false;
+        worker.thread.join();
+        return true;
+    });
 }
 
 void PictureFetcher::Fetch(const QString& address, QObject* target, std::function<void(const QPixmap&)> deliver)
@@ -46,24 +63,23 @@ void PictureFetcher::Fetch(const QString& address, QObject* target, std::functio
     SetBusy(true);
     emit PendingChanged(Pending());
 
-    // The worker shares only the request and its own copies; it never
-    // touches this object, which may be gone by the time it ends.
-    const QPointer<PictureFetcher> fetcher(this);
-    std::thread([fetcher, request, url = address.toStdString(), limits = limits_] {
+    // The worker shares only the request and its own copies with this
+    // object, and posts the result to it; the destructor waits for every
+    // worker, so this object is there for as long as a worker runs.
+    // Cancelled requests leave their worker behind; collect those first.
+    JoinFinishedWorkers();
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    std::thread thread([this, request, done, url = address.toStdString(), limits = limits_] {
         const auto body = HttpClient::Get(url, limits, &request->cancelled);
         QImage image;
         if (body && !request->cancelled.load())
             image.loadFromData(reinterpret_cast<const uchar*>(body->data()), static_cast<qsizetype>(body->size()));
-        if (request->cancelled.load())
-            return;
-        QMetaObject::invokeMethod(
-            qApp,
-            [fetcher, request, image] {
-                if (fetcher)
-                    fetcher->Finish(request, image);
-            },
-            Qt::QueuedConnection);
-    }).detach();
+        if (!request->cancelled.load())
+            QMetaObject::invokeMethod(
+                this, [this, request, image] { Finish(request, image); }, Qt::QueuedConnection);
+        done->store(true);
+    });
+    workers_.push_back({std::move(thread), std::move(done)});
 }
 
 void PictureFetcher::Cancel(QObject* target)

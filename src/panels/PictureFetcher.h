@@ -11,6 +11,8 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <thread>
+#include <vector>
 
 namespace morvane {
 
@@ -26,7 +28,9 @@ public:
     static HttpClient::Limits DefaultLimits();
 
     explicit PictureFetcher(HttpClient::Limits limits = DefaultLimits(), QObject* parent = nullptr);
-    // Cancels whatever is pending and returns at once.
+    // Cancels whatever is pending and waits for the workers to notice, which
+    // takes a fraction of a second: a worker left running past the end of
+    // the program would crash it on the way out.
     ~PictureFetcher() override;
 
     // deliver gets the decoded picture, or a null pixmap when nothing
@@ -41,11 +45,14 @@ signals:
 
 private:
     struct Request;
+    struct Worker;
     void Finish(const std::shared_ptr<Request>& request, const QImage& image);
+    void JoinFinishedWorkers();
     void SetBusy(bool busy);
 
     HttpClient::Limits limits_;
     QHash<QObject*, std::shared_ptr<Request>> pending_;
+    std::vector<Worker> workers_;
     bool busy_ = false;
 };
 

@@ -323,5 +323,28 @@ TEST_F(PictureFetchTest, APictureArrivingForARemovedElementIsDropped)
     EXPECT_EQ(panels.Pictures().Pending(), 0);
 }
 
+TEST_F(PictureFetchTest, ClosingWhileAPictureHostHangsEndsPromptlyAndDeliversNothing)
+{
+    // A worker left running past the fetcher's end would outlive the program
+    // and crash it on the way out; the fetcher waits, but only briefly.
+    server.Hang("/never.png");
+    const auto threads = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/task"), {}); };
+    const auto threadsBefore = threads();
+    auto fetcher = std::make_unique<PictureFetcher>();
+    QObject target;
+    bool delivered = false;
+    fetcher->Fetch(Url("/never.png"), &target, [&delivered](const QPixmap&) { delivered = true; });
+    fetcher->Fetch(Url("/never.png"), &target, [&delivered](const QPixmap&) { delivered = true; });
+    QTest::qWait(100); // both requests reach the host
+    QElapsedTimer timer;
+    timer.start();
+    fetcher.reset();
+    EXPECT_LT(timer.elapsed(), 1500);
+    EXPECT_EQ(threads(), threadsBefore); // no worker is left behind
+    QTest::qWait(50);
+    EXPECT_FALSE(delivered);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 } // namespace
 } // namespace morvane
