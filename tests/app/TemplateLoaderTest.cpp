@@ -242,7 +242,7 @@ TEST(TemplateLoaderTest, CancellingDuringAHangingFetchReturnsAtOnceAndDeliversNo
     // Going away waits for the worker, but only briefly: none is left behind
     // to outlive the program.
     EXPECT_LT(std::chrono::steady_clock::now() - end, 1500ms);
-    EXPECT_EQ(threads(), threadsBefore);
+    EXPECT_LE(threads(), threadsBefore);
     // The cancelled worker gives up its request and asks for nothing else.
     std::this_thread::sleep_for(300ms);
     std::lock_guard lock(boxes.mutex);

@@ -340,7 +340,7 @@ TEST_F(PictureFetchTest, ClosingWhileAPictureHostHangsEndsPromptlyAndDeliversNot
     timer.start();
     fetcher.reset();
     EXPECT_LT(timer.elapsed(), 1500);
-    EXPECT_EQ(threads(), threadsBefore); // no worker is left behind
+    EXPECT_LE(threads(), threadsBefore); // no worker is left behind
     QTest::qWait(50);
     EXPECT_FALSE(delivered);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
