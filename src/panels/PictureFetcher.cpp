@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPointer>
 
+#include <atomic>
 #include <thread>
 
 namespace morvane {

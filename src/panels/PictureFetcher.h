@@ -5,13 +5,10 @@
 #include <QHash>
 #include <QObject>
 #include <QPixmap>
-#include <QPointer>
 #include <QString>
 
-#include <atomic>
 #include <functional>
 #include <memory>
-#include <thread>
 #include <vector>
 
 namespace morvane {
