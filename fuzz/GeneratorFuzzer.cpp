@@ -3,9 +3,9 @@
 // in order, and both runs must give the same code, preview page and status.
 #include "CodeGenerator.h"
 #include "CompiledTemplate.h"
-#include "ComponentKind.h"
 #include "ComponentRecord.h"
 #include "FuzzSupport.h"
+#include "KindTable.h"
 #include "PageSettings.h"
 #include "SettingsStore.h"
 #include "TextRecord.h"
@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <unistd.h>
 
 using namespace morvane;
@@ -68,13 +69,11 @@ const std::vector<std::string> kWords = {"距左",
                                          "位置"};
 const std::vector<std::string> kPieces = {"0",  "1", "2", "8",  "-",  ".",  "5",  "px", "#",  "a", "Z",    " ",
                                           "\"", "<", ">", "宽", "度", "链", "接", "图", "层", "@", "\xE5", "\xFF"};
-const std::vector<std::string_view> kKinds = {
-    ComponentKind::Picture,    ComponentKind::Carousel,        ComponentKind::LeftArrow,
-    ComponentKind::RightArrow, ComponentKind::Magnifier,       ComponentKind::TwoSided,
-    ComponentKind::Countdown,  ComponentKind::WangwangGroup,   ComponentKind::Cart,
-    ComponentKind::QrCode,     ComponentKind::CustomerService, ComponentKind::Video,
-    ComponentKind::Share,      ComponentKind::Search,          ComponentKind::Favourite,
-    ComponentKind::Like,       ComponentKind::Follow,          "其他"};
+// nullopt: a row whose word names no kind.
+const std::vector<std::optional<Kind>> kKinds = {
+    Kind::Picture,   Kind::Carousel,      Kind::LeftArrow, Kind::RightArrow, Kind::Magnifier,       Kind::TwoSided,
+    Kind::Countdown, Kind::WangwangGroup, Kind::Cart,      Kind::QrCode,     Kind::CustomerService, Kind::Video,
+    Kind::Share,     Kind::Search,        Kind::Favourite, Kind::Like,       Kind::Follow,          std::nullopt};
 const std::vector<std::string> kKeys = {
     "宽度",       "高度",       "距左",   "距顶",   "动画效果",   "切换效果",   "自动轮播",   "刷新间隔",
     "箭头开关",   "编辑框数量", "左箭头", "右箭头", "左箭头距左", "左箭头距顶", "右箭头距左", "右箭头距顶",
@@ -103,7 +102,7 @@ const SettingsStore& Store()
     return store;
 }
 
-void WriteSettings(FuzzedDataProvider& provider, std::string_view kind, int number)
+void WriteSettings(FuzzedDataProvider& provider, Kind kind, int number)
 {
     std::vector<std::pair<std::string, std::string>> values;
     const int count = provider.ConsumeIntegralInRange<int>(0, 12);
@@ -140,16 +139,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     ComponentLayer components;
     const int componentCount = provider.ConsumeIntegralInRange<int>(0, 8);
     for (int i = 0; i < componentCount; ++i) {
-        const std::string_view kind = Pick(provider, kKinds);
-        const int row = components.AppendComponent(kind);
+        const std::optional<Kind> kind = Pick(provider, kKinds);
+        const int row = components.AppendComponent(kind.value_or(Kind::Picture));
+        if (!kind)
+            components.SetCell(row, ComponentRecord::Kind, "其他");
         for (int column = ComponentRecord::Left; column < ComponentRecord::ColumnCount; ++column) {
             if (provider.ConsumeIntegralInRange<int>(0, 3) > 0)
                 components.SetCell(row, column, Value(provider, 3));
         }
         if (provider.ConsumeIntegralInRange<int>(0, 5) > 0)
             components.SetCell(row, ComponentRecord::Saved, "1");
-        if (!store.PathFor(kind, row).empty() && provider.ConsumeIntegralInRange<int>(0, 5) > 0)
-            WriteSettings(provider, kind, row);
+        if (kind && !store.PathFor(*kind, row).empty() && provider.ConsumeIntegralInRange<int>(0, 5) > 0)
+            WriteSettings(provider, *kind, row);
     }
     const int textCount = provider.ConsumeIntegralInRange<int>(0, 3);
     for (int i = 0; i < textCount; ++i) {
@@ -157,7 +158,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
         if (provider.ConsumeIntegralInRange<int>(0, 5) > 0)
             background.SetCell(row, TextRecord::Saved, "1");
         if (provider.ConsumeIntegralInRange<int>(0, 5) > 0)
-            WriteSettings(provider, ComponentKind::Text, row);
+            WriteSettings(provider, Kind::Text, row);
     }
 
     TemplateTexts texts;

@@ -3,7 +3,6 @@
 #include "CodeTemplates.h"
 #include "TextTemplate.h"
 
-#include "ComponentKind.h"
 #include "Lenient.h"
 #include "SettingsFile.h"
 #include "SettingsKeys.h"
@@ -36,10 +35,10 @@ std::string NavigationItem(int slide)
 
 void CodeGenerator::EmitCarousel()
 {
-    const auto file = store_.Load(ComponentKind::Carousel, context_.currentRow);
+    const auto file = store_.Load(Kind::Carousel, context_.currentRow);
     const SettingsFile& settings = *file;
     const std::string width = settings.Value(CarouselKey::Width);
-    if (!BeginEmit(width, StatusUnsavedCarousel))
+    if (!Saved(width, StatusUnsavedCarousel))
         return;
     const std::string height = settings.Value(CarouselKey::Height);
     const std::string classNumber = std::to_string(random_.Between(kClassLow, kClassHigh));
@@ -111,7 +110,7 @@ void CodeGenerator::EmitCarousel()
             steps.push_back({keep(NavigationMark(i)), keep(NavigationItem(i)), 1});
         }
     }
-    EndEmit(block, steps);
+    Append(block, steps);
 }
 
 } // namespace morvane

@@ -1,15 +1,19 @@
 #include "CodeGenerator.h"
 
 #include "CodeTemplates.h"
+#include "RecordBlock.h"
 #include "TextTemplate.h"
 
-#include "ComponentKind.h"
 #include "ComponentRecord.h"
-#include "KindColumns.h"
+#include "KindTable.h"
 #include "Lenient.h"
 #include "PageSettings.h"
-#include "SettingsFile.h"
 #include "TextRecord.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <vector>
 
 namespace morvane {
 
@@ -23,6 +27,31 @@ constexpr std::string_view kCodeMarkerPreview = "527304816";
 constexpr size_t kTypicalBlockBytes = 1024;
 
 } // namespace
+
+const KindArray<CodeGenerator::Emitter>& CodeGenerator::Emitters()
+{
+    static constexpr KindArray<Emitter> emitters = [] {
+        KindArray<Emitter> table{};
+        for (const RecordBlock& block : recordblocks::kTable)
+            table[IndexOf(block.kind)] = &CodeGenerator::EmitRecordBlock;
+        table[IndexOf(Kind::Carousel)] = &CodeGenerator::EmitCarousel;
+        table[IndexOf(Kind::Magnifier)] = &CodeGenerator::EmitMagnifier;
+        table[IndexOf(Kind::Countdown)] = &CodeGenerator::EmitCountdown;
+        table[IndexOf(Kind::CustomerService)] = &CodeGenerator::EmitCustomerService;
+        table[IndexOf(Kind::Search)] = &CodeGenerator::EmitSearch;
+        table[IndexOf(Kind::Text)] = &CodeGenerator::EmitText;
+        return table;
+    }();
+    // Every kind but a companion generates a block of its own.
+    static_assert([] {
+        for (const KindInfo& kind : kinds::kTable) {
+            if ((emitters[IndexOf(kind.kind)] == nullptr) != kind.owner.has_value())
+                return false;
+        }
+        return true;
+    }());
+    return emitters;
+}
 
 CodeGenerator::CodeGenerator(const ComponentLayer& components, const BackgroundLayer& background,
                              const SettingsStore& store, RandomSource& random)
@@ -104,60 +133,30 @@ GenerationResult CodeGenerator::Run(const TemplateTexts& texts)
     context_.code += frame;
     statusTexts_.emplace_back(StatusComponents);
 
-    // Rows 0 and 1 are the layer's fixed rows; the emitters finish before
-    // returning, so there is nothing to wait for between components.
+    // Rows 0 and 1 are the layer's fixed rows. A row of a word that is no
+    // component kind, or of an arrow, generates nothing.
+    const KindArray<Emitter>& emitters = Emitters();
     const int rowCount = components_.RowCount();
     for (int row = ComponentLayer::FirstComponentRow; row < rowCount; ++row) {
+        const std::optional<Kind> kind = KindTable::FromWord(components_.Cell(row, ComponentRecord::Kind));
+        if (!kind || *kind == Kind::Text || !emitters[IndexOf(*kind)])
+            continue;
         context_.currentRow = row;
-        EmitComponent(components_.Cell(row, ComponentRecord::Kind));
+        context_.currentKind = *kind;
+        (this->*emitters[IndexOf(*kind)])();
     }
+    const std::string_view textWord = KindTable::Word(Kind::Text);
     for (int row = 1; row < background_.RowCount(); ++row) {
         const std::string& kind = background_.Cell(row, TextRecord::Kind);
         context_.currentRow = row;
-        if (kind == ComponentKind::Text)
+        context_.currentKind = Kind::Text;
+        if (kind == textWord)
             EmitText();
         else if (kind.empty())
             break;
     }
     FinishCode(texts, result);
     return result;
-}
-
-bool CodeGenerator::EmitComponent(std::string_view kind)
-{
-    if (kind == ComponentKind::Picture)
-        EmitPicture();
-    else if (kind == ComponentKind::Carousel)
-        EmitCarousel();
-    else if (kind == ComponentKind::Magnifier)
-        EmitMagnifier();
-    else if (kind == ComponentKind::TwoSided)
-        EmitTwoSided();
-    else if (kind == ComponentKind::Countdown)
-        EmitCountdown();
-    else if (kind == ComponentKind::CustomerService)
-        EmitCustomerService();
-    else if (kind == ComponentKind::Search)
-        EmitSearch();
-    else if (kind == ComponentKind::WangwangGroup)
-        EmitWangwangGroup();
-    else if (kind == ComponentKind::Cart)
-        EmitCart();
-    else if (kind == ComponentKind::QrCode)
-        EmitQrCode();
-    else if (kind == ComponentKind::Video)
-        EmitVideo();
-    else if (kind == ComponentKind::Share)
-        EmitShare();
-    else if (kind == ComponentKind::Favourite)
-        EmitFavourite();
-    else if (kind == ComponentKind::Like)
-        EmitLike();
-    else if (kind == ComponentKind::Follow)
-        EmitFollow();
-    else
-        return false;
-    return true;
 }
 
 std::string CodeGenerator::BasicWrapper(const TemplateTexts& texts) const
@@ -209,7 +208,7 @@ const std::string& CodeGenerator::Cell(int column) const
     return components_.Cell(context_.currentRow, column);
 }
 
-bool CodeGenerator::BeginEmit(std::string_view testValue, std::string_view unsavedStatus)
+bool CodeGenerator::Saved(std::string_view testValue, std::string_view unsavedStatus)
 {
     if (!testValue.empty())
         return true;
@@ -217,31 +216,36 @@ bool CodeGenerator::BeginEmit(std::string_view testValue, std::string_view unsav
     return false;
 }
 
-void CodeGenerator::EndEmit(const CompiledTemplate& block, std::span<const Step> steps)
+void CodeGenerator::Append(const CompiledTemplate& block, std::span<const Step> steps)
 {
     block.AppendApplied(context_.code, steps);
 }
 
-void CodeGenerator::EndEmit(const CompiledTemplate& block, std::initializer_list<Step> steps)
+void CodeGenerator::Append(const CompiledTemplate& block, std::initializer_list<Step> steps)
 {
-    EndEmit(block, std::span<const Step>(steps.begin(), steps.size()));
+    Append(block, std::span<const Step>(steps.begin(), steps.size()));
 }
 
-void CodeGenerator::EmitPicture()
+void CodeGenerator::EmitRecordBlock()
 {
-    if (!BeginEmit(Cell(PictureColumn::Left), StatusUnsavedPicture))
+    const RecordBlock* row = RecordBlock::Of(context_.currentKind);
+    if (!row || !Saved(Cell(row->savedColumn), StatusUnsavedPicture))
         return;
-    static const CompiledTemplate block(CodeTemplates::Picture);
-    EndEmit(block, {
-                       {"距左", Cell(PictureColumn::Left), 1},
-                       {"距顶", Cell(PictureColumn::Top), 1},
-                       {"宽度", Cell(PictureColumn::Width), 2},
-                       {"高度", Cell(PictureColumn::Height), 2},
-                       {"打开", Cell(PictureColumn::Open), 1},
-                       {"图片", Cell(PictureColumn::Picture), 1},
-                       {"#链接", Cell(PictureColumn::Link), 1},
-                       {"提示", Cell(PictureColumn::Tip), 1},
-                   });
+    // One compiled template per row, made on first use.
+    static const auto blocks = [] {
+        std::vector<std::unique_ptr<const CompiledTemplate>> compiled;
+        for (const RecordBlock& block : RecordBlock::All())
+            compiled.push_back(std::make_unique<const CompiledTemplate>(block.text));
+        return compiled;
+    }();
+    constexpr size_t kMaxSteps = 16;
+    static_assert(
+        std::ranges::all_of(recordblocks::kTable, [](const RecordBlock& b) { return b.steps.size() <= kMaxSteps; }));
+    std::array<Step, kMaxSteps> steps{};
+    size_t count = 0;
+    for (const RecordBlock::Step& step : row->steps)
+        steps[count++] = {step.placeholder, Cell(step.column), step.maxCount};
+    Append(*blocks[static_cast<size_t>(row - RecordBlock::All().data())], std::span<const Step>(steps.data(), count));
 }
 
 } // namespace morvane

@@ -6,6 +6,7 @@
 
 #include "BackgroundLayer.h"
 #include "ComponentLayer.h"
+#include "Kind.h"
 #include "SettingsStore.h"
 
 #include <optional>
@@ -42,43 +43,38 @@ public:
     static GenerationResult GenerateCode(const ComponentLayer& components, const BackgroundLayer& background,
                                          const SettingsStore& store, const TemplateTexts& texts, RandomSource& random);
 
+private:
+    using Step = CompiledTemplate::Step;
+    // Each emitter reads the current row of the context and appends its
+    // block to the code, or reports the component as unsaved.
+    using Emitter = void (CodeGenerator::*)();
+
     CodeGenerator(const ComponentLayer& components, const BackgroundLayer& background, const SettingsStore& store,
                   RandomSource& random);
 
-    void EmitPicture();
+    // The picture, the two-sided image and the small widgets: a row of data
+    // each (RecordBlock).
+    void EmitRecordBlock();
     void EmitCarousel();
     void EmitMagnifier();
-    void EmitTwoSided();
     void EmitCountdown();
     void EmitCustomerService();
     void EmitSearch();
     void EmitText();
-    void EmitWangwangGroup();
-    void EmitCart();
-    void EmitQrCode();
-    void EmitVideo();
-    void EmitShare();
-    void EmitFavourite();
-    void EmitLike();
-    void EmitFollow();
 
-    GenerationContext& Context() { return context_; }
-    const std::vector<std::string>& StatusTexts() const { return statusTexts_; }
-
-private:
-    using Step = CompiledTemplate::Step;
+    // The emitter of each kind; none for the arrows, whose settings their
+    // carousel writes.
+    static const KindArray<Emitter>& Emitters();
 
     GenerationResult Run(const TemplateTexts& texts);
     void FinishCode(const TemplateTexts& texts, GenerationResult& result);
     // The basic edition's wrapper with the page values, its code marker open.
     std::string BasicWrapper(const TemplateTexts& texts) const;
-    bool EmitComponent(std::string_view kind);
 
-    // Common frame of every emitter: returns false (and reports) when unsaved.
-    bool BeginEmit(std::string_view testValue, std::string_view unsavedStatus);
-    // Appends the filled template to the code and ends the emitter's pause.
-    void EndEmit(const CompiledTemplate& block, std::span<const Step> steps);
-    void EndEmit(const CompiledTemplate& block, std::initializer_list<Step> steps);
+    // False (and reported) when the component was never saved.
+    bool Saved(std::string_view testValue, std::string_view unsavedStatus);
+    void Append(const CompiledTemplate& block, std::span<const Step> steps);
+    void Append(const CompiledTemplate& block, std::initializer_list<Step> steps);
     const std::string& Cell(int column) const;
     static std::string Apply(std::string_view text, std::initializer_list<Step> steps);
 

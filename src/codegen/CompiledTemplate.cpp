@@ -278,10 +278,6 @@ bool CompiledTemplate::TakesPartInLaterMatch(const ValueChecks& checks, std::str
         if (value.size() >= end.size() && AsciiFold::Same(value.substr(value.size() - end.size()), end))
             return true;
     }
-    for (const std::string& whole : checks.equals) {
-        if (AsciiFold::Same(value, whole))
-            return true;
-    }
     const bool mayContain = std::any_of(
         value.begin(), value.end(), [&](char c) { return checks.containsFirstBytes[static_cast<unsigned char>(c)]; });
     if (mayContain) {

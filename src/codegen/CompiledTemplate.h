@@ -60,8 +60,6 @@ private:
         std::vector<std::string> starts;
         // A later placeholder would run from the value into the text after it.
         std::vector<std::string> ends;
-        // A later placeholder would run across the whole value.
-        std::vector<std::string> equals;
         // Later placeholders that must not stand inside the value, and the
         // first bytes of them (ASCII letters in both cases).
         std::vector<std::string> contains;

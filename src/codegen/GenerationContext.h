@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Kind.h"
+
 #include <string>
 
 namespace morvane {
@@ -8,6 +10,7 @@ namespace morvane {
 struct GenerationContext {
     std::string code;
     int currentRow = 0;
+    Kind currentKind = Kind::Picture;
 };
 
 } // namespace morvane

@@ -4,7 +4,6 @@
 #include "CodeTemplates.h"
 #include "TextTemplate.h"
 
-#include "ComponentKind.h"
 #include "KindColumns.h"
 #include "Lenient.h"
 #include "SettingsFile.h"
@@ -22,38 +21,38 @@ constexpr double kSearchLineInset = 2;
 
 void CodeGenerator::EmitCountdown()
 {
-    const auto file = store_.Load(ComponentKind::Countdown, context_.currentRow);
+    const auto file = store_.Load(Kind::Countdown, context_.currentRow);
     const SettingsFile& s = *file;
     const std::string width = s.Value(CountdownKey::Width);
-    if (!BeginEmit(width, StatusUnsavedPicture))
+    if (!Saved(width, StatusUnsavedPicture))
         return;
     static const CompiledTemplate block(CodeTemplates::Countdown);
-    EndEmit(block, {
-                       {"模宽", width, 2},
-                       {"模高", s.Value(CountdownKey::Height), 10},
-                       {"距左", s.Value(CountdownKey::Left), 1},
-                       {"距顶", s.Value(CountdownKey::Top), 1},
-                       {"字号", s.Value(CountdownKey::FontSize), 5},
-                       {"#文字色", s.Value(CountdownKey::Colour), 4},
-                       {"字距", s.Value(CountdownKey::Spacing), 4},
-                       {"微软雅黑", s.Value(CountdownKey::Font), 4},
-                       {"背景图", s.Value(CountdownKey::Background), 1},
-                       {"年份", s.Value(CountdownKey::Year), 1},
-                       {"月份", s.Value(CountdownKey::Month), 1},
-                       {"日期", s.Value(CountdownKey::Day), 1},
-                       {"天字", s.Value(CountdownKey::DayWord), 1},
-                       {"小时", s.Value(CountdownKey::Hour), 1},
-                       {"时字", s.Value(CountdownKey::HourWord), 1},
-                       {"分钟", s.Value(CountdownKey::Minute), 1},
-                       {"分字", s.Value(CountdownKey::MinuteWord), 1},
-                       {"秒数", s.Value(CountdownKey::Second), 1},
-                       {"秒字", s.Value(CountdownKey::SecondWord), 1},
-                   });
+    Append(block, {
+                      {"模宽", width, 2},
+                      {"模高", s.Value(CountdownKey::Height), 10},
+                      {"距左", s.Value(CountdownKey::Left), 1},
+                      {"距顶", s.Value(CountdownKey::Top), 1},
+                      {"字号", s.Value(CountdownKey::FontSize), 5},
+                      {"#文字色", s.Value(CountdownKey::Colour), 4},
+                      {"字距", s.Value(CountdownKey::Spacing), 4},
+                      {"微软雅黑", s.Value(CountdownKey::Font), 4},
+                      {"背景图", s.Value(CountdownKey::Background), 1},
+                      {"年份", s.Value(CountdownKey::Year), 1},
+                      {"月份", s.Value(CountdownKey::Month), 1},
+                      {"日期", s.Value(CountdownKey::Day), 1},
+                      {"天字", s.Value(CountdownKey::DayWord), 1},
+                      {"小时", s.Value(CountdownKey::Hour), 1},
+                      {"时字", s.Value(CountdownKey::HourWord), 1},
+                      {"分钟", s.Value(CountdownKey::Minute), 1},
+                      {"分字", s.Value(CountdownKey::MinuteWord), 1},
+                      {"秒数", s.Value(CountdownKey::Second), 1},
+                      {"秒字", s.Value(CountdownKey::SecondWord), 1},
+                  });
 }
 
 void CodeGenerator::EmitCustomerService()
 {
-    if (!BeginEmit(Cell(ComponentRecord::Width), StatusUnsavedPicture))
+    if (!Saved(Cell(ComponentRecord::Width), StatusUnsavedPicture))
         return;
     static const CompiledTemplate block(CodeTemplates::CustomerService);
     const std::string account = TextTemplate::PercentEncodeUtf8(Cell(CustomerServiceColumn::Account));
@@ -92,46 +91,46 @@ void CodeGenerator::EmitCustomerService()
     }
     steps.insert(steps.end(),
                  {{"位置", Cell(CustomerServiceColumn::IconBox), 1}, {"对齐", Cell(CustomerServiceColumn::Align), 1}});
-    EndEmit(block, steps);
+    Append(block, steps);
 }
 
 void CodeGenerator::EmitSearch()
 {
-    const auto file = store_.Load(ComponentKind::Search, context_.currentRow);
+    const auto file = store_.Load(Kind::Search, context_.currentRow);
     const SettingsFile& s = *file;
     const std::string width = s.Value(SearchKey::Width);
-    if (!BeginEmit(width, StatusUnsavedPicture))
+    if (!Saved(width, StatusUnsavedPicture))
         return;
     const std::string height = s.Value(SearchKey::Height);
     const std::string lineHeight =
         Lenient::NumberText(static_cast<double>(Lenient::ToInteger(height)) - kSearchLineInset);
     static const CompiledTemplate block(CodeTemplates::Search);
-    EndEmit(block, {
-                       {"模宽", width, 2},
-                       {"模高", height, 2},
-                       {"距左", s.Value(SearchKey::Left), 1},
-                       {"距顶", s.Value(SearchKey::Top), 1},
-                       {"框宽", s.Value(SearchKey::BoxWidth), 1},
-                       {"框高", s.Value(SearchKey::BoxHeight), 1},
-                       {"按宽", s.Value(SearchKey::ButtonWidth), 1},
-                       {"按高", s.Value(SearchKey::ButtonHeight), 1},
-                       {"关键字", s.Value(SearchKey::Keyword), 1},
-                       {"店铺", s.Value(SearchKey::Shop), 1},
-                       {"#框背色", s.Value(SearchKey::BoxBackground), 1},
-                       {"#框字色", s.Value(SearchKey::BoxText), 1},
-                       {"#框边色", s.Value(SearchKey::BoxBorder), 1},
-                       {"#按背色", s.Value(SearchKey::ButtonBackground), 1},
-                       {"#按字色", s.Value(SearchKey::ButtonText), 1},
-                       {"缩进", lineHeight, 1},
-                   });
+    Append(block, {
+                      {"模宽", width, 2},
+                      {"模高", height, 2},
+                      {"距左", s.Value(SearchKey::Left), 1},
+                      {"距顶", s.Value(SearchKey::Top), 1},
+                      {"框宽", s.Value(SearchKey::BoxWidth), 1},
+                      {"框高", s.Value(SearchKey::BoxHeight), 1},
+                      {"按宽", s.Value(SearchKey::ButtonWidth), 1},
+                      {"按高", s.Value(SearchKey::ButtonHeight), 1},
+                      {"关键字", s.Value(SearchKey::Keyword), 1},
+                      {"店铺", s.Value(SearchKey::Shop), 1},
+                      {"#框背色", s.Value(SearchKey::BoxBackground), 1},
+                      {"#框字色", s.Value(SearchKey::BoxText), 1},
+                      {"#框边色", s.Value(SearchKey::BoxBorder), 1},
+                      {"#按背色", s.Value(SearchKey::ButtonBackground), 1},
+                      {"#按字色", s.Value(SearchKey::ButtonText), 1},
+                      {"缩进", lineHeight, 1},
+                  });
 }
 
 void CodeGenerator::EmitText()
 {
-    const auto file = store_.Load(ComponentKind::Text, context_.currentRow);
+    const auto file = store_.Load(Kind::Text, context_.currentRow);
     const SettingsFile& s = *file;
     const std::string width = s.Value(TextKey::Width);
-    if (!BeginEmit(width, StatusUnsavedPicture))
+    if (!Saved(width, StatusUnsavedPicture))
         return;
     static const CompiledTemplate block(CodeTemplates::Text);
     const std::string link = s.Value(TextKey::Link);
@@ -170,7 +169,7 @@ void CodeGenerator::EmitText()
                                   {"#字色", colour, 1},
                                   {"#背色", background, 1},
                               });
-    EndEmit(block, steps);
+    Append(block, steps);
 }
 
 } // namespace morvane

@@ -1,12 +1,13 @@
 #include "Artwork.h"
 
-#include "ComponentKind.h"
 #include "KindTable.h"
+#include "KindWords.h"
 
-#include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <array>
 
 namespace morvane {
 
@@ -18,15 +19,13 @@ QColor Rgb(std::uint32_t rgb)
                   static_cast<int>(rgb & 0xFF));
 }
 
-QPixmap Draw(const QString& kind)
+QPixmap Draw(Kind ofKind, const QString& caption)
 {
-    // Unknown words and the picture kind draw the general placeholder.
-    const KindInfo* info = KindTable::Find(kind.toStdString());
-    if (!info || info->prototypePicture)
-        info = KindTable::Find(ComponentKind::Picture);
-    const QSize size(info->artWidth, info->artHeight);
-    const QColor top = Rgb(info->artTop);
-    const QColor bottom = Rgb(info->artBottom);
+    const Kind kind = KindTable::Of(ofKind).art.general ? Kind::Picture : ofKind;
+    const Art& art = KindTable::Of(kind).art;
+    const QSize size(art.width, art.height);
+    const QColor top = Rgb(art.top);
+    const QColor bottom = Rgb(art.bottom);
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -35,8 +34,7 @@ QPixmap Draw(const QString& kind)
     QLinearGradient gradient(r.topLeft(), r.bottomLeft());
     gradient.setColorAt(0, top);
     gradient.setColorAt(1, bottom);
-    const std::string k = kind.toStdString();
-    if (k == ComponentKind::LeftArrow || k == ComponentKind::RightArrow) {
+    if (kind == Kind::LeftArrow || kind == Kind::RightArrow) {
         // Arrows float over the carousel, so they are half transparent.
         QColor disc = top;
         disc.setAlpha(170);
@@ -44,7 +42,7 @@ QPixmap Draw(const QString& kind)
         p.setPen(Qt::NoPen);
         p.drawEllipse(r.adjusted(1, 1, -1, -1));
         p.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        const bool left = k == ComponentKind::LeftArrow;
+        const bool left = kind == Kind::LeftArrow;
         const double x = left ? 23 : 17;
         const double dx = left ? -7 : 7;
         p.drawPolyline(QPolygonF({QPointF(x, 11), QPointF(x + dx, 20), QPointF(x, 29)}));
@@ -52,7 +50,7 @@ QPixmap Draw(const QString& kind)
     }
     p.fillRect(r, gradient);
     const QColor ink = top.lightness() > 200 ? QColor(60, 60, 60) : QColor(255, 255, 255);
-    if (k == ComponentKind::QrCode) {
+    if (kind == Kind::QrCode) {
         // A stylised code: three finder squares and a scatter of modules.
         const double m = r.width() / 25.0;
         p.setPen(Qt::NoPen);
@@ -76,10 +74,11 @@ QPixmap Draw(const QString& kind)
     // Caption centred, scaled to the picture.
     QFont font(QStringLiteral("WenQuanYi Micro Hei"));
     font.setBold(true);
-    font.setPixelSize(std::max(9, std::min(size.height() * 2 / 5, size.width() / std::max(2, int(kind.size()) + 1))));
+    font.setPixelSize(
+        std::max(9, std::min(size.height() * 2 / 5, size.width() / std::max(2, int(caption.size()) + 1))));
     p.setFont(font);
     p.setPen(ink);
-    p.drawText(r, Qt::AlignCenter, kind.isEmpty() ? QStringLiteral("图片") : kind);
+    p.drawText(r, Qt::AlignCenter, caption);
     p.setPen(QPen(ink, std::max(1.0, r.height() / 120.0)));
     p.setBrush(Qt::NoBrush);
     p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
@@ -88,13 +87,14 @@ QPixmap Draw(const QString& kind)
 
 } // namespace
 
-const QPixmap& Artwork::Placeholder(const QString& kind)
+const QPixmap& Artwork::Placeholder(std::optional<Kind> kind)
 {
-    static QHash<QString, QPixmap> cache;
-    auto it = cache.find(kind);
-    if (it == cache.end())
-        it = cache.insert(kind, Draw(kind));
-    return *it;
+    // Drawn on first use; the prototype's slot sits after the kinds'.
+    static std::array<QPixmap, KindCount + 1> cache;
+    QPixmap& slot = cache[kind ? IndexOf(*kind) : KindCount];
+    if (slot.isNull())
+        slot = kind ? Draw(*kind, KindWords::Of(*kind)) : Draw(Kind::Picture, QStringLiteral("图片"));
+    return slot;
 }
 
 const QPixmap& Artwork::Ruler()

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "Kind.h"
+
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+
+#include <optional>
 
 namespace morvane {
 
@@ -11,8 +15,9 @@ namespace morvane {
 // toolbar background.
 class Artwork {
 public:
-    // The placeholder of a kind word; the general picture for unknown kinds.
-    static const QPixmap& Placeholder(const QString& kind);
+    // The placeholder of a kind; the general picture for kinds without one
+    // of their own (and for the prototype, nullopt).
+    static const QPixmap& Placeholder(std::optional<Kind> kind);
     // A 980 x 18 pixel scale whose zero mark is 2 pixels from its left edge.
     static const QPixmap& Ruler();
     static const QPixmap& Logo();

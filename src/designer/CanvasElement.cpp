@@ -5,11 +5,11 @@
 
 namespace morvane {
 
-CanvasElement::CanvasElement(Shape shape, QWidget* parent) : QWidget(parent), shape_(shape)
+CanvasElement::CanvasElement(Sort sort, QWidget* parent) : QWidget(parent), sort_(sort)
 {
-    setAttribute(Qt::WA_NoSystemBackground, shape == Shape::TextLabel);
-    setAttribute(Qt::WA_TranslucentBackground, shape == Shape::TextLabel);
-    setObjectName(shape == Shape::TextLabel ? QStringLiteral("透明标签") : QStringLiteral("图片框"));
+    setAttribute(Qt::WA_NoSystemBackground, IsText());
+    setAttribute(Qt::WA_TranslucentBackground, IsText());
+    setObjectName(IsText() ? QStringLiteral("透明标签") : QStringLiteral("图片框"));
 }
 
 void CanvasElement::SetPicture(const QPixmap& picture)
@@ -45,7 +45,7 @@ void CanvasElement::SetTextAlignment(Qt::Alignment alignment)
 void CanvasElement::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (shape_ == Shape::TextLabel) {
+    if (IsText()) {
         painter.setPen(textColour_);
         painter.drawText(rect(), static_cast<int>(textAlignment_ | Qt::AlignVCenter) | Qt::TextWordWrap, text_);
         if (text_.isEmpty()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Kind.h"
+
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -17,17 +19,17 @@ namespace morvane {
 class CanvasElement : public QWidget {
     Q_OBJECT
 public:
-    enum class Shape { PictureBox, TextLabel };
+    // A picture box for a component, a transparent label for a text.
+    CanvasElement(morvane::Sort sort, QWidget* parent);
 
-    CanvasElement(Shape shape, QWidget* parent);
+    morvane::Sort GetSort() const { return sort_; }
+    bool IsText() const { return sort_ == morvane::Sort::Text; }
 
-    Shape GetShape() const { return shape_; }
-    bool IsText() const { return shape_ == Shape::TextLabel; }
-
-    // The component or text number as decimal text; also the record's row.
-    QString Tag() const { return tag_; }
-    void SetTag(const QString& tag) { tag_ = tag; }
-    int Number() const { return tag_.toInt(); }
+    // The component or text number; also the record's row.
+    int Number() const { return number_; }
+    void SetNumber(int number) { number_ = number; }
+    // The number as the element's tag shows it.
+    QString Tag() const { return QString::number(number_); }
 
     // Picture boxes: a shared placeholder or the component's own picture;
     // a null pixmap shows no picture.
@@ -58,8 +60,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    Shape shape_;
-    QString tag_;
+    morvane::Sort sort_;
+    int number_ = 0;
     QPixmap picture_;
     QString text_;
     QColor textColour_{Qt::black};

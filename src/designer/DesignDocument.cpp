@@ -1,8 +1,8 @@
 #include "DesignDocument.h"
 
 #include "CanvasElement.h"
-#include "ComponentKind.h"
 #include "ComponentRecord.h"
+#include "KindTable.h"
 #include "PageSettings.h"
 
 namespace morvane {
@@ -22,7 +22,7 @@ QString FromStd(const std::string& text)
 void Renumber(QList<CanvasElement*>& list)
 {
     for (int i = 0; i < list.size(); ++i)
-        list[i]->SetTag(QString::number(i + 1));
+        list[i]->SetNumber(i + 1);
 }
 
 } // namespace
@@ -71,27 +71,28 @@ void DesignDocument::SetPageSettings(const std::vector<std::pair<int, QString>>&
     emit PageSettingsChanged();
 }
 
-QString DesignDocument::KindOf(const CanvasElement* element) const
+std::optional<Kind> DesignDocument::KindOf(const CanvasElement* element) const
 {
     if (!element)
-        return {};
+        return std::nullopt;
     if (element->IsText())
-        return QString::fromUtf8(ComponentKind::Text.data(), static_cast<qsizetype>(ComponentKind::Text.size()));
-    return ComponentCell(element->Number(), ComponentRecord::Kind);
+        return Kind::Text;
+    const std::optional<Kind> kind = KindTable::FromWord(components_.Cell(element->Number(), ComponentRecord::Kind));
+    return kind == Kind::Text ? std::nullopt : kind;
 }
 
 void DesignDocument::SetPrototype(CanvasElement* prototype)
 {
-    prototype->SetTag(QStringLiteral("1"));
+    prototype->SetNumber(1);
     state_.componentElements = {prototype};
     state_.componentCounter = 1;
 }
 
-int DesignDocument::AddComponent(std::string_view kind, CanvasElement* element)
+int DesignDocument::AddComponent(Kind kind, CanvasElement* element)
 {
     const int number = ++state_.componentCounter;
     state_.componentElements.append(element);
-    element->SetTag(QString::number(number));
+    element->SetNumber(number);
     components_.AppendComponent(kind);
     emit RecordChanged(Sort::Component, number);
     return number;
@@ -101,7 +102,7 @@ int DesignDocument::AddText(CanvasElement* element)
 {
     const int number = ++state_.textCounter;
     state_.textElements.append(element);
-    element->SetTag(QString::number(number));
+    element->SetNumber(number);
     background_.AppendText();
     emit RecordChanged(Sort::Text, number);
     return number;
@@ -113,9 +114,11 @@ DesignDocument::Removal DesignDocument::RemoveComponents(int number, int count)
     count = std::min(count, static_cast<int>(state_.componentElements.size()) - number + 1);
     if (number < ComponentLayer::FirstComponentRow || count <= 0)
         return removal;
-    std::vector<std::string> kinds;
-    for (int row = 0; row < components_.RowCount(); ++row)
-        kinds.push_back(components_.Cell(row, ComponentRecord::Kind));
+    std::vector<std::optional<Kind>> kinds;
+    for (int row = 0; row < components_.RowCount(); ++row) {
+        const std::optional<Kind> kind = KindTable::FromWord(components_.Cell(row, ComponentRecord::Kind));
+        kinds.push_back(kind == Kind::Text ? std::nullopt : kind);
+    }
     for (int i = 0; i < count; ++i) {
         removal.elements.append(state_.componentElements.takeAt(number - 1));
         components_.DeleteRow(number);
@@ -132,9 +135,9 @@ DesignDocument::Removal DesignDocument::RemoveText(int number)
     Removal removal;
     if (number < 1 || number > state_.textElements.size())
         return removal;
-    std::vector<std::string> kinds;
+    std::vector<std::optional<Kind>> kinds;
     for (int row = 0; row < background_.RowCount(); ++row)
-        kinds.push_back(row == PageSettings::Row ? std::string() : background_.Cell(row, 0));
+        kinds.push_back(row == PageSettings::Row ? std::nullopt : std::optional<Kind>(Kind::Text));
     removal.elements.append(state_.textElements.takeAt(number - 1));
     state_.textCounter -= 1;
     background_.DeleteRow(number);

@@ -3,6 +3,7 @@
 #include "BackgroundLayer.h"
 #include "ComponentLayer.h"
 #include "DesignerState.h"
+#include "Kind.h"
 #include "SettingsStore.h"
 
 #include <QColor>
@@ -12,7 +13,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <string_view>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -29,8 +30,6 @@ class DesignDocument : public QObject {
 public:
     // The canvas top in window coordinates; "距顶" is measured from it.
     static constexpr int CanvasTop = 90;
-
-    enum class Sort { Component, Text };
 
     // programDirectory: where "bj" and "yl.htm" live.
     explicit DesignDocument(const QString& programDirectory, QObject* parent = nullptr);
@@ -50,14 +49,16 @@ public:
     void SetTextCell(int row, int column, const QString& text);
     // Commits the page settings: every cell given, then one signal.
     void SetPageSettings(const std::vector<std::pair<int, QString>>& cells);
-    // The kind word of an element: column 0 of its record, "文字" for texts.
-    QString KindOf(const CanvasElement* element) const;
+    // The kind of an element: from column 0 of its record, Text for texts;
+    // nullopt for the prototype, a removed element or a record holding no
+    // kind word.
+    std::optional<Kind> KindOf(const CanvasElement* element) const;
 
     // Elements and their numbers. Number, record row, element tag and list
     // position always agree.
     void SetPrototype(CanvasElement* prototype);
     // Appends the element and a record of the kind; returns its number.
-    int AddComponent(std::string_view kind, CanvasElement* element);
+    int AddComponent(Kind kind, CanvasElement* element);
     int AddText(CanvasElement* element);
     struct Removal {
         // Out of the lists and tables; the caller destroys them.
@@ -108,7 +109,7 @@ public:
 signals:
     void SelectionChanged();
     void PageSettingsChanged();
-    void RecordChanged(DesignDocument::Sort sort, int row);
+    void RecordChanged(morvane::Sort sort, int row);
     void StatusShown(const QString& text);
     void CanvasChanged();
     void DeselectRequested();

@@ -2,12 +2,12 @@
 
 #include "Artwork.h"
 #include "DesignerLayout.h"
+#include "KindTable.h"
+#include "KindWords.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-
-#include <array>
 
 // The resource lives in a static library, so it is registered by hand, and
 // Q_INIT_RESOURCE must stand outside any namespace.
@@ -20,30 +20,14 @@ namespace morvane {
 
 namespace {
 
-struct ToolbarButton {
-    const char* unit;
-    const char* kind; // also the caption
-    int left, top;
-};
-
-constexpr std::array<ToolbarButton, 16> kToolbar = {{
-    {"超级按钮_图片", "图片", 130, 7},
-    {"超级按钮_轮播", "轮播", 183, 7},
-    {"超级按钮3", "放大镜", 236, 7},
-    {"超级按钮1", "双面图", 289, 7},
-    {"超级按钮2", "倒计时", 342, 7},
-    {"超级按钮4", "旺旺群", 395, 7},
-    {"超级按钮5", "购物车", 448, 7},
-    {"超级按钮6", "二维码", 501, 7},
-    {"超级按钮_图片2", "客服", 130, 35},
-    {"超级按钮_图片3", "视频", 183, 35},
-    {"超级按钮7", "搜索", 236, 35},
-    {"超级按钮8", "文字", 289, 35},
-    {"超级按钮9", "分享", 342, 35},
-    {"超级按钮10", "收藏", 395, 35},
-    {"超级按钮11", "喜欢", 448, 35},
-    {"超级按钮12", "关注", 501, 35},
-}};
+// The buttons' two rows inside the toolbar background: where the first
+// stands and how far apart they are.
+constexpr int kButtonsLeft = 130;
+constexpr int kButtonsTop = 7;
+constexpr int kButtonPitchX = 53;
+constexpr int kButtonPitchY = 28;
+constexpr int kButtonWidth = 48;
+constexpr int kButtonHeight = 24;
 
 QWidget* Band(const QString& unit, const QColor& colour, const QRect& geometry, QWidget* parent)
 {
@@ -97,10 +81,15 @@ DesignerChrome::DesignerChrome(QWidget* window) : QObject(window)
     global_ = Button(QStringLiteral("超级按钮_全局"), QStringLiteral("全局设置 ☆"), "tool", {92, 24, 76, 24}, topBand_);
     connect(global_, &QPushButton::clicked, this, &DesignerChrome::PageSettingsRequested);
 
-    for (const ToolbarButton& b : kToolbar) {
-        const QString kind = QString::fromUtf8(b.kind);
-        auto* button = Button(QString::fromUtf8(b.unit), kind, "tool", {b.left, b.top, 48, 24}, toolbar_);
-        connect(button, &QPushButton::clicked, this, [this, kind] { emit AddRequested(kind); });
+    for (const KindInfo& kind : KindTable::All()) {
+        const ToolbarSlot& slot = kind.toolbar;
+        if (!slot.Exists())
+            continue;
+        const QRect geometry(kButtonsLeft + slot.column * kButtonPitchX, kButtonsTop + slot.row * kButtonPitchY,
+                             kButtonWidth, kButtonHeight);
+        auto* button = Button(QString::fromUtf8(slot.unit.data(), static_cast<qsizetype>(slot.unit.size())),
+                              KindWords::Of(kind.kind), "tool", geometry, toolbar_);
+        connect(button, &QPushButton::clicked, this, [this, k = kind.kind] { emit AddRequested(k); });
     }
 
     generate_ =

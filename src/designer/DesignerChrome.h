@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Kind.h"
+
 #include <QObject>
 #include <QString>
 
@@ -29,8 +31,8 @@ public:
     void ShowStatus(const QString& text);
 
 signals:
-    // A component button: the kind word it adds.
-    void AddRequested(const QString& kind);
+    // A component button: the kind it adds.
+    void AddRequested(morvane::Kind kind);
     void PageSettingsRequested();
     void GenerateRequested();
     void PreviewRequested();

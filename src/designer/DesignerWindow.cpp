@@ -2,14 +2,12 @@
 
 #include "Artwork.h"
 #include "CanvasElement.h"
-#include "ComponentKind.h"
-#include "ComponentRecord.h"
 #include "DesignDocument.h"
 #include "DesignerChrome.h"
 #include "DesignerLayout.h"
 #include "Guides.h"
-#include "KindColumns.h"
 #include "KindTable.h"
+#include "KindWords.h"
 #include "PanelPresenter.h"
 #include "SelectionFrame.h"
 
@@ -35,15 +33,10 @@ constexpr int kStandardModuleWidth = 950;
 
 class NullPresenter : public PanelPresenter {
 public:
-    void Present(CanvasElement*, bool) override {}
+    void Present(CanvasElement*) override {}
     void CloseComponentPanels() override {}
     void OpenPageSettings() override {}
 };
-
-QString Word(std::string_view word)
-{
-    return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
-}
 
 } // namespace
 
@@ -67,12 +60,12 @@ DesignerWindow::DesignerWindow(DesignDocument& document, QWidget* parent)
     chrome_->StatusBar()->raise();
     frame_ = new SelectionFrame(this);
 
-    prototype_ = new CanvasElement(CanvasElement::Shape::PictureBox, this);
+    prototype_ = new CanvasElement(Sort::Component, this);
     prototype_->setObjectName(QStringLiteral("图片框1"));
     prototype_->setGeometry(9, 247, 120, 120);
-    prototype_->SetPicture(Artwork::Placeholder(QString()));
+    prototype_->SetPicture(Artwork::Placeholder(std::nullopt));
     prototype_->hide();
-    textPrototype_ = new CanvasElement(CanvasElement::Shape::TextLabel, this);
+    textPrototype_ = new CanvasElement(Sort::Text, this);
     textPrototype_->setObjectName(QStringLiteral("透明标签1"));
     textPrototype_->setGeometry(64, 200, 56, 16);
     textPrototype_->hide();
@@ -82,8 +75,8 @@ DesignerWindow::DesignerWindow(DesignDocument& document, QWidget* parent)
     menu_->setObjectName(QStringLiteral("菜单"));
     connect(menu_->addAction(QStringLiteral("移除")), &QAction::triggered, this, &DesignerWindow::RemoveCurrent);
 
-    connect(chrome_, &DesignerChrome::AddRequested, this, [this](const QString& kind) {
-        if (kind == Word(ComponentKind::Text))
+    connect(chrome_, &DesignerChrome::AddRequested, this, [this](Kind kind) {
+        if (kind == Kind::Text)
             AddText();
         else
             AddComponent(kind);
@@ -185,10 +178,10 @@ void DesignerWindow::Deselect()
     presenter_->CloseComponentPanels();
 }
 
-CanvasElement* DesignerWindow::NewElement(bool text)
+CanvasElement* DesignerWindow::NewElement(Sort sort)
 {
-    const CanvasElement* prototype = text ? textPrototype_ : prototype_;
-    auto* element = new CanvasElement(text ? CanvasElement::Shape::TextLabel : CanvasElement::Shape::PictureBox, this);
+    const CanvasElement* prototype = sort == Sort::Text ? textPrototype_ : prototype_;
+    auto* element = new CanvasElement(sort, this);
     element->setGeometry(prototype->geometry());
     element->SetPicture(prototype->Picture());
     connect(element, &CanvasElement::Pressed, this, &DesignerWindow::OnElementPressed);
@@ -199,44 +192,44 @@ CanvasElement* DesignerWindow::NewElement(bool text)
 
 CanvasElement* DesignerWindow::AddElementOf(const KindInfo& kind)
 {
-    CanvasElement* element = NewElement(false);
-    if (!kind.prototypePicture)
-        element->SetPicture(Artwork::Placeholder(Word(kind.word)));
+    CanvasElement* element = NewElement(Sort::Component);
+    if (!kind.art.general)
+        element->SetPicture(Artwork::Placeholder(kind.kind));
     element->resize(kind.width, kind.height);
     // Texts lie above every component, as the generated code draws them.
     if (CanvasElement* lowestText = document_.State().TextElement(1))
         element->stackUnder(lowestText);
     element->show();
-    document_.AddComponent(kind.word, element);
+    document_.AddComponent(kind.kind, element);
     return element;
 }
 
-CanvasElement* DesignerWindow::AddComponent(const QString& kindWord)
+CanvasElement* DesignerWindow::AddComponent(Kind kindToAdd)
 {
-    const KindInfo* kind = KindTable::Find(kindWord.toStdString());
-    if (!kind || kind == &KindTable::Text() || !kind->owner.empty())
+    const KindInfo& kind = KindTable::Of(kindToAdd);
+    if (SortOf(kindToAdd) == Sort::Text || kind.owner)
         return nullptr;
-    CanvasElement* element = AddElementOf(*kind);
-    if (kind->word == ComponentKind::Carousel)
-        document_.SetComponentCell(element->Number(), CarouselColumn::ArrowSwitch,
-                                   QString::fromUtf8(CarouselColumn::ArrowsShown));
-    for (const Companion& companion : kind->companions) {
-        CanvasElement* part = AddElementOf(*KindTable::Find(companion.kind));
+    CanvasElement* element = AddElementOf(kind);
+    for (const StartingCell& cell : kind.startingCells)
+        document_.SetComponentCell(element->Number(), cell.column,
+                                   QString::fromUtf8(cell.text.data(), static_cast<qsizetype>(cell.text.size())));
+    for (const Companion& companion : kind.companions) {
+        CanvasElement* part = AddElementOf(KindTable::Of(companion.kind));
         const int top = element->y() + element->height() - part->height();
         const int left =
             companion.anchor == Anchor::BottomLeft ? element->x() : element->x() + element->width() - part->width();
         part->move(left, top);
     }
-    if (kind->word == ComponentKind::Picture)
-        document_.ShowStatus(QStringLiteral("添加一张图片成完，鼠标右键点击图片可删除，鼠标左键点击图片可进行属性设置，"
-                                            "设置完成请务必点击 保存配置..."));
+    if (!kind.addedStatus.empty())
+        document_.ShowStatus(
+            QString::fromUtf8(kind.addedStatus.data(), static_cast<qsizetype>(kind.addedStatus.size())));
     return element;
 }
 
 CanvasElement* DesignerWindow::AddText()
 {
-    CanvasElement* element = NewElement(true);
-    element->resize(KindTable::Text().width, KindTable::Text().height);
+    CanvasElement* element = NewElement(Sort::Text);
+    element->resize(KindTable::Of(Kind::Text).width, KindTable::Of(Kind::Text).height);
     element->show();
     document_.AddText(element);
     return element;
@@ -250,7 +243,7 @@ void DesignerWindow::RemoveCurrent()
         CanvasElement* element = state.currentText;
         if (!element)
             return;
-        presenter_->ClosePanelOfKind(Word(ComponentKind::Text));
+        presenter_->ClosePanelOfKind(Kind::Text);
         DesignDocument::Removal removal = document_.RemoveText(element->Number());
         qDeleteAll(removal.elements);
         ReportRemoval(removal.unmovedFiles);
@@ -260,24 +253,23 @@ void DesignerWindow::RemoveCurrent()
     if (!element)
         return;
     const int number = element->Number();
-    const QString kindWord = document_.ComponentCell(number, ComponentRecord::Kind);
-    const KindInfo* kind = KindTable::Find(kindWord.toStdString());
-    if (kind && !kind->owner.empty()) {
+    const std::optional<Kind> kind = document_.KindOf(element);
+    if (kind && KindTable::Of(*kind).owner) {
         // A companion cannot go alone: its owner's companions are hidden,
         // and the records stay as they are.
-        const KindInfo* owner = KindTable::Find(kind->owner);
-        const auto it = std::find_if(owner->companions.begin(), owner->companions.end(),
-                                     [kind](const Companion& c) { return c.kind == kind->word; });
-        const int ownerNumber = number - 1 - static_cast<int>(it - owner->companions.begin());
-        for (int i = 1; i <= static_cast<int>(owner->companions.size()); ++i) {
+        const KindInfo& owner = KindTable::Of(*KindTable::Of(*kind).owner);
+        const auto it = std::find_if(owner.companions.begin(), owner.companions.end(),
+                                     [kind](const Companion& c) { return c.kind == *kind; });
+        const int ownerNumber = number - 1 - static_cast<int>(it - owner.companions.begin());
+        for (int i = 1; i <= static_cast<int>(owner.companions.size()); ++i) {
             if (CanvasElement* part = state.ComponentElement(ownerNumber + i))
                 part->hide();
         }
         presenter_->ArrowsHidden();
-    } else if (kind && kind != &KindTable::Text() && number >= ComponentLayer::FirstComponentRow) {
-        presenter_->ClosePanelOfKind(kindWord);
+    } else if (kind && number >= ComponentLayer::FirstComponentRow) {
+        presenter_->ClosePanelOfKind(*kind);
         DesignDocument::Removal removal =
-            document_.RemoveComponents(number, 1 + static_cast<int>(kind->companions.size()));
+            document_.RemoveComponents(number, 1 + static_cast<int>(KindTable::Of(*kind).companions.size()));
         qDeleteAll(removal.elements);
         ReportRemoval(removal.unmovedFiles);
         return;
@@ -363,7 +355,8 @@ void DesignerWindow::SelectComponent(CanvasElement* element)
         return;
     document_.SelectComponent(element);
     const int number = element->Number();
-    const KindInfo* kind = KindTable::Find(document_.ComponentCell(number, ComponentRecord::Kind).toStdString());
+    const std::optional<Kind> kindOf = document_.KindOf(element);
+    const KindInfo* kind = kindOf ? &KindTable::Of(*kindOf) : nullptr;
     if (kind && !kind->companions.empty()) {
         // The companions keep their place relative to their owner.
         const QPoint shift = element->pos() - document_.State().pressPosition;
@@ -373,7 +366,7 @@ void DesignerWindow::SelectComponent(CanvasElement* element)
         }
         document_.SetPressPosition(element->pos());
     }
-    presenter_->Present(element, false);
+    presenter_->Present(element);
     // Kinds whose size their code fixes are never resized with the mouse,
     // so they get no handles, and no handles of an earlier selection either.
     if (!kind || kind->framed)
@@ -387,7 +380,7 @@ void DesignerWindow::SelectText(CanvasElement* element)
     if (!element)
         return;
     document_.SelectText(element);
-    presenter_->Present(element, true);
+    presenter_->Present(element);
     frame_->Attach(element);
 }
 

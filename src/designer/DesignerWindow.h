@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Kind.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QPointer>
@@ -39,7 +41,7 @@ public:
 
     // The toolbar's actions, also callable directly. A kind added only with
     // its owner (an arrow) is refused: nullptr.
-    CanvasElement* AddComponent(const QString& kind);
+    CanvasElement* AddComponent(Kind kind);
     CanvasElement* AddText();
     // The menu item "移除": removes the current element.
     void RemoveCurrent();
@@ -67,7 +69,7 @@ protected:
 private:
     void ApplyLayout(int width, int height);
     void ApplyCanvas();
-    CanvasElement* NewElement(bool text);
+    CanvasElement* NewElement(Sort sort);
     CanvasElement* AddElementOf(const KindInfo& kind);
     void OnElementPressed(CanvasElement* element, QMouseEvent* event);
     void OnElementMoved(CanvasElement* element, QMouseEvent* event);

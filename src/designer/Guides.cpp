@@ -107,11 +107,6 @@ void Guides::LayOut(const DesignerLayout& layout)
     showCentre_->move(611, showCentre_->y());
 }
 
-int Guides::LeftLineX() const
-{
-    return leftLine_->x();
-}
-
 void Guides::SetColour(const QColor& colour)
 {
     colour_ = colour;

@@ -27,11 +27,8 @@ public:
     Guides(QWidget* window, QWidget* toolbar);
 
     void LayOut(const DesignerLayout& layout);
-    // x of the left line: the canvas origin.
-    int LeftLineX() const;
 
     void SetColour(const QColor& colour);
-    QColor Colour() const { return colour_; }
 
 signals:
     void StatusShown(const QString& text);

@@ -90,11 +90,6 @@ void SelectionFrame::Hide()
     frameRect_->hide();
 }
 
-bool SelectionFrame::IsShown() const
-{
-    return handles_[0]->isVisible();
-}
-
 void SelectionFrame::OnDragged(Handle handle, QPoint travel)
 {
     if (!target_)

@@ -30,7 +30,6 @@ public:
     // makes their drags resize it.
     void Attach(QWidget* target);
     void Hide();
-    bool IsShown() const;
 
     // Where a handle goes around an element at r; every division is cut
     // toward zero.

@@ -1,6 +1,6 @@
 #include "BackgroundLayer.h"
 
-#include "ComponentKind.h"
+#include "KindTable.h"
 #include "PageSettings.h"
 
 namespace morvane {
@@ -18,7 +18,7 @@ void BackgroundLayer::Reset()
 
 int BackgroundLayer::AppendText()
 {
-    return AppendRow({std::string(ComponentKind::Text)});
+    return AppendRow({std::string(KindTable::Word(Kind::Text))});
 }
 
 } // namespace morvane

@@ -1,6 +1,7 @@
 #include "ComponentLayer.h"
 
 #include "ComponentRecord.h"
+#include "KindTable.h"
 
 namespace morvane {
 
@@ -19,9 +20,9 @@ void ComponentLayer::Reset()
     }
 }
 
-int ComponentLayer::AppendComponent(std::string_view kind)
+int ComponentLayer::AppendComponent(Kind kind)
 {
-    return AppendRow({std::string(kind)});
+    return AppendRow({std::string(KindTable::Word(kind))});
 }
 
 } // namespace morvane

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "Kind.h"
 #include "TextTable.h"
-
-#include <string_view>
 
 namespace morvane {
 
@@ -16,7 +15,7 @@ public:
     ComponentLayer();
 
     // Appends a record holding only its kind word; returns its row.
-    int AppendComponent(std::string_view kind);
+    int AppendComponent(Kind kind);
     // Back to the state of start-up: the two placeholder rows only.
     void Reset();
 };

@@ -16,12 +16,12 @@ std::string SettingsStore::WorkingDirectory() const
     return programDirectory_ + "/bj";
 }
 
-std::string SettingsStore::PathFor(std::string_view kind, int number) const
+std::string SettingsStore::PathFor(Kind kind, int number) const
 {
-    const KindInfo* info = KindTable::Find(kind);
-    if (!info || info->settingsPrefix.empty())
+    const std::string_view prefix = KindTable::Of(kind).settingsPrefix;
+    if (prefix.empty())
         return {};
-    return WorkingDirectory() + "/" + std::string(info->settingsPrefix) + std::to_string(number) + ".ini";
+    return WorkingDirectory() + "/" + std::string(prefix) + std::to_string(number) + ".ini";
 }
 
 void SettingsStore::CreateWorkingDirectory() const
@@ -35,22 +35,24 @@ void SettingsStore::DeleteStore() const
     cache_->Clear();
 }
 
-std::vector<std::string> SettingsStore::FollowRemoval(const std::vector<std::string>& kinds, int first, int count) const
+std::vector<std::string> SettingsStore::FollowRemoval(const std::vector<std::optional<Kind>>& kinds, int first,
+                                                      int count) const
 {
     std::vector<std::string> failed;
     const auto fileName = [](const std::string& path) { return path.substr(path.rfind('/') + 1); };
     const int end = static_cast<int>(kinds.size());
     for (int number = first; number < std::min(first + count, end); ++number) {
-        const std::string path = PathFor(kinds[static_cast<size_t>(number)], number);
+        const std::optional<Kind> kind = kinds[static_cast<size_t>(number)];
+        const std::string path = kind ? PathFor(*kind, number) : std::string();
         if (!path.empty() && FileSystem::Exists(path) && !FileSystem::RemoveFile(path))
             failed.push_back(fileName(path));
     }
     for (int number = first + count; number < end; ++number) {
-        const std::string& kind = kinds[static_cast<size_t>(number)];
-        const std::string from = PathFor(kind, number);
+        const std::optional<Kind> kind = kinds[static_cast<size_t>(number)];
+        const std::string from = kind ? PathFor(*kind, number) : std::string();
         if (from.empty())
             continue;
-        const std::string to = PathFor(kind, number - count);
+        const std::string to = PathFor(*kind, number - count);
         // A component never saved has no file, and must not inherit one
         // left at its new number.
         const bool moved = FileSystem::Exists(from) ? FileSystem::RenameFile(from, to)
@@ -61,7 +63,7 @@ std::vector<std::string> SettingsStore::FollowRemoval(const std::vector<std::str
     return failed;
 }
 
-std::shared_ptr<const SettingsFile> SettingsStore::Load(std::string_view kind, int number) const
+std::shared_ptr<const SettingsFile> SettingsStore::Load(Kind kind, int number) const
 {
     return cache_->Load(PathFor(kind, number));
 }

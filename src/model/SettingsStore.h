@@ -1,10 +1,11 @@
 #pragma once
 
+#include "Kind.h"
 #include "SettingsFile.h"
 #include "SettingsFileCache.h"
 
 #include <memory>
-
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -21,9 +22,9 @@ public:
 
     const std::string& ProgramDirectory() const { return programDirectory_; }
     std::string WorkingDirectory() const;
-    // The file of a component of the given kind word and number, for example
+    // The file of a component of the given kind and number, for example
     // <program dir>/bj/lb5.ini; empty for a kind without settings file.
-    std::string PathFor(std::string_view kind, int number) const;
+    std::string PathFor(Kind kind, int number) const;
 
     void CreateWorkingDirectory() const;
     // Deletes the working directory with everything in it.
@@ -32,14 +33,14 @@ public:
     // Keeps every component with its own settings when removal renumbers:
     // the files of the removed numbers [first, first + count) go, and the
     // file of every later number n moves to n - count, lowest first, so no
-    // file still needed is overwritten. kinds[n] is the kind word number n
-    // had before the removal. Returns the names of the files that could not
+    // file still needed is overwritten. kinds[n] is the kind number n had before
+    // the removal (none for rows that are no element). Returns the names of the files that could not
     // be removed or moved.
-    std::vector<std::string> FollowRemoval(const std::vector<std::string>& kinds, int first, int count) const;
+    std::vector<std::string> FollowRemoval(const std::vector<std::optional<Kind>>& kinds, int first, int count) const;
 
     // The parsed file of a component; empty when the file is missing. Files
     // are re-read on every call, parsing is reused while the bytes match.
-    std::shared_ptr<const SettingsFile> Load(std::string_view kind, int number) const;
+    std::shared_ptr<const SettingsFile> Load(Kind kind, int number) const;
 
     static std::string ReadValue(const std::string& path, std::string_view key);
     // Sets one key in section "配置", keeping every other line of the file.

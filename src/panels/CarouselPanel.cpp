@@ -1,6 +1,5 @@
 #include "CarouselPanel.h"
 
-#include "ComponentKind.h"
 #include "DesignDocument.h"
 #include "KindColumns.h"
 #include "Lenient.h"
@@ -34,11 +33,6 @@ constexpr int kMinRows = 2;
 const QString kCarouselMode = QStringLiteral("轮播");
 const QString kLeftMode = QStringLiteral("左");
 const QString kRightMode = QStringLiteral("右");
-
-QString Word(std::string_view word)
-{
-    return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
-}
 
 } // namespace
 
@@ -84,22 +78,22 @@ CarouselPanel::CarouselPanel(const PanelHost& host)
 
     showArrows_ = AddCheckBox(arrows, QStringLiteral("选择框1"), QStringLiteral("显示箭头"), {16, 12, 100, 22}, true);
     connect(showArrows_, &QCheckBox::clicked, this, &CarouselPanel::OnShowArrows);
-    arrowFields_ = {
-        AddPictureField(arrows, QStringLiteral("左箭头图片"), QStringLiteral("编辑框_左箭头"), {16, 44}, 230,
-                        DefaultLeftArrowAddress),
-        AddPictureField(arrows, QStringLiteral("右箭头图片"), QStringLiteral("编辑框_右箭头"), {16, 74}, 230,
-                        DefaultRightArrowAddress),
-        AddRow(arrows, QStringLiteral("左箭头距左"), QStringLiteral("编辑框_左箭头左"), {16, 110}, 60, "0"),
-        AddRow(arrows, QStringLiteral("左箭头距顶"), QStringLiteral("编辑框_左箭头顶"), {176, 110}, 60, "0"),
-        AddRow(arrows, QStringLiteral("右箭头距左"), QStringLiteral("编辑框_右箭头左"), {16, 140}, 60, "0"),
-        AddRow(arrows, QStringLiteral("右箭头距顶"), QStringLiteral("编辑框_右箭头顶"), {176, 140}, 60, "0"),
-    };
+    PanelField* leftPicture = AddPictureField(arrows, QStringLiteral("左箭头图片"), QStringLiteral("编辑框_左箭头"),
+                                              {16, 44}, 230, DefaultLeftArrowAddress);
+    PanelField* rightPicture = AddPictureField(arrows, QStringLiteral("右箭头图片"), QStringLiteral("编辑框_右箭头"),
+                                               {16, 74}, 230, DefaultRightArrowAddress);
+    arrows_[0] = {leftPicture,
+                  AddRow(arrows, QStringLiteral("左箭头距左"), QStringLiteral("编辑框_左箭头左"), {16, 110}, 60, "0"),
+                  AddRow(arrows, QStringLiteral("左箭头距顶"), QStringLiteral("编辑框_左箭头顶"), {176, 110}, 60, "0"),
+                  AddHiddenField(QStringLiteral("编辑框_左箭头左1"), "0"),
+                  AddHiddenField(QStringLiteral("编辑框_左箭头顶1"), "0")};
+    arrows_[1] = {rightPicture,
+                  AddRow(arrows, QStringLiteral("右箭头距左"), QStringLiteral("编辑框_右箭头左"), {16, 140}, 60, "0"),
+                  AddRow(arrows, QStringLiteral("右箭头距顶"), QStringLiteral("编辑框_右箭头顶"), {176, 140}, 60, "0"),
+                  AddHiddenField(QStringLiteral("编辑框_右箭头左1"), "0"),
+                  AddHiddenField(QStringLiteral("编辑框_右箭头顶1"), "0")};
     for (const QPoint at : {QPoint(144, 110), QPoint(304, 110), QPoint(144, 140), QPoint(304, 140)})
         AddLabel(arrows, QStringLiteral("PX"), {at.x(), at.y(), 24, 20});
-    relativeArrows_ = {AddHiddenField(QStringLiteral("编辑框_左箭头左1"), "0"),
-                       AddHiddenField(QStringLiteral("编辑框_左箭头顶1"), "0"),
-                       AddHiddenField(QStringLiteral("编辑框_右箭头左1"), "0"),
-                       AddHiddenField(QStringLiteral("编辑框_右箭头顶1"), "0")};
 
     PanelField* open = AddLinkTarget(animation, {16, 14});
     PanelField* autoplay = AddHiddenField(QStringLiteral("编辑框_自动"), QStringLiteral("true"));
@@ -150,12 +144,12 @@ CarouselPanel::CarouselPanel(const PanelHost& host)
                                                                          {left, K::Left},
                                                                          {top, K::Top},
                                                                          {count_, K::Count},
-                                                                         {arrowFields_[0], K::LeftArrow},
-                                                                         {arrowFields_[1], K::RightArrow},
-                                                                         {relativeArrows_[0], K::LeftArrowLeft},
-                                                                         {relativeArrows_[1], K::LeftArrowTop},
-                                                                         {relativeArrows_[2], K::RightArrowLeft},
-                                                                         {relativeArrows_[3], K::RightArrowTop},
+                                                                         {arrows_[0].picture, K::LeftArrow},
+                                                                         {arrows_[1].picture, K::RightArrow},
+                                                                         {arrows_[0].relativeLeft, K::LeftArrowLeft},
+                                                                         {arrows_[0].relativeTop, K::LeftArrowTop},
+                                                                         {arrows_[1].relativeLeft, K::RightArrowLeft},
+                                                                         {arrows_[1].relativeTop, K::RightArrowTop},
                                                                          {open, K::Open},
                                                                          {autoplay, K::Autoplay},
                                                                          {effect, K::Effect},
@@ -170,7 +164,7 @@ CarouselPanel::CarouselPanel(const PanelHost& host)
         Bind(rowPictures_[static_cast<size_t>(row)], K::Picture(row + 1), shown);
         Bind(rowLinks_[static_cast<size_t>(row)], K::Link(row + 1), shown);
     }
-    restored_ = {arrowFields_[0], arrowFields_[1], open, autoplay, effect, easing, duration, count_};
+    restored_ = {arrows_[0].picture, arrows_[1].picture, open, autoplay, effect, easing, duration, count_};
 
     load_ = AddButton(this, QStringLiteral("按钮4"), QStringLiteral("载入保存数据"), {});
     save_ = AddSaveButton(this, QStringLiteral("按钮2"), {});
@@ -197,17 +191,17 @@ CarouselPanel::CarouselPanel(const PanelHost& host)
                                             "若为橙黄色，表示未保存设置...."))});
 }
 
-void CarouselPanel::Present(const QString& kind, CanvasElement* element)
+void CarouselPanel::Present(Kind kind, CanvasElement* element)
 {
     const DesignerState& state = document_.State();
-    if (kind == Word(ComponentKind::Carousel)) {
+    if (kind == Kind::Carousel) {
         // The arrows' places in window coordinates, for the relative ones
         // the mode works out.
         const int number = element->Number();
         for (int i = 0; i < 2; ++i) {
             if (const CanvasElement* arrow = state.ComponentElement(number + 1 + i)) {
-                arrowFields_[static_cast<size_t>(2 + 2 * i)]->Write(QString::number(arrow->x()));
-                arrowFields_[static_cast<size_t>(3 + 2 * i)]->Write(QString::number(arrow->y()));
+                arrows_[static_cast<size_t>(i)].left->Write(QString::number(arrow->x()));
+                arrows_[static_cast<size_t>(i)].top->Write(QString::number(arrow->y()));
             }
         }
         load_->setEnabled(true);
@@ -218,7 +212,7 @@ void CarouselPanel::Present(const QString& kind, CanvasElement* element)
     }
     // An arrow: the panel only shows where it stands, and does not load.
     tabs_->setCurrentIndex(1);
-    mode_->Write(kind == Word(ComponentKind::LeftArrow) ? kLeftMode : kRightMode);
+    mode_->Write(kind == Kind::LeftArrow ? kLeftMode : kRightMode);
     load_->setEnabled(false);
     save_->setEnabled(false);
 }
@@ -235,14 +229,14 @@ void CarouselPanel::OnMode(const QString& mode)
         return;
     const auto number = [](const PanelField* field) { return Lenient::ToInt(field->text().toStdString()); };
     if (mode == kCarouselMode) {
-        relativeArrows_[0]->Write(QString::number(number(arrowFields_[2]) - element->x()));
-        relativeArrows_[1]->Write(QString::number(number(arrowFields_[3]) - element->y()));
-        relativeArrows_[2]->Write(QString::number(number(arrowFields_[4]) - element->x()));
-        relativeArrows_[3]->Write(QString::number(number(arrowFields_[5]) - element->y()));
+        for (const ArrowFields& arrow : arrows_) {
+            arrow.relativeLeft->Write(QString::number(number(arrow.left) - element->x()));
+            arrow.relativeTop->Write(QString::number(number(arrow.top) - element->y()));
+        }
     } else if (mode == kLeftMode || mode == kRightMode) {
-        const size_t first = mode == kLeftMode ? 2 : 4;
-        arrowFields_[first]->Write(QString::number(element->x() - document_.CanvasOriginX()));
-        arrowFields_[first + 1]->Write(QString::number(element->y() - DesignDocument::CanvasTop));
+        const ArrowFields& arrow = arrows_[mode == kLeftMode ? 0 : 1];
+        arrow.left->Write(QString::number(element->x() - document_.CanvasOriginX()));
+        arrow.top->Write(QString::number(element->y() - DesignDocument::CanvasTop));
     }
 }
 
@@ -281,24 +275,24 @@ void CarouselPanel::PlaceStrip(int stripTop)
 
 void CarouselPanel::OnShowArrows(bool shown)
 {
-    for (PanelField* field : arrowFields_)
-        field->setEnabled(shown);
+    for (const ArrowFields& arrow : arrows_) {
+        for (PanelField* field : {arrow.picture, arrow.left, arrow.top})
+            field->setEnabled(shown);
+    }
     arrowSwitch_->Write(shown ? QStringLiteral("block") : QStringLiteral("none"));
     const CanvasElement* element = Element();
     if (!element)
         return;
     // The arrows around the selected element: a carousel's follow it, an
     // arrow's partner stands beside it.
-    const QString kind = document_.KindOf(element);
+    const std::optional<Kind> kind = document_.KindOf(element);
     const int number = element->Number();
-    const int firstArrow = kind == Word(ComponentKind::Carousel)    ? number + 1
-                           : kind == Word(ComponentKind::LeftArrow) ? number
-                                                                    : number - 1;
+    const int firstArrow = kind == Kind::Carousel ? number + 1 : kind == Kind::LeftArrow ? number : number - 1;
     for (const int arrow : {firstArrow, firstArrow + 1}) {
         if (CanvasElement* part = document_.State().ComponentElement(arrow))
             part->setVisible(shown);
     }
-    if (kind == Word(ComponentKind::Carousel))
+    if (kind == Kind::Carousel)
         document_.SetComponentCell(
             number, CarouselColumn::ArrowSwitch,
             QString::fromUtf8(shown ? CarouselColumn::ArrowsShown : CarouselColumn::ArrowsHidden));

@@ -23,7 +23,7 @@ public:
 
     explicit CarouselPanel(const PanelHost& host);
 
-    void Present(const QString& kind, CanvasElement* element) override;
+    void Present(Kind kind, CanvasElement* element) override;
     void ArrowsHidden() override;
 
 private:
@@ -50,10 +50,17 @@ private:
     PanelField* arrowSwitch_ = nullptr;
     std::array<PanelField*, MaxRows> rowPictures_{};
     std::array<PanelField*, MaxRows> rowLinks_{};
-    // Both arrows' pictures and their positions as shown, then their
-    // positions relative to the carousel, as stored.
-    std::array<PanelField*, 6> arrowFields_{};
-    std::array<PanelField*, 4> relativeArrows_{};
+    // One arrow's fields: its picture, where it stands as shown, and where it
+    // stands relative to the carousel, as stored.
+    struct ArrowFields {
+        PanelField* picture;
+        PanelField* left;
+        PanelField* top;
+        PanelField* relativeLeft;
+        PanelField* relativeTop;
+    };
+    // The left arrow, then the right one.
+    std::array<ArrowFields, 2> arrows_{};
     std::vector<PanelField*> restored_;
     int stripTop_ = 200;
 };

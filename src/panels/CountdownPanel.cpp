@@ -12,6 +12,8 @@ namespace morvane {
 const QString CountdownPanel::DefaultBackgroundAddress =
     QStringLiteral("https://img.alicdn.com/imgextra/i4/2206686532409/O1CN01morvaneCountdown_!!2206686532409.png");
 
+// The title lacks its "设" on purpose: it is the window's title as users
+// know it. Do not "fix" it.
 CountdownPanel::CountdownPanel(const PanelHost& host)
     : PropertyPanel(host, {QStringLiteral("倒计时属性置"), {310, 359}, PicturePanel::UnsavedText})
 {

@@ -21,6 +21,8 @@ const QString kDefaultZoomWidth = QStringLiteral("264");
 
 } // namespace
 
+// The title ends in a blank on purpose: it is the window's title as users
+// know it. Do not "fix" it.
 MagnifierPanel::MagnifierPanel(const PanelHost& host)
     : PropertyPanel(host, {QStringLiteral("放大镜属性设置 "), {380, 328}, PicturePanel::UnsavedText})
 {

@@ -2,7 +2,6 @@
 
 #include "CanvasElement.h"
 #include "CarouselPanel.h"
-#include "ComponentKind.h"
 #include "CountdownPanel.h"
 #include "CustomerServicePanel.h"
 #include "DesignDocument.h"
@@ -19,56 +18,74 @@ namespace morvane {
 
 namespace {
 
-template <typename P> PanelSet::Factory Make()
+using MakePanel = PropertyPanel* (*)(const PanelHost&, Kind);
+
+template <typename P> PropertyPanel* Make(const PanelHost& host, Kind)
 {
-    return [](const PanelHost& host) { return new P(host); };
+    return new P(host);
 }
 
-QString Word(std::string_view word)
+PropertyPanel* MakeSmallWidget(const PanelHost& host, Kind kind)
 {
-    return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
+    const SmallWidgetPanel::Member* member = SmallWidgetMembers::Of(kind);
+    return member ? new SmallWidgetPanel(host, *member) : nullptr;
 }
+
+// The panel of every kind that has one of its own (the arrows open their
+// carousel's). Kinds not named here are small widgets, whose panel is one
+// shape and a member row.
+constexpr KindArray<MakePanel> kPanels = [] {
+    KindArray<MakePanel> panels{};
+    for (const KindInfo& kind : kinds::kTable) {
+        if (kind.panel == kind.kind)
+            panels[IndexOf(kind.kind)] = &MakeSmallWidget;
+    }
+    panels[IndexOf(Kind::Picture)] = &Make<PicturePanel>;
+    panels[IndexOf(Kind::Carousel)] = &Make<CarouselPanel>;
+    panels[IndexOf(Kind::Magnifier)] = &Make<MagnifierPanel>;
+    panels[IndexOf(Kind::TwoSided)] = &Make<TwoSidedPanel>;
+    panels[IndexOf(Kind::Countdown)] = &Make<CountdownPanel>;
+    panels[IndexOf(Kind::CustomerService)] = &Make<CustomerServicePanel>;
+    panels[IndexOf(Kind::Search)] = &Make<SearchPanel>;
+    panels[IndexOf(Kind::Text)] = &Make<TextPanel>;
+    return panels;
+}();
+static_assert(
+    [] {
+        for (const KindInfo& kind : kinds::kTable) {
+            if (!kPanels[IndexOf(kind.panel)])
+                return false;
+        }
+        return true;
+    }(),
+    "every kind opens a panel");
 
 } // namespace
 
 PanelSet::PanelSet(DesignDocument& document, QWidget* owner) : document_(document), owner_(owner)
 {
-    Register(Word(ComponentKind::Picture), Make<PicturePanel>());
-    Register(Word(ComponentKind::Carousel), Make<CarouselPanel>());
-    Register(Word(ComponentKind::Countdown), Make<CountdownPanel>());
-    for (const SmallWidgetPanel::Member& member : SmallWidgetMembers::All())
-        Register(Word(member.kind), [&member](const PanelHost& host) { return new SmallWidgetPanel(host, member); });
-    Register(Word(ComponentKind::Magnifier), Make<MagnifierPanel>());
-    Register(Word(ComponentKind::TwoSided), Make<TwoSidedPanel>());
-    Register(Word(ComponentKind::Text), Make<TextPanel>());
-    Register(Word(ComponentKind::Search), Make<SearchPanel>());
-    Register(Word(ComponentKind::CustomerService), Make<CustomerServicePanel>());
+    for (const KindInfo& kind : KindTable::All()) {
+        if (const MakePanel make = kPanels[IndexOf(kind.kind)])
+            factories_[IndexOf(kind.kind)] = [make, k = kind.kind](const PanelHost& host) { return make(host, k); };
+    }
 }
 
 PanelSet::~PanelSet()
 {
-    for (auto& [kind, panel] : panels_)
+    for (QPointer<PropertyPanel>& panel : panels_)
         delete panel.data();
     delete pageSettings_.data();
 }
 
-void PanelSet::Register(const QString& panel, Factory factory)
+void PanelSet::Register(Kind panel, Factory factory)
 {
-    factories_[panel] = std::move(factory);
+    factories_[IndexOf(panel)] = std::move(factory);
 }
 
-QString PanelSet::PanelKind(const QString& kind)
+PropertyPanel* PanelSet::Panel(Kind kind) const
 {
-    const KindInfo* info = KindTable::Find(kind.toStdString());
-    return info ? Word(info->panel) : kind;
-}
-
-PropertyPanel* PanelSet::Panel(const QString& kind) const
-{
-    const auto found = panels_.find(PanelKind(kind));
-    if (found == panels_.end() || !found->second || !found->second->isVisible())
-        return nullptr;
-    return found->second.data();
+    const QPointer<PropertyPanel>& panel = panels_[IndexOf(KindTable::Of(kind).panel)];
+    return panel && panel->isVisible() ? panel.data() : nullptr;
 }
 
 PageSettingsPanel* PanelSet::PageSettings() const
@@ -76,62 +93,66 @@ PageSettingsPanel* PanelSet::PageSettings() const
     return pageSettings_ && pageSettings_->isVisible() ? pageSettings_.data() : nullptr;
 }
 
-void PanelSet::Present(CanvasElement* element, bool isText)
+void PanelSet::Present(CanvasElement* element)
 {
     if (!element)
         return;
-    const QString kind = document_.KindOf(element);
-    const QString panelKind = PanelKind(kind);
+    const std::optional<Kind> kind = document_.KindOf(element);
+    if (!kind)
+        return;
+    const Kind panelKind = KindTable::Of(*kind).panel;
     // A component panel of another kind left open by a right press would
     // still show the previous component; closing it keeps its fields from
     // ever reaching the new component's record. Selecting a text closes
     // nothing, and the text panel stays open beside a component's: each
     // acts on the current element of its own sort.
-    if (!isText) {
-        for (auto& [openKind, panel] : panels_) {
-            if (openKind != panelKind && openKind != Word(ComponentKind::Text))
-                Close(openKind);
+    if (!element->IsText()) {
+        for (const KindInfo& open : KindTable::All()) {
+            if (open.kind != panelKind && SortOf(open.kind) == Sort::Component)
+                Close(open.kind);
         }
     }
-    const auto factory = factories_.find(panelKind);
-    if (factory == factories_.end())
+    const Factory& factory = factories_[IndexOf(panelKind)];
+    if (!factory)
         return;
     PropertyPanel* panel = Panel(panelKind);
     if (!panel) {
         Close(panelKind);
-        panel = factory->second(PanelHost{document_, owner_, pictures_});
+        panel = factory(PanelHost{document_, owner_, pictures_});
+        if (!panel)
+            return;
         panel->setAttribute(Qt::WA_DeleteOnClose);
-        panels_[panelKind] = panel;
+        panels_[IndexOf(panelKind)] = panel;
         panel->Place();
         panel->show();
     }
-    panel->Present(kind, element);
+    panel->Present(*kind, element);
 }
 
-void PanelSet::Close(const QString& panelKind)
+void PanelSet::Close(Kind panelKind)
 {
-    const auto found = panels_.find(panelKind);
-    if (found == panels_.end() || !found->second)
+    QPointer<PropertyPanel>& slot = panels_[IndexOf(panelKind)];
+    if (!slot)
         return;
-    PropertyPanel* panel = found->second.data();
-    found->second = nullptr;
+    PropertyPanel* panel = slot.data();
+    slot = nullptr;
     panel->close();
 }
 
 void PanelSet::CloseComponentPanels()
 {
-    for (auto& [kind, panel] : panels_)
-        Close(kind);
+    for (const KindInfo& kind : KindTable::All())
+        Close(kind.kind);
 }
 
-void PanelSet::ClosePanelOfKind(const QString& kind)
+void PanelSet::ClosePanelOfKind(Kind kind)
 {
-    Close(PanelKind(kind));
+    Close(KindTable::Of(kind).panel);
 }
 
 void PanelSet::ArrowsHidden()
 {
-    if (PropertyPanel* carousel = Panel(Word(ComponentKind::Carousel)))
+    if (PropertyPanel* carousel = Panel(Kind::Carousel))
         carousel->ArrowsHidden();
 }
 

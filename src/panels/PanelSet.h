@@ -9,7 +9,6 @@
 #include <QString>
 
 #include <functional>
-#include <map>
 
 namespace morvane {
 
@@ -29,31 +28,30 @@ public:
     PanelSet(const PanelSet&) = delete;
     PanelSet& operator=(const PanelSet&) = delete;
 
-    // Makes a panel available for the kind words whose panel is `panel`
-    // in the table of kinds; a later registration replaces an earlier one.
-    void Register(const QString& panel, Factory factory);
+    // Replaces the panel of the kinds whose panel is `panel` in the table of
+    // kinds.
+    void Register(Kind panel, Factory factory);
 
-    void Present(CanvasElement* element, bool isText) override;
+    void Present(CanvasElement* element) override;
     void CloseComponentPanels() override;
     void OpenPageSettings() override;
-    void ClosePanelOfKind(const QString& kind) override;
+    void ClosePanelOfKind(Kind kind) override;
     void ArrowsHidden() override;
 
-    // The open panel of a kind word, nullptr when closed.
-    PropertyPanel* Panel(const QString& kind) const;
+    // The open panel of a kind, nullptr when closed.
+    PropertyPanel* Panel(Kind kind) const;
     PageSettingsPanel* PageSettings() const;
     PictureFetcher& Pictures() { return pictures_; }
 
 private:
-    // The panel a kind word opens: the arrows share their carousel's.
-    static QString PanelKind(const QString& kind);
-    void Close(const QString& panelKind);
+    void Close(Kind panel);
 
     DesignDocument& document_;
     QPointer<QWidget> owner_;
     PictureFetcher pictures_;
-    std::map<QString, Factory> factories_;
-    std::map<QString, QPointer<PropertyPanel>> panels_;
+    KindArray<Factory> factories_;
+    // By the kind whose panel it is.
+    KindArray<QPointer<PropertyPanel>> panels_;
     QPointer<PageSettingsPanel> pageSettings_;
 };
 

@@ -44,7 +44,7 @@ PropertyPanel::PropertyPanel(const PanelHost& host, const Declaration& declarati
     });
 }
 
-void PropertyPanel::Present(const QString&, CanvasElement*)
+void PropertyPanel::Present(Kind, CanvasElement*)
 {
     WriteField(LoadTrigger, QStringLiteral("1"));
 }
@@ -52,7 +52,7 @@ void PropertyPanel::Present(const QString&, CanvasElement*)
 CanvasElement* PropertyPanel::Element() const
 {
     const DesignerState& state = document_.State();
-    return declaration_.record == Record::Text ? state.currentText.data() : state.currentComponent.data();
+    return declaration_.sort == Sort::Text ? state.currentText.data() : state.currentComponent.data();
 }
 
 void PropertyPanel::AddBadge(QWidget* page, const QString& circleName)
@@ -157,20 +157,26 @@ int PropertyPanel::Number() const
     return loadedElement_ ? loadedElement_->Number() : 0;
 }
 
+std::optional<Kind> PropertyPanel::LoadedKind() const
+{
+    return document_.KindOf(loadedElement_);
+}
+
 std::string PropertyPanel::SettingsPath() const
 {
-    return document_.Settings().PathFor(document_.KindOf(loadedElement_).toStdString(), Number());
+    const std::optional<Kind> kind = LoadedKind();
+    return kind ? document_.Settings().PathFor(*kind, Number()) : std::string();
 }
 
 QString PropertyPanel::RecordCell(int column) const
 {
-    return declaration_.record == Record::Text ? document_.TextCell(Number(), column)
-                                               : document_.ComponentCell(Number(), column);
+    return declaration_.sort == Sort::Text ? document_.TextCell(Number(), column)
+                                           : document_.ComponentCell(Number(), column);
 }
 
 void PropertyPanel::SetRecordCell(int column, const QString& text)
 {
-    if (declaration_.record == Record::Text)
+    if (declaration_.sort == Sort::Text)
         document_.SetTextCell(Number(), column, text);
     else
         document_.SetComponentCell(Number(), column, text);
@@ -180,7 +186,7 @@ PropertyPanel::Step PropertyPanel::LoadBadge()
 {
     return [this] {
         if (badge_) {
-            const int serial = declaration_.record == Record::Text
+            const int serial = declaration_.sort == Sort::Text
                                    ? SerialNumber::ForText(Number(), document_.State().componentCounter)
                                    : SerialNumber::ForComponent(Number());
             badge_->setText(QString::number(serial));
@@ -211,8 +217,10 @@ PropertyPanel::Step PropertyPanel::LoadFields(std::vector<PanelField*> fields, M
                 field->Write(RecordCell(binding->column));
                 continue;
             }
-            if (!file)
-                file = document_.Settings().Load(document_.KindOf(loadedElement_).toStdString(), Number());
+            if (!file) {
+                const std::optional<Kind> kind = LoadedKind();
+                file = kind ? document_.Settings().Load(*kind, Number()) : std::make_shared<const SettingsFile>();
+            }
             if (missing == MissingKey::Initial && !file->Has(binding->key))
                 field->Write(field->InitialText());
             else

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,15 +26,13 @@ namespace morvane {
 class PropertyPanel : public PanelForm {
     Q_OBJECT
 public:
-    // Which record the panel edits: a row of the component layer, or a text
-    // row of the background layer (numbered after the components).
-    enum class Record { Component, Text };
-
     struct Declaration {
         QString title;
         QSize size;          // outer size
         QString unsavedText; // shown when the save flag reads unsaved
-        Record record = Record::Component;
+        // Which record the panel edits: a row of the component layer, or a
+        // text row of the background layer (numbered after the components).
+        Sort sort = Sort::Component;
     };
 
     PropertyPanel(const PanelHost& host, const Declaration& declaration);
@@ -41,7 +40,7 @@ public:
     // The designer selected an element of this panel's kind: by default the
     // panel loads through its load trigger. A panel with another way of
     // presenting itself (the carousel's arrow mode) overrides this.
-    virtual void Present(const QString& kind, CanvasElement* element);
+    virtual void Present(Kind kind, CanvasElement* element);
 
     // The designer hid the current carousel's arrows through "移除"; a panel
     // showing them clears its arrow box without running its rule.
@@ -127,6 +126,8 @@ protected:
 
     // The number of the loaded record (component or text number).
     int Number() const;
+    // The kind of the loaded element; nullopt before a load.
+    std::optional<Kind> LoadedKind() const;
     // The loaded record's settings file; empty for kinds without one.
     std::string SettingsPath() const;
     QString RecordCell(int column) const;

@@ -1,6 +1,5 @@
 #include "SmallWidgetMembers.h"
 
-#include "ComponentKind.h"
 #include "KindColumns.h"
 #include "PicturePanel.h"
 
@@ -42,7 +41,7 @@ namespace {
 
 using Panel = SmallWidgetPanel;
 using Sizing = Panel::Sizing;
-using K = ComponentKind;
+using K = Kind;
 using S = SmallWidgetMembers;
 
 Panel::KindField Row(const QString& label, const QString& unitName, int column)
@@ -130,6 +129,15 @@ const std::vector<SmallWidgetPanel::Member>& SmallWidgetMembers::All()
 {
     static const std::vector<Panel::Member> members = Members();
     return members;
+}
+
+const SmallWidgetPanel::Member* SmallWidgetMembers::Of(Kind kind)
+{
+    for (const Panel::Member& member : All()) {
+        if (member.kind == kind)
+            return &member;
+    }
+    return nullptr;
 }
 
 } // namespace morvane

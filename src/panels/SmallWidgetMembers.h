@@ -15,6 +15,8 @@ namespace morvane {
 class SmallWidgetMembers {
 public:
     static const std::vector<SmallWidgetPanel::Member>& All();
+    // The member of a kind; nullptr for kinds with a panel of their own.
+    static const SmallWidgetPanel::Member* Of(Kind kind);
 
     // What stands in a picture or video field until the user gives another.
     static const QString GroupIcon;

@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <optional>
-#include <string_view>
 #include <vector>
 
 namespace morvane {
@@ -53,7 +52,7 @@ public:
     };
 
     struct Member {
-        std::string_view kind;
+        Kind kind;
         QString title;
         QSize size; // outer size
         Sizing sizing;

@@ -34,7 +34,7 @@ QString FontFace(const QString& word)
 } // namespace
 
 TextPanel::TextPanel(const PanelHost& host)
-    : PropertyPanel(host, {QStringLiteral("文字属性设置"), {308, 356}, PicturePanel::UnsavedText, Record::Text})
+    : PropertyPanel(host, {QStringLiteral("文字属性设置"), {308, 356}, PicturePanel::UnsavedText, Sort::Text})
 {
     AddTabs(QStringLiteral("选择夹1"), {4, 4, 292, 280});
     QWidget* basic = AddPage(QStringLiteral("基本设置"));

@@ -1,4 +1,5 @@
 #include "GenerationController.h"
+#include "KindTable.h"
 
 #include "CodeGenerator.h"
 #include "ComponentRecord.h"
@@ -113,7 +114,7 @@ protected:
     // A three-slide carousel at row 2 of the component layer: bj/lb2.ini.
     void WriteCarouselSettings()
     {
-        const std::string path = document->Settings().PathFor("轮播", 2);
+        const std::string path = document->Settings().PathFor(Kind::Carousel, 2);
         ASSERT_EQ(path, dir.File("bj/lb2.ini"));
         SettingsStore::WriteValues(path, {{"宽度", "400"},
                                           {"高度", "200"},

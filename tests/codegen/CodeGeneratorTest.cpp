@@ -1,7 +1,7 @@
 #include "GeneratorFixture.h"
 
 #include "CommaLocale.h"
-#include "ComponentKind.h"
+#include "KindTable.h"
 
 #include <gtest/gtest.h>
 
@@ -88,7 +88,7 @@ TEST_F(Driver, UnknownEditionKeepsMarkerAndWritesEmptyPreview)
 TEST_F(Driver, UnconfiguredPageStopsBeforeAnything)
 {
     background.SetCell(PageSettings::Row, PageSettings::HorizontalPos, "");
-    Add(ComponentKind::Picture, {"1", "2"});
+    Add(Kind::Picture, {"1", "2"});
     GenerationResult result = Generate(Texts());
     EXPECT_FALSE(result.finished);
     EXPECT_EQ(result.code, "");
@@ -113,12 +113,12 @@ TEST_F(Driver, ComponentsInRowOrderThenTextsAndFixedRowsNeverEmit)
     components.SetCell(0, 1, "999");
     components.SetCell(1, 0, "图片");
     components.SetCell(1, 1, "998");
-    Add(ComponentKind::Cart, {"1", "2", "120", "31", "btn.png", "item-a"});
-    Add(ComponentKind::LeftArrow, {"5", "5", "40", "40"});
-    Add(ComponentKind::Picture, {"3", "4", "5", "6", "_self", "p.jpg", "l", "t"});
-    Add(ComponentKind::Cart, {"1", "2", "120", "31", "btn.png", "item-b"});
+    Add(Kind::Cart, {"1", "2", "120", "31", "btn.png", "item-a"});
+    Add(Kind::LeftArrow, {"5", "5", "40", "40"});
+    Add(Kind::Picture, {"3", "4", "5", "6", "_self", "p.jpg", "l", "t"});
+    Add(Kind::Cart, {"1", "2", "120", "31", "btn.png", "item-b"});
     const int text = background.AppendText();
-    WriteSettings(ComponentKind::Text, text, {{"宽度", "100"}, {"内容", "hello"}});
+    WriteSettings(Kind::Text, text, {{"宽度", "100"}, {"内容", "hello"}});
 
     TemplateTexts texts = Texts();
     texts.pageFrame = "[frame]";
@@ -136,14 +136,14 @@ TEST_F(Driver, ComponentsInRowOrderThenTextsAndFixedRowsNeverEmit)
 
 TEST_F(Driver, GeneratingTwiceGivesTheSameCode)
 {
-    Add(ComponentKind::Picture, {"3", "4", "5", "6", "_self", "p.jpg", "l", "t"});
+    Add(Kind::Picture, {"3", "4", "5", "6", "_self", "p.jpg", "l", "t"});
     EXPECT_EQ(Generate(Texts()).code, Generate(Texts()).code);
 }
 
 TEST_F(Driver, UnsavedComponentsAreSkippedWithStatusText)
 {
-    Add(ComponentKind::Picture, {"", "4", "5", "6"});
-    Add(ComponentKind::Carousel, {"1", "2"});
+    Add(Kind::Picture, {"", "4", "5", "6"});
+    Add(Kind::Carousel, {"1", "2"});
     GenerationResult result = Generate(Texts());
     EXPECT_EQ(
         result.statusTexts,

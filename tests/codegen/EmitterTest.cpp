@@ -1,6 +1,6 @@
 #include "GeneratorFixture.h"
 
-#include "ComponentKind.h"
+#include "KindTable.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,7 @@ using Emitters = GeneratorFixture;
 
 TEST_F(Emitters, PictureFillsEveryPlaceholder)
 {
-    Add(ComponentKind::Picture,
-        {"10", "20", "300", "200", "_blank", "http://img/a.jpg", "http://shop/item", "Buy now"});
+    Add(Kind::Picture, {"10", "20", "300", "200", "_blank", "http://img/a.jpg", "http://shop/item", "Buy now"});
     EXPECT_EQ(Block(), "<div class=\"most-footer footer-more-trigger\" style=\"z-index:2;top:20px;left:10px;"
                        "width:300px;height:200px;padding: 0;border:0;background:none;\"><a href=\"http://shop/item\" "
                        "target=\"_blank\" title=\"Buy now\"><img src=\"http://img/a.jpg\" "
@@ -23,7 +22,7 @@ TEST_F(Emitters, PictureFillsEveryPlaceholder)
 TEST_F(Emitters, PictureStepsSeeEarlierValues)
 {
     // The link holds "提示", so step 8 fills that one and the title keeps its word.
-    Add(ComponentKind::Picture, {"1", "", "", "", "", "", "http://x/?q=提示", "tip"});
+    Add(Kind::Picture, {"1", "", "", "", "", "", "http://x/?q=提示", "tip"});
     EXPECT_EQ(Block(), "<div class=\"most-footer footer-more-trigger\" style=\"z-index:2;top:px;left:1px;"
                        "width:px;height:px;padding: 0;border:0;background:none;\"><a href=\"http://x/?q=tip\" "
                        "target=\"\" title=\"提示\"><img src=\"\" style=\"width:px;height:px\"></a></div>");
@@ -31,7 +30,7 @@ TEST_F(Emitters, PictureStepsSeeEarlierValues)
 
 TEST_F(Emitters, QrCodeCompletesNumberAndKeepsFixedSize)
 {
-    Add(ComponentKind::QrCode, {"5", "6", "2", "http://qr/?id=数字", "12345"});
+    Add(Kind::QrCode, {"5", "6", "2", "http://qr/?id=数字", "12345"});
     EXPECT_EQ(Block(), "<div class=\"most-footer footer-more-trigger\" style=\"z-index:5;background:none;top:6px;"
                        "left:5px;width:140px;height:140px;border:0;padding:0;\">\r\n"
                        "\t<img src=\"http://qr/?id=12345\" style=\"width:90px;height:90px\">\r\n"
@@ -40,7 +39,7 @@ TEST_F(Emitters, QrCodeCompletesNumberAndKeepsFixedSize)
 
 TEST_F(Emitters, LikePutsItemInQuotesAndStyleBare)
 {
-    Add(ComponentKind::Like, {"7", "8", "2", "123"});
+    Add(Kind::Like, {"7", "8", "2", "123"});
     EXPECT_EQ(Block(), "<div class=\"most-footer footer-more-trigger\" style=\"z-index:2;background:none;top:8px;"
                        "left:7px;width:109px;height:25px;border:0;padding:0;\">\r\n"
                        "\t<div class=\"sns-widget\" data-like='{\"type\":2,\"key\":\"123\",\"skinType\":2}'></div>\r\n"
@@ -49,7 +48,7 @@ TEST_F(Emitters, LikePutsItemInQuotesAndStyleBare)
 
 TEST_F(Emitters, ShareUsesLoneLineFeedsAndFoldedItemPlaceholder)
 {
-    Add(ComponentKind::Share, {"1", "2", "60", "20", "556677", "s.png"});
+    Add(Kind::Share, {"1", "2", "60", "20", "556677", "s.png"});
     EXPECT_EQ(Block(), "\n<div class=\"most-footer footer-more-trigger\" style=\"z-index:2;background:none;top:2px;"
                        "left:1px;width:60px;height:20px;border:0;padding:0;\">\n"
                        "    <div class=\"sns-widget\" data-sharebtn=\"{client_id:68,skinType:3,type:'item',key:556677,"
@@ -61,7 +60,7 @@ TEST_F(Emitters, ShareUsesLoneLineFeedsAndFoldedItemPlaceholder)
 
 TEST_F(Emitters, WangwangGroupAndVideoHoldCompleteAddresses)
 {
-    Add(ComponentKind::WangwangGroup, {"1", "2", "80", "20", "998877", "g.png"});
+    Add(Kind::WangwangGroup, {"1", "2", "80", "20", "998877", "g.png"});
     EXPECT_EQ(Block(), "<div class=\"most-footer footer-more-trigger\" style=\"z-index:2;background:none;top:2px;"
                        "left:1px;width:80px;height:20px;border:0;padding:0;\">\r\n"
                        "\t<a href=\"http://www.taobao.com/go/act/other/wwgroup.php?uid=1&tribeid=998877\" "
@@ -70,7 +69,7 @@ TEST_F(Emitters, WangwangGroupAndVideoHoldCompleteAddresses)
                        "\t</a>\r\n"
                        "</div>");
     components.DeleteRow(2);
-    Add(ComponentKind::Video, {"1", "2", "400", "300", "v.swf"});
+    Add(Kind::Video, {"1", "2", "400", "300", "v.swf"});
     EXPECT_EQ(Block(), "<div class=\"most-footer footer-more-trigger\" style=\"z-index:2;background:none;top:2px;"
                        "left:1px;width:400px;height:300px;border:0;padding:0;\">\r\n"
                        "<embed wmode=\"transparent\" allowscriptaccess=\"never\" flashvars=\"scene=taobao_shop\" "
@@ -81,7 +80,7 @@ TEST_F(Emitters, WangwangGroupAndVideoHoldCompleteAddresses)
 
 TEST_F(Emitters, CartFavouriteFollow)
 {
-    Add(ComponentKind::Cart, {"1", "2", "120", "31", "btn.png", "http://item/1"});
+    Add(Kind::Cart, {"1", "2", "120", "31", "btn.png", "http://item/1"});
     EXPECT_EQ(Block(),
               "<div class=\"most-footer footer-more-trigger\" style=\"z-index:4;background:none;top:2px;"
               "left:1px;width:120px;height:31px;border:0;padding:0;\">\r\n"
@@ -90,7 +89,7 @@ TEST_F(Emitters, CartFavouriteFollow)
               "    </a>\r\n"
               "</div>");
     components.DeleteRow(2);
-    Add(ComponentKind::Favourite, {"1", "2", "50", "40", "f.png", "http://shop"});
+    Add(Kind::Favourite, {"1", "2", "50", "40", "f.png", "http://shop"});
     EXPECT_EQ(Block(), "<div class=\"most-footer footer-more-trigger\" style=\"z-index:2;background:none;top:2px;"
                        "left:1px;width:50px;height:40px;border:0;padding:0;\">\r\n"
                        "    <a class=\"J_TokenSign\" href=\"http://shop\" target=\"_blank\">\r\n"
@@ -98,7 +97,7 @@ TEST_F(Emitters, CartFavouriteFollow)
                        "    </a>\r\n"
                        "</div>");
     components.DeleteRow(2);
-    Add(ComponentKind::Follow, {"1", "2", "50", "40", "4455", "b.png"});
+    Add(Kind::Follow, {"1", "2", "50", "40", "4455", "b.png"});
     EXPECT_EQ(Block(), "<div class=\"most-footer footer-more-trigger\" style=\"z-index:2;background:none;top:2px;"
                        "left:1px;width:50px;height:40px;border:0;padding:0;\">\r\n"
                        "\t<a href=\"#\" class=\"j_CollectBrand\" data-brandid=\"4455\">\r\n"
@@ -109,8 +108,8 @@ TEST_F(Emitters, CartFavouriteFollow)
 
 TEST_F(Emitters, SmallWidgetsTestColumnThree)
 {
-    for (auto kind : {ComponentKind::WangwangGroup, ComponentKind::Cart, ComponentKind::QrCode, ComponentKind::Video,
-                      ComponentKind::Share, ComponentKind::Favourite, ComponentKind::Like, ComponentKind::Follow})
+    for (auto kind : {Kind::WangwangGroup, Kind::Cart, Kind::QrCode, Kind::Video, Kind::Share, Kind::Favourite,
+                      Kind::Like, Kind::Follow})
         Add(kind, {"1", "2", "", "4", "5", "6"});
     GenerationResult result = Generate();
     EXPECT_EQ(result.code, "</div></div></div>");

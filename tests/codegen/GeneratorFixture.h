@@ -4,6 +4,7 @@
 #include "TempDir.h"
 
 #include "ComponentRecord.h"
+#include "Kind.h"
 #include "PageSettings.h"
 #include "SettingsStore.h"
 
@@ -39,7 +40,7 @@ protected:
     }
 
     // Adds a component whose columns 1.. are the given cells.
-    int Add(std::string_view kind, const std::vector<std::string>& cells)
+    int Add(morvane::Kind kind, const std::vector<std::string>& cells)
     {
         const int row = components.AppendComponent(kind);
         for (size_t i = 0; i < cells.size(); ++i)
@@ -47,8 +48,7 @@ protected:
         return row;
     }
 
-    void WriteSettings(std::string_view kind, int number,
-                       const std::vector<std::pair<std::string, std::string>>& values)
+    void WriteSettings(morvane::Kind kind, int number, const std::vector<std::pair<std::string, std::string>>& values)
     {
         morvane::SettingsStore::WriteValues(store.PathFor(kind, number), values);
     }

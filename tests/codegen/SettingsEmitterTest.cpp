@@ -1,6 +1,6 @@
 #include "GeneratorFixture.h"
 
-#include "ComponentKind.h"
+#include "KindTable.h"
 
 #include <gtest/gtest.h>
 
@@ -46,8 +46,8 @@ using SettingsEmitters = GeneratorFixture;
 
 TEST_F(SettingsEmitters, CarouselWithThreeSlides)
 {
-    const int row = Add(ComponentKind::Carousel, {});
-    WriteSettings(ComponentKind::Carousel, row, CarouselSettings("3"));
+    const int row = Add(Kind::Carousel, {});
+    WriteSettings(Kind::Carousel, row, CarouselSettings("3"));
     const std::string block = Block();
     std::smatch match;
     ASSERT_TRUE(std::regex_search(block, match, std::regex("ravelo_content_([0-9]+)")));
@@ -77,9 +77,9 @@ TEST_F(SettingsEmitters, CarouselWithThreeSlides)
 
 TEST_F(SettingsEmitters, CarouselSlideCounts)
 {
-    const int row = Add(ComponentKind::Carousel, {});
+    const int row = Add(Kind::Carousel, {});
     for (int k : {2, 8}) {
-        WriteSettings(ComponentKind::Carousel, row, CarouselSettings(std::to_string(k)));
+        WriteSettings(Kind::Carousel, row, CarouselSettings(std::to_string(k)));
         const std::string block = Block();
         EXPECT_EQ(Count(block, "<li>"), static_cast<size_t>(k));
         EXPECT_EQ(Count(block, "<a target="), static_cast<size_t>(k));
@@ -89,7 +89,7 @@ TEST_F(SettingsEmitters, CarouselSlideCounts)
         EXPECT_NE(block.find("p" + std::to_string(k) + ".jpg"), std::string::npos);
     }
     for (const char* bad : {"1", "9", "", "99999999999", "-3"}) {
-        WriteSettings(ComponentKind::Carousel, row, CarouselSettings(bad));
+        WriteSettings(Kind::Carousel, row, CarouselSettings(bad));
         const std::string block = Block();
         EXPECT_NE(block.find("图层01图层02图层03图层04图层05图层06图层07图层08          </div>"), std::string::npos)
             << bad;
@@ -99,12 +99,12 @@ TEST_F(SettingsEmitters, CarouselSlideCounts)
 
 TEST_F(SettingsEmitters, CarouselLinkHoldingLaterSlideMarker)
 {
-    const int row = Add(ComponentKind::Carousel, {});
+    const int row = Add(Kind::Carousel, {});
     auto settings = CarouselSettings("3");
     for (auto& [key, value] : settings)
         if (key == "链接1")
             value = "http://x/图层03";
-    WriteSettings(ComponentKind::Carousel, row, settings);
+    WriteSettings(Kind::Carousel, row, settings);
     const std::string block = Block();
     // Slide 3 lands inside slide 1's link; the content div keeps its marker.
     EXPECT_NE(block.find("href=\"http://x/<div style="), std::string::npos);
@@ -113,7 +113,7 @@ TEST_F(SettingsEmitters, CarouselLinkHoldingLaterSlideMarker)
 
 TEST_F(SettingsEmitters, CarouselWithoutSettingsFileIsUnsaved)
 {
-    Add(ComponentKind::Carousel, {"1", "2", "3", "4"});
+    Add(Kind::Carousel, {"1", "2", "3", "4"});
     GenerationResult result = Generate();
     EXPECT_EQ(result.code, "</div></div></div>");
     EXPECT_EQ(result.statusTexts[2], "发现未保存设置的轮播组件，已被忽略...");
@@ -121,8 +121,8 @@ TEST_F(SettingsEmitters, CarouselWithoutSettingsFileIsUnsaved)
 
 TEST_F(SettingsEmitters, CountdownFillsAllUnits)
 {
-    const int row = Add(ComponentKind::Countdown, {});
-    WriteSettings(ComponentKind::Countdown, row,
+    const int row = Add(Kind::Countdown, {});
+    WriteSettings(Kind::Countdown, row,
                   {{"宽度", "300"},     {"高度", "40"}, {"距左", "1"},    {"距顶", "2"},      {"字号", "16"},
                    {"字色", "#ff0000"}, {"字距", "60"}, {"字体", "宋体"}, {"底图", "bg.png"}, {"年数", "2027"},
                    {"月数", "5"},       {"号数", "9"},  {"时数", "20"},   {"分数", "23"},     {"秒数", "18"},
@@ -176,9 +176,8 @@ TEST_F(SettingsEmitters, CountdownFillsAllUnits)
 
 TEST_F(SettingsEmitters, CountdownDayLabelHoldingHourPlaceholder)
 {
-    const int row = Add(ComponentKind::Countdown, {});
-    WriteSettings(ComponentKind::Countdown, row,
-                  {{"宽度", "300"}, {"号字", "时字"}, {"时字", "H"}, {"字体", "微软雅黑"}});
+    const int row = Add(Kind::Countdown, {});
+    WriteSettings(Kind::Countdown, row, {{"宽度", "300"}, {"号字", "时字"}, {"时字", "H"}, {"字体", "微软雅黑"}});
     const std::string block = Block();
     EXPECT_NE(block.find("                H\r\n            </span>\r\n        </div>\r\n"
                          "        <div style=\"float:left;width:px;height:px"),
@@ -190,8 +189,8 @@ TEST_F(SettingsEmitters, CountdownDayLabelHoldingHourPlaceholder)
 
 TEST_F(SettingsEmitters, CustomerServiceWithAvatarAndIcon)
 {
-    Add(ComponentKind::CustomerService, {"3", "4", "100", "120", "中 a_b", "http://chat/?touid=旺旺&x=1", "face.jpg",
-                                         "http://icon/?uid=旺旺&s=2", "", "most-footer footer-more-trigger", "center"});
+    Add(Kind::CustomerService, {"3", "4", "100", "120", "中 a_b", "http://chat/?touid=旺旺&x=1", "face.jpg",
+                                "http://icon/?uid=旺旺&s=2", "", "most-footer footer-more-trigger", "center"});
     const std::string expected =
         "<div class=\"most-footer footer-more-trigger\" style=\"z-index:6;background:none;top:4px;left:3px;width:100px;height:120px;border:0;padding:0;\">\r\n"
         "\t<a target=\"_blank\" href=\"http://chat/?touid=%E4%B8%AD%20a%5Fb&x=1\">\r\n"
@@ -209,7 +208,7 @@ TEST_F(SettingsEmitters, CustomerServiceWithAvatarAndIcon)
 
 TEST_F(SettingsEmitters, CustomerServiceWithoutAvatarOrIcon)
 {
-    Add(ComponentKind::CustomerService, {"3", "4", "100", "120", "shop", "http://chat/旺旺", "", "", "", "", "left"});
+    Add(Kind::CustomerService, {"3", "4", "100", "120", "shop", "http://chat/旺旺", "", "", "", "", "left"});
     EXPECT_EQ(Block(), "<div class=\"most-footer footer-more-trigger\" style=\"z-index:6;background:none;top:4px;"
                        "left:3px;width:100px;height:120px;border:0;padding:0;\">\r\n"
                        "\t\r\n"
@@ -223,8 +222,8 @@ TEST_F(SettingsEmitters, CustomerServiceWithoutAvatarOrIcon)
 
 TEST_F(SettingsEmitters, SearchLeavesOuterDivOpen)
 {
-    const int row = Add(ComponentKind::Search, {});
-    WriteSettings(ComponentKind::Search, row,
+    const int row = Add(Kind::Search, {});
+    WriteSettings(Kind::Search, row,
                   {{"宽度", "300"},
                    {"高度", "30"},
                    {"距左", "1"},
@@ -252,8 +251,8 @@ TEST_F(SettingsEmitters, SearchLeavesOuterDivOpen)
 
 TEST_F(SettingsEmitters, SearchWithGarbageHeight)
 {
-    const int row = Add(ComponentKind::Search, {});
-    WriteSettings(ComponentKind::Search, row, {{"宽度", "300"}, {"高度", "abc"}});
+    const int row = Add(Kind::Search, {});
+    WriteSettings(Kind::Search, row, {{"宽度", "300"}, {"高度", "abc"}});
     const std::string block = Block();
     EXPECT_NE(block.find("line-height:-2px;"), std::string::npos);
     EXPECT_NE(block.find("action=\"/category.htm?scene=taobao_shop\""), std::string::npos);
@@ -262,7 +261,7 @@ TEST_F(SettingsEmitters, SearchWithGarbageHeight)
 TEST_F(SettingsEmitters, LinkedTextWhoseContentHoldsFontSizeWord)
 {
     const int text = background.AppendText();
-    WriteSettings(ComponentKind::Text, text,
+    WriteSettings(Kind::Text, text,
                   {{"宽度", "200"},
                    {"高度", "30"},
                    {"距左", "5"},
@@ -290,7 +289,7 @@ TEST_F(SettingsEmitters, LinkedTextWhoseContentHoldsFontSizeWord)
 TEST_F(SettingsEmitters, UnlinkedTextContentLosesLinkWord)
 {
     const int text = background.AppendText();
-    WriteSettings(ComponentKind::Text, text, {{"宽度", "200"}, {"内容", "看链接吧"}, {"字号", "12"}});
+    WriteSettings(Kind::Text, text, {{"宽度", "200"}, {"内容", "看链接吧"}, {"字号", "12"}});
     EXPECT_EQ(Block(), "<div class=\"most-footer footer-more-trigger\" style=\"z-index:2;top:px;left:px;width:200px;"
                        "height:px;background:none;background-color:;border:0;padding:0;\">\r\n"
                        "\t<div style=\"line-height:px;text-align:;\">\r\n"
@@ -304,8 +303,8 @@ TEST_F(SettingsEmitters, TextsStopAtFirstEmptyRowAndSkipUnsaved)
 {
     const int first = background.AppendText();
     const int second = background.AppendText();
-    WriteSettings(ComponentKind::Text, first, {{"内容", "no width"}});
-    WriteSettings(ComponentKind::Text, second, {{"宽度", "1"}, {"内容", "second"}});
+    WriteSettings(Kind::Text, first, {{"内容", "no width"}});
+    WriteSettings(Kind::Text, second, {{"宽度", "1"}, {"内容", "second"}});
     GenerationResult result = Generate();
     EXPECT_EQ(result.code.find("no width"), std::string::npos);
     EXPECT_NE(result.code.find("second"), std::string::npos);
@@ -316,7 +315,7 @@ using RecordEmitters = GeneratorFixture;
 
 TEST_F(RecordEmitters, MagnifierSharesOneClassNumber)
 {
-    Add(ComponentKind::Magnifier, {"7", "8", "220", "999", "_self", "s.jpg", "L.jpg", "http://i", "", "264", "#fff"});
+    Add(Kind::Magnifier, {"7", "8", "220", "999", "_self", "s.jpg", "L.jpg", "http://i", "", "264", "#fff"});
     const std::string block = Block();
     std::smatch match;
     ASSERT_TRUE(std::regex_search(block, match, std::regex("morvane([0-9]+)")));
@@ -331,7 +330,7 @@ TEST_F(RecordEmitters, MagnifierSharesOneClassNumber)
 
 TEST_F(RecordEmitters, MagnifierNumbersComeFromTheSeededSource)
 {
-    Add(ComponentKind::Magnifier, {"7", "8", "220"});
+    Add(Kind::Magnifier, {"7", "8", "220"});
     const std::string first = Block();
     random = RandomSource(7);
     EXPECT_EQ(Block(), first);
@@ -340,7 +339,7 @@ TEST_F(RecordEmitters, MagnifierNumbersComeFromTheSeededSource)
 
 TEST_F(RecordEmitters, TwoSidedKeepsItsExtraClosingTags)
 {
-    Add(ComponentKind::TwoSided, {"7", "8", "200", "100", "_self", "front.jpg", "http://i", "back.jpg"});
+    Add(Kind::TwoSided, {"7", "8", "200", "100", "_self", "front.jpg", "http://i", "back.jpg"});
     const std::string expected =
         "<div class=\"most-footer footer-more-trigger\" data-title=\"鼠标滑动效果\" style=\"z-index:2;top:8px;left:7px;width:200px;height:100px;border:0;padding:0;background:none;overflow:hidden;\"><div class=\"footer-more\" style=\"width:200px;height:100px;float:none;padding:0;right:auto;top:0;left:0;\"><a style=\"padding:0;height:auto;background:none;\" href=\"http://i\" target=\"_self\"><img src=\"front.jpg\" width=\"200px\" height=\"100px\" alt=\"\"></a><span class=\"footer-more-panel\" style=\"width:200px;height:100px;border:0;padding:0;background:none;bottom:auto;right:auto;top:0;left:0;\"><a href=\"http://i\" target=\"_self\"><img src=\"back.jpg\" width=\"200px\" height=\"100px\" alt=\"\"></a></span></div></div></div></div>";
 
@@ -350,15 +349,15 @@ TEST_F(RecordEmitters, TwoSidedKeepsItsExtraClosingTags)
 TEST_F(RecordEmitters, BadInputNeverBreaksGeneration)
 {
     const std::string huge(1 << 20, 'v');
-    Add(ComponentKind::Picture, {huge, huge, huge, huge, huge, huge, huge, huge});
-    const int carousel = Add(ComponentKind::Carousel, {});
+    Add(Kind::Picture, {huge, huge, huge, huge, huge, huge, huge, huge});
+    const int carousel = Add(Kind::Carousel, {});
     {
-        std::ofstream out(store.PathFor(ComponentKind::Carousel, carousel), std::ios::binary);
+        std::ofstream out(store.PathFor(Kind::Carousel, carousel), std::ios::binary);
         out << "\xFF\xFE garbage \x80\x81\n[配置]\n宽度=\xFF\xFF\n编辑框数量=99999999999\n";
     }
-    const int search = Add(ComponentKind::Search, {});
+    const int search = Add(Kind::Search, {});
     {
-        std::ofstream out(store.PathFor(ComponentKind::Search, search), std::ios::binary);
+        std::ofstream out(store.PathFor(Kind::Search, search), std::ios::binary);
         out << std::string(100000, '\0');
     }
     GenerationResult result = Generate();

@@ -2,6 +2,7 @@
 #include "CanvasElement.h"
 #include "ComponentRecord.h"
 #include "DesignerWindow.h"
+#include "KindTable.h"
 #include "PageSettings.h"
 #include "PanelPresenter.h"
 #include "TempDir.h"
@@ -18,7 +19,7 @@ namespace {
 class CountingPresenter : public PanelPresenter {
 public:
     int closed = 0;
-    void Present(CanvasElement*, bool) override {}
+    void Present(CanvasElement*) override {}
     void CloseComponentPanels() override { ++closed; }
     void OpenPageSettings() override {}
 };
@@ -44,19 +45,17 @@ TEST_F(DesignDocumentTest, EveryRecordChangeIsSignalledWithItsSortAndRow)
 {
     QSignalSpy records(&document, &DesignDocument::RecordChanged);
     QSignalSpy pages(&document, &DesignDocument::PageSettingsChanged);
-    window.AddComponent(QStringLiteral("图片"));
+    window.AddComponent(Kind::Picture);
     window.AddText();
     document.SetComponentCell(2, ComponentRecord::Tip, QStringLiteral("tip"));
     document.SetTextCell(1, ComponentRecord::Saved, QStringLiteral("1"));
     // Row 0 of the background layer belongs to the page settings alone.
     document.SetTextCell(0, 0, QStringLiteral("基础版"));
     ASSERT_EQ(records.size(), 4);
-    const std::vector<std::pair<DesignDocument::Sort, int>> expected{{DesignDocument::Sort::Component, 2},
-                                                                     {DesignDocument::Sort::Text, 1},
-                                                                     {DesignDocument::Sort::Component, 2},
-                                                                     {DesignDocument::Sort::Text, 1}};
+    const std::vector<std::pair<Sort, int>> expected{
+        {Sort::Component, 2}, {Sort::Text, 1}, {Sort::Component, 2}, {Sort::Text, 1}};
     for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(records[static_cast<qsizetype>(i)][0].value<DesignDocument::Sort>(), expected[i].first);
+        EXPECT_EQ(records[static_cast<qsizetype>(i)][0].value<Sort>(), expected[i].first);
         EXPECT_EQ(records[static_cast<qsizetype>(i)][1].toInt(), expected[i].second);
     }
     EXPECT_EQ(document.ComponentCell(2, ComponentRecord::Tip), QStringLiteral("tip"));
@@ -71,7 +70,7 @@ TEST_F(DesignDocumentTest, EveryRecordChangeIsSignalledWithItsSortAndRow)
 TEST_F(DesignDocumentTest, SelectionStatusCanvasAndDeselectReachTheWindow)
 {
     QSignalSpy selection(&document, &DesignDocument::SelectionChanged);
-    CanvasElement* picture = window.AddComponent(QStringLiteral("图片"));
+    CanvasElement* picture = window.AddComponent(Kind::Picture);
     WidgetDriver::Drag(picture, QPoint(300, 0));
     ASSERT_EQ(selection.size(), 1);
     EXPECT_EQ(document.State().currentComponent.data(), picture);

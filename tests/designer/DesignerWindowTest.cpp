@@ -1,9 +1,9 @@
 #include "DesignerWindow.h"
 #include "CanvasElement.h"
-#include "ComponentKind.h"
 #include "ComponentRecord.h"
 #include "DesignDocument.h"
 #include "KindTable.h"
+#include "KindWords.h"
 #include "PanelPresenter.h"
 #include "SettingsStore.h"
 #include "TempDir.h"
@@ -32,13 +32,13 @@ namespace {
 class RecordingPresenter : public PanelPresenter {
 public:
     QStringList calls;
-    void Present(CanvasElement* element, bool isText) override
+    void Present(CanvasElement* element) override
     {
-        calls << QStringLiteral("present %1%2").arg(isText ? "text " : "").arg(element->Tag());
+        calls << QStringLiteral("present %1%2").arg(element->IsText() ? "text " : "").arg(element->Tag());
     }
     void CloseComponentPanels() override { calls << QStringLiteral("close all"); }
     void OpenPageSettings() override { calls << QStringLiteral("page settings"); }
-    void ClosePanelOfKind(const QString& kind) override { calls << QStringLiteral("close ") + kind; }
+    void ClosePanelOfKind(Kind kind) override { calls << QStringLiteral("close ") + KindWords::Of(kind); }
     void ArrowsHidden() override { calls << QStringLiteral("arrows hidden"); }
 };
 
@@ -289,13 +289,13 @@ TEST_F(DesignerWindowTest, CloseButtonDeletesTheWorkingDirectory)
 TEST_F(DesignerWindowTest, FiveHundredElementsShareOnePictureAndStayQuick)
 {
     for (int i = 0; i < 500; ++i)
-        window.AddComponent(QStringLiteral("倒计时"));
+        window.AddComponent(Kind::Countdown);
     const qint64 key = Element(2)->Picture().cacheKey();
     for (int n = 3; n <= 501; ++n)
         ASSERT_EQ(Element(n)->Picture().cacheKey(), key);
     QElapsedTimer timer;
     timer.start();
-    window.AddComponent(QStringLiteral("倒计时"));
+    window.AddComponent(Kind::Countdown);
     Drag(Element(300), QPoint(200, 100));
     EXPECT_LT(timer.elapsed(), 200);
     EXPECT_EQ(Element(300)->pos(), QPoint(209, 347));
@@ -387,21 +387,30 @@ TEST_F(DesignerWindowTest, EveryKindOfTheTableIsAddedWithItsSizeAndCompanions)
 {
     int expectedCounter = 1;
     for (const KindInfo& kind : KindTable::All()) {
-        const QString word = QString::fromUtf8(kind.word.data(), static_cast<qsizetype>(kind.word.size()));
-        CanvasElement* element = kind.word == ComponentKind::Text ? window.AddText() : window.AddComponent(word);
-        if (!kind.owner.empty()) {
-            EXPECT_EQ(element, nullptr) << "a companion never comes alone";
+        if (kind.owner) {
+            EXPECT_EQ(window.AddComponent(kind.kind), nullptr) << "a companion never comes alone";
+            EXPECT_FALSE(kind.toolbar.Exists());
             continue;
         }
+        // Every other kind has its button, captioned with its word.
+        auto* button = Find<QPushButton>(std::string(kind.toolbar.unit).c_str());
+        ASSERT_NE(button, nullptr) << kind.word;
+        EXPECT_EQ(button->text(), KindWords::Of(kind.kind));
+        const int texts = document.State().textCounter;
+        QTest::mouseClick(button, Qt::LeftButton);
+        CanvasElement* element =
+            kind.kind == Kind::Text
+                ? document.State().TextElement(texts + 1)
+                : Element(document.State().componentCounter - static_cast<int>(kind.companions.size()));
         ASSERT_NE(element, nullptr) << kind.word;
         EXPECT_EQ(element->size(), QSize(kind.width, kind.height)) << kind.word;
-        if (kind.word == ComponentKind::Text)
+        if (kind.kind == Kind::Text)
             continue;
         expectedCounter += 1 + static_cast<int>(kind.companions.size());
         EXPECT_EQ(document.Components().Cell(element->Number(), ComponentRecord::Kind), kind.word);
         for (size_t i = 0; i < kind.companions.size(); ++i)
             EXPECT_EQ(document.Components().Cell(element->Number() + 1 + static_cast<int>(i), ComponentRecord::Kind),
-                      kind.companions[i].kind);
+                      KindTable::Word(kind.companions[i].kind));
         // A right press selects it: framed or not, as the table says.
         QTest::mousePress(element, Qt::RightButton);
         EXPECT_EQ(Find<QWidget>("外形框1")->isVisible(), kind.framed) << kind.word;
@@ -419,20 +428,20 @@ TEST_F(DesignerWindowTest, RemovalTakesEachTextsSettingsAlongAndReportsWhatCould
     const SettingsStore& store = document.Settings();
     store.CreateWorkingDirectory();
     for (int n = 1; n <= 3; ++n)
-        SettingsStore::WriteValue(store.PathFor("文字", n), "内容", "text " + std::to_string(n));
+        SettingsStore::WriteValue(store.PathFor(Kind::Text, n), "内容", "text " + std::to_string(n));
     CanvasElement* second = document.State().TextElement(2);
     QTest::mousePress(document.State().TextElement(1), Qt::RightButton);
     Find<QMenu>("菜单")->hide();
     Find<QMenu>("菜单")->actions()[0]->trigger();
     EXPECT_EQ(document.State().TextElement(1), second);
-    EXPECT_EQ(SettingsStore::ReadValue(store.PathFor("文字", 1), "内容"), "text 2");
-    EXPECT_EQ(SettingsStore::ReadValue(store.PathFor("文字", 2), "内容"), "text 3");
-    EXPECT_FALSE(std::filesystem::exists(store.PathFor("文字", 3)));
+    EXPECT_EQ(SettingsStore::ReadValue(store.PathFor(Kind::Text, 1), "内容"), "text 2");
+    EXPECT_EQ(SettingsStore::ReadValue(store.PathFor(Kind::Text, 2), "内容"), "text 3");
+    EXPECT_FALSE(std::filesystem::exists(store.PathFor(Kind::Text, 3)));
     EXPECT_EQ(document.StatusText(), QStringLiteral("组件删除完成，点击上方组件名称添加对应组件..."));
 
     // A folder where the first file must go: the status bar says so.
-    std::filesystem::remove(store.PathFor("文字", 1));
-    std::filesystem::create_directories(store.PathFor("文字", 1) + "/blocked");
+    std::filesystem::remove(store.PathFor(Kind::Text, 1));
+    std::filesystem::create_directories(store.PathFor(Kind::Text, 1) + "/blocked");
     QTest::mousePress(document.State().TextElement(1), Qt::RightButton);
     Find<QMenu>("菜单")->hide();
     Find<QMenu>("菜单")->actions()[0]->trigger();

@@ -7,6 +7,7 @@
 #include "DesignerProgram.h"
 #include "DesignerWindow.h"
 #include "GenerationController.h"
+#include "KindTable.h"
 #include "LoopbackHttpServer.h"
 #include "PageSettingsPanel.h"
 #include "PanelField.h"
@@ -82,7 +83,7 @@ TEST(InstalledDesigner, SavesAPictureAndGeneratesWithAReadOnlyProgramFolder)
     CanvasElement* element = document.State().ComponentElement(document.State().componentCounter);
     ASSERT_NE(element, nullptr);
     WidgetDriver::Drag(element, QPoint(document.CanvasOriginX() + 20, DesignDocument::CanvasTop + 30) - element->pos());
-    PropertyPanel* panel = program.Panels().Panel(QStringLiteral("图片"));
+    PropertyPanel* panel = program.Panels().Panel(Kind::Picture);
     ASSERT_NE(panel, nullptr);
     const QString picture = QString::fromStdString(server.BaseUrl() + "/pic.png");
     Type(panel, "编辑框_图片", picture);
@@ -94,7 +95,7 @@ TEST(InstalledDesigner, SavesAPictureAndGeneratesWithAReadOnlyProgramFolder)
     EXPECT_EQ(element->Picture().size(), QSize(40, 30));
 
     // A settings file lands in the user's working folder.
-    const std::string settings = document.Settings().PathFor("轮播", 9);
+    const std::string settings = document.Settings().PathFor(Kind::Carousel, 9);
     EXPECT_TRUE(SettingsStore::WriteValue(settings, "宽度", "790"));
     EXPECT_EQ(std::filesystem::path(settings).parent_path(), userData / "bj");
     EXPECT_EQ(SettingsStore::ReadValue(settings, "宽度"), "790");

@@ -1,7 +1,7 @@
 #include "BackgroundLayer.h"
-#include "ComponentKind.h"
 #include "ComponentLayer.h"
 #include "ComponentRecord.h"
+#include "KindTable.h"
 #include "PageSettings.h"
 #include "SerialNumber.h"
 
@@ -23,7 +23,7 @@ TEST(ComponentLayer, StartsWithTwoPlaceholderRows)
 TEST(ComponentLayer, AppendedRecordHoldsOnlyItsKindAndRowsOutsideReadEmpty)
 {
     ComponentLayer layer;
-    const int row = layer.AppendComponent(ComponentKind::Picture);
+    const int row = layer.AppendComponent(Kind::Picture);
     EXPECT_EQ(row, 2);
     EXPECT_EQ(layer.Cell(row, ComponentRecord::Kind), "图片");
     for (int column = 1; column < ComponentRecord::ColumnCount; ++column)
@@ -39,12 +39,12 @@ TEST(ComponentLayer, DeletingACarouselsThreeRowsMovesLaterRecordsUp)
 {
     // picture, carousel (+ two arrows), picture: rows 2 .. 6
     ComponentLayer layer;
-    layer.AppendComponent(ComponentKind::Picture);
-    const int carousel = layer.AppendComponent(ComponentKind::Carousel);
+    layer.AppendComponent(Kind::Picture);
+    const int carousel = layer.AppendComponent(Kind::Carousel);
     layer.SetCell(carousel, ComponentRecord::Left, "真");
-    layer.AppendComponent(ComponentKind::LeftArrow);
-    layer.AppendComponent(ComponentKind::RightArrow);
-    const int last = layer.AppendComponent(ComponentKind::Picture);
+    layer.AppendComponent(Kind::LeftArrow);
+    layer.AppendComponent(Kind::RightArrow);
+    const int last = layer.AppendComponent(Kind::Picture);
     layer.SetCell(last, ComponentRecord::Picture, "http://x/last.jpg");
     EXPECT_EQ(carousel, 3);
     EXPECT_EQ(last, 6);

@@ -1,6 +1,6 @@
 #include "SettingsStore.h"
-#include "ComponentKind.h"
 #include "FileSystem.h"
+#include "KindTable.h"
 #include "TempDir.h"
 #include "TextCodec.h"
 
@@ -24,17 +24,17 @@ protected:
 
 TEST_F(SettingsStoreTest, PathsFollowKindAndNumber)
 {
-    EXPECT_EQ(store.PathFor(ComponentKind::Carousel, 12), dir.Path() + "/bj/lb12.ini");
-    EXPECT_EQ(store.PathFor(ComponentKind::Countdown, 12), dir.Path() + "/bj/djs12.ini");
-    EXPECT_EQ(store.PathFor(ComponentKind::Search, 3), dir.Path() + "/bj/ss3.ini");
-    EXPECT_EQ(store.PathFor(ComponentKind::Text, 1), dir.Path() + "/bj/wz1.ini");
-    EXPECT_EQ(store.PathFor(ComponentKind::Picture, 2), "");
+    EXPECT_EQ(store.PathFor(Kind::Carousel, 12), dir.Path() + "/bj/lb12.ini");
+    EXPECT_EQ(store.PathFor(Kind::Countdown, 12), dir.Path() + "/bj/djs12.ini");
+    EXPECT_EQ(store.PathFor(Kind::Search, 3), dir.Path() + "/bj/ss3.ini");
+    EXPECT_EQ(store.PathFor(Kind::Text, 1), dir.Path() + "/bj/wz1.ini");
+    EXPECT_EQ(store.PathFor(Kind::Picture, 2), "");
 }
 
 TEST_F(SettingsStoreTest, FilesOfDifferentKindsKeepTheirOwnKeys)
 {
-    const auto lb = store.PathFor(ComponentKind::Carousel, 12);
-    const auto djs = store.PathFor(ComponentKind::Countdown, 12);
+    const auto lb = store.PathFor(Kind::Carousel, 12);
+    const auto djs = store.PathFor(Kind::Countdown, 12);
     SettingsStore::WriteValue(lb, "宽度", "790");
     SettingsStore::WriteValue(djs, "宽度", "300");
     SettingsStore::WriteValue(lb, "高度", "400");
@@ -48,7 +48,7 @@ TEST_F(SettingsStoreTest, FilesOfDifferentKindsKeepTheirOwnKeys)
 
 TEST_F(SettingsStoreTest, OnDiskFormatIsGbkSectionWithKeyValueLines)
 {
-    const auto path = store.PathFor(ComponentKind::Text, 1);
+    const auto path = store.PathFor(Kind::Text, 1);
     SettingsStore::WriteValue(path, "内容", "你好");
     const auto bytes = FileSystem::ReadWholeFile(path);
     ASSERT_TRUE(bytes);
@@ -91,7 +91,7 @@ TEST_F(SettingsStoreTest, QuotedValuesWrittenByHandKeepTheirBackslashes)
 
 TEST_F(SettingsStoreTest, EveryValueAPanelCanProduceReadsBackExactly)
 {
-    const auto path = store.PathFor(ComponentKind::Search, 2);
+    const auto path = store.PathFor(Kind::Search, 2);
     const std::string megabyte(1 << 20, 'x');
     const std::vector<std::string> values = {
         "",
@@ -167,7 +167,7 @@ TEST_F(SettingsStoreTest, LinesTheWriteDoesNotSetKeepTheirBytes)
 
 TEST_F(SettingsStoreTest, WritingLeavesNoTemporaryFilesBehind)
 {
-    const auto path = store.PathFor(ComponentKind::Countdown, 4);
+    const auto path = store.PathFor(Kind::Countdown, 4);
     for (int i = 0; i < 5; ++i)
         SettingsStore::WriteValue(path, "k", std::to_string(i));
     int files = 0;
@@ -184,7 +184,7 @@ TEST_F(SettingsStoreTest, DeletingTheStoreNeverFollowsALinkOutOfIt)
     const auto precious = outside.File("precious.txt");
     FileSystem::WriteFileAtomically(precious, "keep");
     std::filesystem::create_directory_symlink(outside.Path(), store.WorkingDirectory() + "/link");
-    SettingsStore::WriteValue(store.PathFor(ComponentKind::Text, 1), "k", "v");
+    SettingsStore::WriteValue(store.PathFor(Kind::Text, 1), "k", "v");
     store.DeleteStore();
     EXPECT_FALSE(FileSystem::Exists(store.WorkingDirectory()));
     EXPECT_TRUE(FileSystem::Exists(precious));
@@ -192,46 +192,54 @@ TEST_F(SettingsStoreTest, DeletingTheStoreNeverFollowsALinkOutOfIt)
 
 // Removal renumbers the later components; each must keep reading its own
 // settings, never the removed one's or a stale file left at its new number.
+// The kinds of rows as their records name them.
+static std::vector<std::optional<Kind>> KindsOf(std::initializer_list<std::string_view> words)
+{
+    std::vector<std::optional<Kind>> kinds;
+    for (const std::string_view word : words)
+        kinds.push_back(KindTable::FromWord(word));
+    return kinds;
+}
+
 TEST_F(SettingsStoreTest, FilesFollowTheirComponentsWhenRemovalRenumbers)
 {
     // Numbers 2..9: carousel (with arrows 3, 4), carousel (5, 6, 7), countdown
     // 8, search 9. The first carousel goes.
-    const std::vector<std::string> kinds{"-1",   "-1",     "轮播",   "左箭头", "右箭头",
-                                         "轮播", "左箭头", "右箭头", "倒计时", "搜索"};
-    SettingsStore::WriteValue(store.PathFor("轮播", 2), "宽度", "removed");
-    SettingsStore::WriteValue(store.PathFor("轮播", 5), "宽度", "second carousel");
-    SettingsStore::WriteValue(store.PathFor("倒计时", 8), "宽度", "countdown");
+    const auto kinds = KindsOf({"-1", "-1", "轮播", "左箭头", "右箭头", "轮播", "左箭头", "右箭头", "倒计时", "搜索"});
+    SettingsStore::WriteValue(store.PathFor(Kind::Carousel, 2), "宽度", "removed");
+    SettingsStore::WriteValue(store.PathFor(Kind::Carousel, 5), "宽度", "second carousel");
+    SettingsStore::WriteValue(store.PathFor(Kind::Countdown, 8), "宽度", "countdown");
     // Never saved: the search box has no file, but a stale one waits at 6.
-    SettingsStore::WriteValue(store.PathFor("搜索", 6), "宽度", "stale");
+    SettingsStore::WriteValue(store.PathFor(Kind::Search, 6), "宽度", "stale");
 
     EXPECT_TRUE(store.FollowRemoval(kinds, 2, 3).empty());
-    EXPECT_EQ(SettingsStore::ReadValue(store.PathFor("轮播", 2), "宽度"), "second carousel");
-    EXPECT_EQ(SettingsStore::ReadValue(store.PathFor("倒计时", 5), "宽度"), "countdown");
-    EXPECT_FALSE(FileSystem::Exists(store.PathFor("搜索", 6)));
+    EXPECT_EQ(SettingsStore::ReadValue(store.PathFor(Kind::Carousel, 2), "宽度"), "second carousel");
+    EXPECT_EQ(SettingsStore::ReadValue(store.PathFor(Kind::Countdown, 5), "宽度"), "countdown");
+    EXPECT_FALSE(FileSystem::Exists(store.PathFor(Kind::Search, 6)));
     for (const auto& [kind, number] : std::vector<std::pair<std::string, int>>{{"轮播", 5}, {"倒计时", 8}})
-        EXPECT_FALSE(FileSystem::Exists(store.PathFor(kind, number))) << kind << number;
+        EXPECT_FALSE(FileSystem::Exists(store.PathFor(*KindTable::FromWord(kind), number))) << kind << number;
 }
 
 TEST_F(SettingsStoreTest, ChainsOfTheSameKindMoveDownWithoutOverwritingEachOther)
 {
-    const std::vector<std::string> kinds{"", "文字", "文字", "文字", "文字"};
+    const auto kinds = KindsOf({"", "文字", "文字", "文字", "文字"});
     for (int n = 1; n <= 4; ++n)
-        SettingsStore::WriteValue(store.PathFor("文字", n), "内容", "text " + std::to_string(n));
+        SettingsStore::WriteValue(store.PathFor(Kind::Text, n), "内容", "text " + std::to_string(n));
     EXPECT_TRUE(store.FollowRemoval(kinds, 1, 1).empty());
     for (int n = 1; n <= 3; ++n)
-        EXPECT_EQ(SettingsStore::ReadValue(store.PathFor("文字", n), "内容"), "text " + std::to_string(n + 1));
-    EXPECT_FALSE(FileSystem::Exists(store.PathFor("文字", 4)));
+        EXPECT_EQ(SettingsStore::ReadValue(store.PathFor(Kind::Text, n), "内容"), "text " + std::to_string(n + 1));
+    EXPECT_FALSE(FileSystem::Exists(store.PathFor(Kind::Text, 4)));
 }
 
 TEST_F(SettingsStoreTest, AFileThatCannotMoveIsNamed)
 {
-    const std::vector<std::string> kinds{"", "文字", "文字"};
-    SettingsStore::WriteValue(store.PathFor("文字", 2), "内容", "second");
+    const auto kinds = KindsOf({"", "文字", "文字"});
+    SettingsStore::WriteValue(store.PathFor(Kind::Text, 2), "内容", "second");
     // A folder where the removed text's file was: it can neither be removed
     // nor be replaced by the second text's file, which stays where it was.
-    std::filesystem::create_directories(store.PathFor("文字", 1) + "/blocked");
+    std::filesystem::create_directories(store.PathFor(Kind::Text, 1) + "/blocked");
     EXPECT_EQ(store.FollowRemoval(kinds, 1, 1), (std::vector<std::string>{"wz1.ini", "wz2.ini"}));
-    EXPECT_EQ(SettingsStore::ReadValue(store.PathFor("文字", 2), "内容"), "second");
+    EXPECT_EQ(SettingsStore::ReadValue(store.PathFor(Kind::Text, 2), "内容"), "second");
 }
 
 // A FIFO used to block the loader (and a generation with it) for ever, and a
@@ -241,12 +249,12 @@ TEST_F(SettingsStoreTest, AnythingButARegularFileReadsAsMissingAndTheWriteReplac
     TempDir outside;
     const auto victim = outside.File("victim.ini");
     FileSystem::WriteFileAtomically(victim, "[配置]\r\nk=secret\r\n");
-    const auto fifo = store.PathFor(ComponentKind::Carousel, 2);
-    const auto link = store.PathFor(ComponentKind::Text, 1);
+    const auto fifo = store.PathFor(Kind::Carousel, 2);
+    const auto link = store.PathFor(Kind::Text, 1);
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     std::filesystem::create_symlink(victim, link);
 
-    EXPECT_FALSE(store.Load(ComponentKind::Carousel, 2)->Has("k"));
+    EXPECT_FALSE(store.Load(Kind::Carousel, 2)->Has("k"));
     EXPECT_EQ(SettingsStore::ReadValue(fifo, "k"), "");
     EXPECT_EQ(SettingsStore::ReadValue(link, "k"), "");
     for (const auto& path : {fifo, link}) {

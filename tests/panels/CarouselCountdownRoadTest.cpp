@@ -1,5 +1,6 @@
 // A carousel and a countdown from the toolbar to the clipboard, configured
 // only through their panels.
+#include "KindTable.h"
 #include "PanelTestFixture.h"
 
 #include "CarouselPanel.h"
@@ -33,7 +34,7 @@ TEST_F(CarouselCountdownRoadTest, BlocksAreWhatTheGeneratorMakesOfTheSameValues)
 
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_轮播"), Qt::LeftButton);
     Drag(document.State().ComponentElement(2), QPoint(document.CanvasOriginX() + 30, 100) - QPoint(9, 247));
-    PropertyPanel* carousel = panels.Panel(QStringLiteral("轮播"));
+    PropertyPanel* carousel = panels.Panel(Kind::Carousel);
     ASSERT_NE(carousel, nullptr);
     QTest::mouseClick(Find<QPushButton>(carousel, "按钮1"), Qt::LeftButton);
     for (int row = 1; row <= 3; ++row) {
@@ -49,7 +50,7 @@ TEST_F(CarouselCountdownRoadTest, BlocksAreWhatTheGeneratorMakesOfTheSameValues)
 
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮2"), Qt::LeftButton);
     Drag(document.State().ComponentElement(5), QPoint(document.CanvasOriginX() + 400, 300) - QPoint(9, 247));
-    PropertyPanel* countdown = panels.Panel(QStringLiteral("倒计时"));
+    PropertyPanel* countdown = panels.Panel(Kind::Countdown);
     ASSERT_NE(countdown, nullptr);
     Type(countdown, "编辑框_年数", QStringLiteral("2027"));
     Type(countdown, "编辑框_底图", QStringLiteral("http://127.0.0.1:9/p/bg.png"));
@@ -64,7 +65,7 @@ TEST_F(CarouselCountdownRoadTest, BlocksAreWhatTheGeneratorMakesOfTheSameValues)
     SettingsStore store(other.Path());
     store.CreateWorkingDirectory();
     ComponentLayer components;
-    for (const char* kind : {"轮播", "左箭头", "右箭头", "倒计时"})
+    for (const Kind kind : {Kind::Carousel, Kind::LeftArrow, Kind::RightArrow, Kind::Countdown})
         components.AppendComponent(kind);
     components.SetCell(2, CarouselColumn::ArrowSwitch, CarouselColumn::ArrowsShown);
     components.SetCell(2, ComponentRecord::Saved, "1");
@@ -92,9 +93,9 @@ TEST_F(CarouselCountdownRoadTest, BlocksAreWhatTheGeneratorMakesOfTheSameValues)
         carouselKeys.emplace_back("图片" + std::to_string(row), "http://127.0.0.1:9/p/" + std::to_string(row) + ".jpg");
         carouselKeys.emplace_back("链接" + std::to_string(row), "http://l/" + std::to_string(row));
     }
-    SettingsStore::WriteValues(store.PathFor("轮播", 2), carouselKeys);
+    SettingsStore::WriteValues(store.PathFor(Kind::Carousel, 2), carouselKeys);
     SettingsStore::WriteValues(
-        store.PathFor("倒计时", 5),
+        store.PathFor(Kind::Countdown, 5),
         {{"距左", "400"},  {"距顶", "210"}, {"宽度", "360"}, {"高度", "90"}, {"底图", "http://127.0.0.1:9/p/bg.png"},
          {"年数", "2027"}, {"年字", "年"},  {"月数", "5"},   {"月字", "月"}, {"号数", "9"},
          {"号字", "日"},   {"时数", "20"},  {"时字", "时"},  {"分数", "23"}, {"分字", "分"},

@@ -1,3 +1,4 @@
+#include "KindTable.h"
 #include "PanelTestFixture.h"
 
 #include "CarouselPanel.h"
@@ -29,7 +30,7 @@ protected:
         const QPoint target(canvasPosition.x() + document.CanvasOriginX(),
                             canvasPosition.y() + DesignDocument::CanvasTop);
         Drag(carousel, target - carousel->pos());
-        return panels.Panel(QStringLiteral("轮播"));
+        return panels.Panel(Kind::Carousel);
     }
 
     void RightPress(CanvasElement* element)
@@ -42,7 +43,7 @@ protected:
     }
 
     static void Save(QWidget* panel) { QTest::mouseClick(Find<QPushButton>(panel, "按钮2"), Qt::LeftButton); }
-    std::string Path(int number) { return document.Settings().PathFor("轮播", number); }
+    std::string Path(int number) { return document.Settings().PathFor(Kind::Carousel, number); }
     std::string Key(int number, const char* key) { return SettingsStore::ReadValue(Path(number), key); }
     std::string Bytes(int number) { return FileSystem::ReadWholeFile(Path(number)).value_or("<none>"); }
 };
@@ -166,7 +167,7 @@ TEST_F(CarouselPanelTest, TheArrowBoxHidesBothArrowsAndSwitchesOnlyTheCarouselsC
 
     // Reopened, the box shows cleared and "none" is kept.
     RightPress(document.State().ComponentElement(2));
-    panel = panels.Panel(QStringLiteral("轮播"));
+    panel = panels.Panel(Kind::Carousel);
     EXPECT_FALSE(Find<QCheckBox>(panel, "选择框1")->isChecked());
     EXPECT_EQ(Text(panel, "编辑框1"), QStringLiteral("none"));
 
@@ -175,7 +176,7 @@ TEST_F(CarouselPanelTest, TheArrowBoxHidesBothArrowsAndSwitchesOnlyTheCarouselsC
     box->click();
     ASSERT_EQ(Cell(2, ComponentRecord::Left), "真");
     RightPress(rightArrow);
-    panel = panels.Panel(QStringLiteral("右箭头"));
+    panel = panels.Panel(Kind::RightArrow);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(Find<QTabWidget>(panel, "高级选择夹1")->currentIndex(), 1);
     EXPECT_FALSE(Find<QPushButton>(panel, "按钮2")->isEnabled());
@@ -194,7 +195,7 @@ TEST_F(CarouselPanelTest, RemovingAnArrowClearsTheBoxWithoutTouchingTheRecord)
     PropertyPanel* panel = AddCarouselAt({0, 0});
     RightPress(document.State().ComponentElement(3));
     window.RemoveCurrent();
-    panel = panels.Panel(QStringLiteral("轮播"));
+    panel = panels.Panel(Kind::Carousel);
     ASSERT_NE(panel, nullptr);
     EXPECT_FALSE(Find<QCheckBox>(panel, "选择框1")->isChecked());
     EXPECT_EQ(Cell(2, ComponentRecord::Left), "真");
@@ -222,7 +223,7 @@ TEST_F(CarouselPanelTest, ReopeningASavedCarouselAndSavingChangesNoByte)
 
     window.Deselect();
     Drag(document.State().ComponentElement(2), {0, 0});
-    panel = panels.Panel(QStringLiteral("轮播"));
+    panel = panels.Panel(Kind::Carousel);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(Text(panel, "编辑框_图片5"), QStringLiteral("http://127.0.0.1:9/p/5.jpg"));
     EXPECT_EQ(panel->frameGeometry().height(), 410);

@@ -1,5 +1,6 @@
 // Each kind configured through its panel, saved and generated: the block is
 // what the generator makes of exactly the values the panel was given.
+#include "KindTable.h"
 #include "PanelTestFixture.h"
 
 #include "CodeGenerator.h"
@@ -40,7 +41,7 @@ protected:
     std::string Expected(std::string_view kind, const Cells& cells)
     {
         ComponentLayer components;
-        const int row = components.AppendComponent(kind);
+        const int row = components.AppendComponent(*KindTable::FromWord(kind));
         for (const auto& [column, text] : cells)
             components.SetCell(row, column, text);
         return Generate(components, document.Background(), referenceStore);
@@ -66,7 +67,7 @@ protected:
 TEST_F(ComponentRoadTest, Magnifier)
 {
     CanvasElement* element = AddAt("超级按钮3", {40, 30});
-    PropertyPanel* panel = panels.Panel(QStringLiteral("放大镜"));
+    PropertyPanel* panel = panels.Panel(Kind::Magnifier);
     Type(panel, "编辑框_底图", PictureUrl());
     Type(panel, "编辑框_放大图", QStringLiteral("https://pictures.example/big.jpg"));
     Type(panel, "编辑框_链接", QStringLiteral("https://shop.example/item?id=1"));
@@ -92,7 +93,7 @@ TEST_F(ComponentRoadTest, Magnifier)
 TEST_F(ComponentRoadTest, TwoSidedImage)
 {
     CanvasElement* element = AddAt("超级按钮1", {10, 20});
-    PropertyPanel* panel = panels.Panel(QStringLiteral("双面图"));
+    PropertyPanel* panel = panels.Panel(Kind::TwoSided);
     Type(panel, "编辑框_底图", PictureUrl());
     Choose(panel, "组合框2", QStringLiteral("樱花飘扬"));
     Type(panel, "编辑框_链接", QStringLiteral("https://shop.example/item?id=2"));
@@ -114,7 +115,7 @@ TEST_F(ComponentRoadTest, TwoSidedImage)
 TEST_F(ComponentRoadTest, CustomerService)
 {
     CanvasElement* element = AddAt("超级按钮_图片2", {5, 6});
-    PropertyPanel* panel = panels.Panel(QStringLiteral("客服"));
+    PropertyPanel* panel = panels.Panel(Kind::CustomerService);
     Type(panel, "编辑框_旺旺号", QStringLiteral("小店 客服"));
     Type(panel, "编辑框_头像", PictureUrl());
     Find<QCheckBox>(panel, "选择框2")->click();
@@ -141,27 +142,27 @@ TEST_F(ComponentRoadTest, CustomerService)
 TEST_F(ComponentRoadTest, SearchBox)
 {
     AddAt("超级按钮7", {12, 34});
-    PropertyPanel* panel = panels.Panel(QStringLiteral("搜索"));
+    PropertyPanel* panel = panels.Panel(Kind::Search);
     Type(panel, "编辑框_预设字", QStringLiteral("连衣裙"));
     Type(panel, "编辑框_店铺", QStringLiteral("https://shop.example"));
     panel->ChooseColour(QStringLiteral("颜色选择器3"), QColor(1, 2, 3));
     Save(panel);
 
-    SettingsStore::WriteValues(referenceStore.PathFor("搜索", 2), Keys{{"宽度", "238"},
-                                                                       {"高度", "31"},
-                                                                       {"距左", "12"},
-                                                                       {"距顶", "34"},
-                                                                       {"搜框宽", "180"},
-                                                                       {"搜框高", "30"},
-                                                                       {"按扭宽", "50"},
-                                                                       {"按扭高", "30"},
-                                                                       {"预设字", "连衣裙"},
-                                                                       {"店铺", "https://shop.example"},
-                                                                       {"搜框背景色", "#fff"},
-                                                                       {"搜框文字色", "#000"},
-                                                                       {"搜框边框色", "#010203"},
-                                                                       {"按扭背景色", "#FF798A"},
-                                                                       {"按扭文字色", "#fff"}});
+    SettingsStore::WriteValues(referenceStore.PathFor(Kind::Search, 2), Keys{{"宽度", "238"},
+                                                                             {"高度", "31"},
+                                                                             {"距左", "12"},
+                                                                             {"距顶", "34"},
+                                                                             {"搜框宽", "180"},
+                                                                             {"搜框高", "30"},
+                                                                             {"按扭宽", "50"},
+                                                                             {"按扭高", "30"},
+                                                                             {"预设字", "连衣裙"},
+                                                                             {"店铺", "https://shop.example"},
+                                                                             {"搜框背景色", "#fff"},
+                                                                             {"搜框文字色", "#000"},
+                                                                             {"搜框边框色", "#010203"},
+                                                                             {"按扭背景色", "#FF798A"},
+                                                                             {"按扭文字色", "#fff"}});
     const std::string code = Generated();
     EXPECT_NE(code.find("action=\"https://shop.example/category.htm"), std::string::npos) << code;
     EXPECT_EQ(code, Expected("搜索", {{9, "1"}}));
@@ -172,7 +173,7 @@ protected:
     void AddSavedText(QPoint at, const QString& content, const QString& link)
     {
         AddAt("超级按钮8", at);
-        PropertyPanel* panel = panels.Panel(QStringLiteral("文字"));
+        PropertyPanel* panel = panels.Panel(Kind::Text);
         Type(panel, "编辑框_内容", content);
         Type(panel, "编辑框_链接", link);
         Choose(panel, "组合框1", QStringLiteral("居中"));
@@ -192,7 +193,7 @@ protected:
 TEST_F(TextRoadTest, Text)
 {
     AddSavedText({200, 100}, QStringLiteral("夏日特惠"), QStringLiteral("https://shop.example/sale"));
-    SettingsStore::WriteValues(referenceStore.PathFor("文字", 1),
+    SettingsStore::WriteValues(referenceStore.PathFor(Kind::Text, 1),
                                TextKeys("200", "夏日特惠", "https://shop.example/sale"));
     const std::string code = Generated();
     EXPECT_NE(code.find(">夏日特惠</span></a>"), std::string::npos) << code;
@@ -209,8 +210,9 @@ TEST_F(TextRoadTest, ATextRemovedAfterSavingLeavesTheOthersTheirOwnSettings)
     ASSERT_EQ(document.State().textCounter, 2);
 
     BackgroundLayer reference = document.Background();
-    SettingsStore::WriteValues(referenceStore.PathFor("文字", 1), TextKeys("400", "第二段", ""));
-    SettingsStore::WriteValues(referenceStore.PathFor("文字", 2), TextKeys("600", "第三段", "https://shop.example/3"));
+    SettingsStore::WriteValues(referenceStore.PathFor(Kind::Text, 1), TextKeys("400", "第二段", ""));
+    SettingsStore::WriteValues(referenceStore.PathFor(Kind::Text, 2),
+                               TextKeys("600", "第三段", "https://shop.example/3"));
     const std::string code = Generated();
     EXPECT_EQ(code.find("第一段"), std::string::npos) << code;
     EXPECT_LT(code.find("第二段"), code.find("第三段"));

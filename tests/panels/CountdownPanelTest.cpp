@@ -1,3 +1,4 @@
+#include "KindTable.h"
 #include "PanelTestFixture.h"
 
 #include "ComponentRecord.h"
@@ -21,11 +22,14 @@ protected:
     {
         QTest::mouseClick(Find<QPushButton>(&window, "超级按钮2"), Qt::LeftButton);
         Drag(document.State().ComponentElement(document.State().componentCounter), {500, 10});
-        return panels.Panel(QStringLiteral("倒计时"));
+        return panels.Panel(Kind::Countdown);
     }
 
     static void Save(QWidget* panel) { QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton); }
-    std::string Bytes() { return FileSystem::ReadWholeFile(document.Settings().PathFor("倒计时", 2)).value_or(""); }
+    std::string Bytes()
+    {
+        return FileSystem::ReadWholeFile(document.Settings().PathFor(Kind::Countdown, 2)).value_or("");
+    }
 };
 
 TEST_F(CountdownPanelTest, ANewCountdownSavedUnchangedWritesTheDefaults)
@@ -67,7 +71,7 @@ TEST_F(CountdownPanelTest, FontListPickerAndPictureCheck)
     Type(panel, "编辑框_底图", QStringLiteral("bg.png"));
     Save(panel);
     EXPECT_EQ(document.StatusText(), QStringLiteral("图片地址不正确，请填写以http开头的网络图片地址...."));
-    EXPECT_FALSE(FileSystem::Exists(document.Settings().PathFor("倒计时", 2)));
+    EXPECT_FALSE(FileSystem::Exists(document.Settings().PathFor(Kind::Countdown, 2)));
     EXPECT_EQ(Cell(2, ComponentRecord::Saved), "");
 }
 
@@ -88,7 +92,7 @@ TEST_F(CountdownPanelTest, ReopeningASavedCountdownAndSavingChangesNoByte)
 
     window.Deselect();
     Drag(document.State().ComponentElement(2), {0, 0});
-    panel = panels.Panel(QStringLiteral("倒计时"));
+    panel = panels.Panel(Kind::Countdown);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(Text(panel, "编辑框_年数"), QStringLiteral("2027"));
     EXPECT_EQ(Find<QComboBox>(panel, "组合框2")->currentText(), QStringLiteral("宋体"));

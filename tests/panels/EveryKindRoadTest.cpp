@@ -68,11 +68,11 @@ protected:
     {
         QTest::mouseClick(Find<QPushButton>(&window, button), Qt::LeftButton);
         // A carousel comes with its arrows after it; the carousel is dragged.
-        const KindInfo* info = KindTable::Find(kind);
+        const KindInfo& info = KindTable::Of(*KindTable::FromWord(kind));
         CanvasElement* element = document.State().ComponentElement(document.State().componentCounter -
-                                                                   static_cast<int>(info->companions.size()));
+                                                                   static_cast<int>(info.companions.size()));
         Drag(element, at + QPoint(document.CanvasOriginX(), DesignDocument::CanvasTop) - element->pos());
-        PropertyPanel* panel = panels.Panel(QString::fromUtf8(kind));
+        PropertyPanel* panel = panels.Panel(info.kind);
         EXPECT_NE(panel, nullptr) << kind;
         return panel;
     }
@@ -80,7 +80,7 @@ protected:
     // The next expected record: the kind word and the cells given.
     void Expect(std::string_view kind, const std::vector<std::pair<int, std::string>>& cells)
     {
-        const int row = expected.AppendComponent(kind);
+        const int row = expected.AppendComponent(*KindTable::FromWord(kind));
         for (const auto& [column, text] : cells)
             expected.SetCell(row, column, text);
         expected.SetCell(row, ComponentRecord::Saved, "1");
@@ -157,8 +157,8 @@ TEST_F(EveryKindRoadTest, EveryKindFromTheToolbarToTheClipboard)
     Choose(panel, "组合框4", QStringLiteral("最原始均速"));
     Save(panel, "按钮2");
     Expect("轮播", {{CarouselColumn::ArrowSwitch, CarouselColumn::ArrowsShown}});
-    expected.AppendComponent("左箭头");
-    expected.AppendComponent("右箭头");
+    expected.AppendComponent(Kind::LeftArrow);
+    expected.AppendComponent(Kind::RightArrow);
     Keys carousel{{"宽度", "300"},
                   {"高度", "130"},
                   {"距左", "200"},
@@ -180,7 +180,7 @@ TEST_F(EveryKindRoadTest, EveryKindFromTheToolbarToTheClipboard)
         carousel.emplace_back("图片" + std::to_string(row), S(Address("slide.jpg")) + std::to_string(row));
         carousel.emplace_back("链接" + std::to_string(row), "http://l/" + std::to_string(row));
     }
-    SettingsStore::WriteValues(reference.PathFor("轮播", 3), carousel);
+    SettingsStore::WriteValues(reference.PathFor(Kind::Carousel, 3), carousel);
 
     panel = Place("超级按钮3", "放大镜", {520, 20});
     Type(panel, "编辑框_底图", Address("base.jpg"));
@@ -219,7 +219,7 @@ TEST_F(EveryKindRoadTest, EveryKindFromTheToolbarToTheClipboard)
     Save(panel);
     Expect("倒计时", {});
     SettingsStore::WriteValues(
-        reference.PathFor("倒计时", 8),
+        reference.PathFor(Kind::Countdown, 8),
         {{"距左", "10"},   {"距顶", "180"}, {"宽度", "360"}, {"高度", "90"}, {"底图", S(Address("countdown.png"))},
          {"年数", "2027"}, {"年字", "年"},  {"月数", "5"},   {"月字", "月"}, {"号数", "9"},
          {"号字", "日"},   {"时数", "20"},  {"时字", "时"},  {"分数", "23"}, {"分字", "分"},
@@ -272,21 +272,21 @@ TEST_F(EveryKindRoadTest, EveryKindFromTheToolbarToTheClipboard)
     panel->ChooseColour(QStringLiteral("颜色选择器4"), QColor(0, 0, 255));
     Save(panel);
     Expect("搜索", {});
-    SettingsStore::WriteValues(reference.PathFor("搜索", 14), {{"宽度", "238"},
-                                                               {"高度", "31"},
-                                                               {"距左", "400"},
-                                                               {"距顶", "300"},
-                                                               {"搜框宽", "180"},
-                                                               {"搜框高", "30"},
-                                                               {"按扭宽", "50"},
-                                                               {"按扭高", "30"},
-                                                               {"预设字", "连衣裙"},
-                                                               {"店铺", "http://shop.example"},
-                                                               {"搜框背景色", "#fff"},
-                                                               {"搜框文字色", "#000"},
-                                                               {"搜框边框色", "#FF798A"},
-                                                               {"按扭背景色", "#0000FF"},
-                                                               {"按扭文字色", "#fff"}});
+    SettingsStore::WriteValues(reference.PathFor(Kind::Search, 14), {{"宽度", "238"},
+                                                                     {"高度", "31"},
+                                                                     {"距左", "400"},
+                                                                     {"距顶", "300"},
+                                                                     {"搜框宽", "180"},
+                                                                     {"搜框高", "30"},
+                                                                     {"按扭宽", "50"},
+                                                                     {"按扭高", "30"},
+                                                                     {"预设字", "连衣裙"},
+                                                                     {"店铺", "http://shop.example"},
+                                                                     {"搜框背景色", "#fff"},
+                                                                     {"搜框文字色", "#000"},
+                                                                     {"搜框边框色", "#FF798A"},
+                                                                     {"按扭背景色", "#0000FF"},
+                                                                     {"按扭文字色", "#fff"}});
 
     panel = Place("超级按钮9", "分享", {660, 300});
     Type(panel, "编辑框_宝贝", QStringLiteral("1001"));
@@ -320,7 +320,7 @@ TEST_F(EveryKindRoadTest, EveryKindFromTheToolbarToTheClipboard)
     std::vector<CanvasElement*> texts;
     for (int i = 0; i < 3; ++i) {
         texts.push_back(AddAt("超级按钮8", textPlaces[i]));
-        panel = panels.Panel(QStringLiteral("文字"));
+        panel = panels.Panel(Kind::Text);
         ASSERT_NE(panel, nullptr);
         Type(panel, "编辑框_内容", QStringLiteral("文字%1").arg(i));
         if (i == 2) {
@@ -334,7 +334,7 @@ TEST_F(EveryKindRoadTest, EveryKindFromTheToolbarToTheClipboard)
         const int number = expectedTexts.AppendText();
         expectedTexts.SetCell(number, ComponentRecord::Saved, "1");
         const bool linked = i == 2;
-        SettingsStore::WriteValues(reference.PathFor("文字", number),
+        SettingsStore::WriteValues(reference.PathFor(Kind::Text, number),
                                    {{"宽度", "75"},
                                     {"高度", "22"},
                                     {"距左", std::to_string(textPlaces[i].x())},

@@ -1,3 +1,4 @@
+#include "KindTable.h"
 #include "PanelTestFixture.h"
 
 #include "KindColumns.h"
@@ -121,7 +122,7 @@ TEST_F(MagnifierPanelTest, AMagnifierNeverSavedShowsTheDefaultsNotTheLastOnesLef
     CanvasElement* second = AddAt("超级按钮3", {400, 30});
     RightSelect(element);
     RightSelect(second); // the same window loads the second one
-    panel = panels.Panel(QStringLiteral("放大镜"));
+    panel = panels.Panel(Kind::Magnifier);
     EXPECT_EQ(Shown(panel, "组合框2"), QStringLiteral("1.2 倍"));
     EXPECT_EQ(Text(panel, "编辑框_倍数"), QStringLiteral("264"));
     EXPECT_EQ(Text(panel, "编辑框_边框色"), QStringLiteral("#fff"));

@@ -1,5 +1,6 @@
 // The framework's capabilities, each through a small panel declared here the
 // way the real panels declare themselves.
+#include "KindTable.h"
 #include "PanelTestFixture.h"
 
 #include "ComponentRecord.h"
@@ -76,9 +77,9 @@ public:
 
     // A second sort of element (here: a carousel's arrow) shows a page and
     // does not load.
-    void Present(const QString& kind, CanvasElement* element) override
+    void Present(Kind kind, CanvasElement* element) override
     {
-        if (kind == QStringLiteral("左箭头")) {
+        if (kind == Kind::LeftArrow) {
             findChild<QTabWidget*>(QStringLiteral("高级选择夹1"))->setCurrentIndex(1);
             ++presentedWithoutLoad;
             return;
@@ -91,7 +92,7 @@ public:
 class TextRecordPanel : public PropertyPanel {
 public:
     explicit TextRecordPanel(const PanelHost& host)
-        : PropertyPanel(host, {QStringLiteral("文字属性设置"), {308, 356}, QStringLiteral("未保存...."), Record::Text})
+        : PropertyPanel(host, {QStringLiteral("文字属性设置"), {308, 356}, QStringLiteral("未保存...."), Sort::Text})
     {
         AddBadge(this);
         PanelField* content = AddRow(this, QStringLiteral("文字内容"), QStringLiteral("编辑框_内容"), {16, 20}, 200);
@@ -109,8 +110,8 @@ protected:
     {
         PanelTest::SetUp();
         document.Settings().CreateWorkingDirectory();
-        panels.Register(QStringLiteral("轮播"), [](const PanelHost& host) { return new FileStoredPanel(host); });
-        panels.Register(QStringLiteral("文字"), [](const PanelHost& host) { return new TextRecordPanel(host); });
+        panels.Register(Kind::Carousel, [](const PanelHost& host) { return new FileStoredPanel(host); });
+        panels.Register(Kind::Text, [](const PanelHost& host) { return new TextRecordPanel(host); });
     }
 
     // A carousel dragged onto the canvas: its panel opens and loads.
@@ -118,7 +119,7 @@ protected:
     {
         QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_轮播"), Qt::LeftButton);
         Drag(document.State().ComponentElement(document.State().componentCounter - 2), {300, 20});
-        return static_cast<FileStoredPanel*>(panels.Panel(QStringLiteral("轮播")));
+        return static_cast<FileStoredPanel*>(panels.Panel(Kind::Carousel));
     }
 
     std::string FileText(const std::string& path)
@@ -140,7 +141,7 @@ TEST_F(PanelFrameworkTest, ATabbedPanelBindsItsFieldsToSettingsKeysExactly)
 
     Type(panel, "编辑框_备注", QStringLiteral("第一次"));
     QTest::mouseClick(Find<QPushButton>(panel, "按钮2"), Qt::LeftButton);
-    const std::string path = document.Settings().PathFor("轮播", 2);
+    const std::string path = document.Settings().PathFor(Kind::Carousel, 2);
     EXPECT_EQ(FileText(path), "[配置]\r\n宽度=300\r\n高度=130\r\n正面=" + kFront.toStdString() +
                                   "\r\n反面=" + kBack.toStdString() + "\r\n切换=bounceIn\r\n备注=第一次\r\n");
     EXPECT_EQ(Cell(2, ComponentRecord::Saved), "1");
@@ -190,7 +191,7 @@ TEST_F(PanelFrameworkTest, APictureCheckThatFailsWritesNothing)
     Type(panel, "编辑框_正面", QStringLiteral("ftp://pictures.example/a.png"));
     QTest::mouseClick(Find<QPushButton>(panel, "按钮2"), Qt::LeftButton);
     EXPECT_EQ(document.StatusText(), QStringLiteral("图片地址不正确，请填写以http开头的网络图片地址...."));
-    EXPECT_FALSE(FileSystem::Exists(document.Settings().PathFor("轮播", 2)));
+    EXPECT_FALSE(FileSystem::Exists(document.Settings().PathFor(Kind::Carousel, 2)));
     EXPECT_EQ(Cell(2, ComponentRecord::Saved), "");
     EXPECT_EQ(BadgeColour(panel), QColor(255, 128, 0));
     EXPECT_EQ(panels.Pictures().Pending(), 0);
@@ -200,7 +201,7 @@ TEST_F(PanelFrameworkTest, ASettingsFileThatCannotBeWrittenLeavesTheComponentUns
 {
     FileStoredPanel* panel = AddCarousel();
     // A folder where the file should go makes the write fail.
-    std::filesystem::create_directories(document.Settings().PathFor("轮播", 2) + "/blocked");
+    std::filesystem::create_directories(document.Settings().PathFor(Kind::Carousel, 2) + "/blocked");
     QTest::mouseClick(Find<QPushButton>(panel, "按钮2"), Qt::LeftButton);
     EXPECT_TRUE(document.StatusText().startsWith(QStringLiteral("设置文件写入失败")));
     EXPECT_EQ(Cell(2, ComponentRecord::Saved), "");
@@ -237,7 +238,7 @@ TEST_F(PanelFrameworkTest, APanelPresentsItselfWithoutLoading)
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (qobject_cast<QMenu*>(widget))
             widget->hide();
-    ASSERT_EQ(panels.Panel(QStringLiteral("左箭头")), panel);
+    ASSERT_EQ(panels.Panel(Kind::LeftArrow), panel);
     EXPECT_EQ(panel->presentedWithoutLoad, 1);
     EXPECT_EQ(Find<QTabWidget>(panel, "高级选择夹1")->currentIndex(), 1);
     EXPECT_EQ(Text(panel, "编辑框_宽度"), QStringLiteral("999"));
@@ -251,14 +252,14 @@ TEST_F(PanelFrameworkTest, ATextPanelIsNumberedAfterTheComponentsAndStoresInTheT
     ASSERT_EQ(document.State().componentCounter, 4);
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮8"), Qt::LeftButton);
     Drag(document.State().TextElement(1), {200, 100});
-    PropertyPanel* panel = panels.Panel(QStringLiteral("文字"));
+    PropertyPanel* panel = panels.Panel(Kind::Text);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(Find<QLabel>(panel, "透明标签_序号")->text(), QStringLiteral("4"));
     Type(panel, "编辑框_内容", QStringLiteral("你好"));
     QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
     EXPECT_EQ(document.Background().Cell(1, ComponentRecord::Saved), "1");
     EXPECT_EQ(Cell(1, ComponentRecord::Saved), "-1"); // the component layer's placeholder is untouched
-    EXPECT_EQ(SettingsStore::ReadValue(document.Settings().PathFor("文字", 1), "内容"), "你好");
+    EXPECT_EQ(SettingsStore::ReadValue(document.Settings().PathFor(Kind::Text, 1), "内容"), "你好");
     EXPECT_EQ(BadgeColour(panel), QColor(0, 255, 0));
 }
 
@@ -273,7 +274,7 @@ TEST_F(PictureFetchTest, ASaveNeverWaitsForAPictureHost)
     server.Hang("/never.png");
     server.Serve("/good.png", TestPicture::Png(30, 20));
     CanvasElement* element = AddPictureAt({0, 0});
-    PropertyPanel* panel = panels.Panel(QStringLiteral("图片"));
+    PropertyPanel* panel = panels.Panel(Kind::Picture);
     Type(panel, "编辑框_图片", Url("/never.png"));
     QElapsedTimer timer;
     timer.start();
@@ -301,7 +302,7 @@ TEST_F(PictureFetchTest, RemovingTheElementDropsItsPendingPicture)
 {
     server.Hang("/never.png");
     AddPictureAt({0, 0});
-    PropertyPanel* panel = panels.Panel(QStringLiteral("图片"));
+    PropertyPanel* panel = panels.Panel(Kind::Picture);
     Type(panel, "编辑框_图片", Url("/never.png"));
     QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
     ASSERT_EQ(panels.Pictures().Pending(), 1);
@@ -315,7 +316,7 @@ TEST_F(PictureFetchTest, APictureArrivingForARemovedElementIsDropped)
 {
     server.Serve("/good.png", TestPicture::Png(30, 20));
     AddPictureAt({0, 0});
-    PropertyPanel* panel = panels.Panel(QStringLiteral("图片"));
+    PropertyPanel* panel = panels.Panel(Kind::Picture);
     Type(panel, "编辑框_图片", Url("/good.png"));
     QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
     window.RemoveCurrent(); // before the answer is handed over

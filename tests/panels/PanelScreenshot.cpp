@@ -5,6 +5,7 @@
 #include "CanvasElement.h"
 #include "DesignDocument.h"
 #include "DesignerWindow.h"
+#include "KindWords.h"
 #include "PanelSet.h"
 #include "TempDir.h"
 
@@ -25,15 +26,16 @@ int main(int argc, char** argv)
     window.SetPanelPresenter(&panels);
     window.Start();
     const QString kind = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("图片");
-    morvane::CanvasElement* element = kind == QStringLiteral("文字") ? window.AddText() : window.AddComponent(kind);
+    const morvane::Kind shown = morvane::KindWords::From(kind).value_or(morvane::Kind::Picture);
+    morvane::CanvasElement* element = shown == morvane::Kind::Text ? window.AddText() : window.AddComponent(shown);
     if (element) {
         element->move(document.CanvasOriginX() + 120, morvane::DesignDocument::CanvasTop + 60);
         if (element->IsText())
             document.SelectText(element);
         else
             document.SelectComponent(element);
-        panels.Present(element, element->IsText());
-        auto* tabs = argc > 3 ? panels.Panel(kind)->findChild<QTabWidget*>() : nullptr;
+        panels.Present(element);
+        auto* tabs = argc > 3 ? panels.Panel(shown)->findChild<QTabWidget*>() : nullptr;
         if (tabs)
             tabs->setCurrentIndex(QString::fromLocal8Bit(argv[3]).toInt());
     }

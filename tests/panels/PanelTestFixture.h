@@ -4,6 +4,7 @@
 #include "DesignDocument.h"
 #include "DesignerWindow.h"
 #include "FileSystem.h"
+#include "KindTable.h"
 #include "PanelField.h"
 #include "PanelSet.h"
 #include "TempDir.h"
@@ -92,11 +93,11 @@ protected:
 
     // Selects the element with a left press, which opens its panel afresh,
     // and returns that panel.
-    PropertyPanel* Reopen(CanvasElement* element, const QString& kind)
+    PropertyPanel* Reopen(CanvasElement* element, Kind kind)
     {
         Drag(element, {0, 0});
         PropertyPanel* panel = panels.Panel(kind);
-        EXPECT_NE(panel, nullptr) << kind.toStdString();
+        EXPECT_NE(panel, nullptr) << KindTable::Word(kind);
         return panel;
     }
 
@@ -137,7 +138,7 @@ protected:
     }
 
     // A settings file as it lies on disk, decoded; "<none>" when missing.
-    std::string SettingsText(std::string_view kind, int number)
+    std::string SettingsText(Kind kind, int number)
     {
         const auto bytes = FileSystem::ReadWholeFile(document.Settings().PathFor(kind, number));
         return bytes ? TextCodec::Gb18030ToUtf8(*bytes) : std::string("<none>");
@@ -154,7 +155,7 @@ protected:
 class KindPanelTest : public PanelTest {
 protected:
     KindPanelTest(const char* toolbarButton, const char* kind, QPoint at)
-        : toolbarButton_(toolbarButton), kind_(QString::fromUtf8(kind)), at_(at)
+        : toolbarButton_(toolbarButton), kind_(*KindTable::FromWord(kind)), at_(at)
     {
     }
 
@@ -175,7 +176,7 @@ protected:
 
 private:
     const char* toolbarButton_;
-    QString kind_;
+    Kind kind_;
     QPoint at_;
 };
 

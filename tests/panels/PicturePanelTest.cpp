@@ -1,3 +1,4 @@
+#include "KindTable.h"
 #include "PanelTestFixture.h"
 
 #include "ComponentRecord.h"
@@ -12,7 +13,7 @@ const QColor kGreen(0, 255, 0);
 TEST_F(PanelTest, FirstPictureLoadsUnsavedAndTurnsGreenOnSave)
 {
     CanvasElement* element = AddPictureAt({40, 30});
-    PropertyPanel* panel = panels.Panel(QStringLiteral("图片"));
+    PropertyPanel* panel = panels.Panel(Kind::Picture);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->windowTitle(), QStringLiteral("属性设置"));
     // Sizes and places are those of the whole window, frame included.
@@ -54,11 +55,11 @@ TEST_F(PanelTest, FirstPictureLoadsUnsavedAndTurnsGreenOnSave)
 
     // A second picture shows 2; reselecting the first loads it green again.
     AddPictureAt({300, 30});
-    panel = panels.Panel(QStringLiteral("图片"));
+    panel = panels.Panel(Kind::Picture);
     EXPECT_EQ(Find<QLabel>(panel, "透明标签_序号")->text(), QStringLiteral("2"));
     EXPECT_EQ(BadgeColour(panel), kOrange);
     Drag(element, {0, 0});
-    panel = panels.Panel(QStringLiteral("图片"));
+    panel = panels.Panel(Kind::Picture);
     EXPECT_EQ(Find<QLabel>(panel, "透明标签_序号")->text(), QStringLiteral("1"));
     EXPECT_EQ(BadgeColour(panel), kGreen);
     EXPECT_EQ(Text(panel, "编辑框_提示"), QStringLiteral("新品"));
@@ -67,7 +68,7 @@ TEST_F(PanelTest, FirstPictureLoadsUnsavedAndTurnsGreenOnSave)
 TEST_F(PanelTest, GeometryFieldsMoveTheElementLiveAndSaveStoresThem)
 {
     CanvasElement* element = AddPictureAt({10, 10});
-    PropertyPanel* panel = panels.Panel(QStringLiteral("图片"));
+    PropertyPanel* panel = panels.Panel(Kind::Picture);
     QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
     const std::string savedWidth = Cell(2, ComponentRecord::Width);
 
@@ -88,14 +89,14 @@ TEST_F(PanelTest, GeometryFieldsMoveTheElementLiveAndSaveStoresThem)
     element->resize(120, element->height());
     QTest::mousePress(element, Qt::RightButton);
     QTest::mouseRelease(element, Qt::RightButton);
-    panel = panels.Panel(QStringLiteral("图片"));
+    panel = panels.Panel(Kind::Picture);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(Text(panel, "编辑框_距左"), QStringLiteral("-20"));
     EXPECT_EQ(Text(panel, "编辑框_宽度"), QStringLiteral("120"));
 
     // A drag followed by a save stores the new place.
     Drag(element, {50, 40});
-    panel = panels.Panel(QStringLiteral("图片"));
+    panel = panels.Panel(Kind::Picture);
     QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
     EXPECT_EQ(Cell(2, ComponentRecord::Left), "30");
     EXPECT_EQ(Cell(2, ComponentRecord::Top), "55");
@@ -109,7 +110,7 @@ TEST_F(PanelTest, GeometryFieldsMoveTheElementLiveAndSaveStoresThem)
 TEST_F(PanelTest, LinkTargetAndPictureAddressRules)
 {
     AddPictureAt({0, 0});
-    PropertyPanel* panel = panels.Panel(QStringLiteral("图片"));
+    PropertyPanel* panel = panels.Panel(Kind::Picture);
     auto* list = Find<QComboBox>(panel, "组合框1");
     QTest::keyClick(list, Qt::Key_Down); // the user picks "当前窗口"
     EXPECT_EQ(Text(panel, "编辑框_打开"), QStringLiteral("_self"));
@@ -142,7 +143,7 @@ TEST_F(PanelTest, LinkTargetAndPictureAddressRules)
 TEST_F(PanelTest, PanelOfAnotherKindNeverReachesTheNewSelection)
 {
     CanvasElement* picture = AddPictureAt({0, 0});
-    PropertyPanel* panel = panels.Panel(QStringLiteral("图片"));
+    PropertyPanel* panel = panels.Panel(Kind::Picture);
     Type(panel, "编辑框_提示", QStringLiteral("unsaved"));
 
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_轮播"), Qt::LeftButton);
@@ -154,20 +155,20 @@ TEST_F(PanelTest, PanelOfAnotherKindNeverReachesTheNewSelection)
         if (menu->objectName() == QStringLiteral("菜单"))
             menu->hide();
     }
-    EXPECT_EQ(panels.Panel(QStringLiteral("图片")), nullptr);
+    EXPECT_EQ(panels.Panel(Kind::Picture), nullptr);
     EXPECT_EQ(Cell(3, ComponentRecord::Tip), "");
     EXPECT_EQ(Cell(3, ComponentRecord::Saved), "");
 
     // Back on the picture: the unsaved edit is gone.
     Drag(picture, {0, 0});
-    panel = panels.Panel(QStringLiteral("图片"));
+    panel = panels.Panel(Kind::Picture);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(Text(panel, "编辑框_提示"), QString());
 
     // Deselect closes it; the page settings stay.
     panels.OpenPageSettings();
     window.Deselect();
-    EXPECT_EQ(panels.Panel(QStringLiteral("图片")), nullptr);
+    EXPECT_EQ(panels.Panel(Kind::Picture), nullptr);
     EXPECT_NE(panels.PageSettings(), nullptr);
 }
 
@@ -180,7 +181,7 @@ namespace {
 TEST_F(PanelTest, PanelsBelongToTheDesignerAndAPressOnATextClosesNone)
 {
     AddPictureAt({0, 0});
-    PropertyPanel* panel = panels.Panel(QStringLiteral("图片"));
+    PropertyPanel* panel = panels.Panel(Kind::Picture);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->parentWidget(), &window);
     EXPECT_TRUE(panel->isWindow());
@@ -188,7 +189,7 @@ TEST_F(PanelTest, PanelsBelongToTheDesignerAndAPressOnATextClosesNone)
 
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮8"), Qt::LeftButton);
     Drag(document.State().TextElement(1), {300, 100});
-    ASSERT_EQ(panels.Panel(QStringLiteral("图片")), panel);
+    ASSERT_EQ(panels.Panel(Kind::Picture), panel);
     EXPECT_EQ(Text(panel, "编辑框_提示"), QStringLiteral("unsaved"));
 }
 

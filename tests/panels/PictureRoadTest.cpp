@@ -1,3 +1,4 @@
+#include "KindTable.h"
 #include "PanelTestFixture.h"
 
 #include "CodeGenerator.h"
@@ -44,7 +45,7 @@ TEST_F(PictureRoadTest, PictureReachesTheClipboardWithItsSavedValues)
 
     panels.OpenPageSettings();
     CanvasElement* element = AddPictureAt({100, 50});
-    PropertyPanel* panel = panels.Panel(QStringLiteral("图片"));
+    PropertyPanel* panel = panels.Panel(Kind::Picture);
     ASSERT_NE(panel, nullptr);
     const QString pictureUrl = QString::fromStdString(server.BaseUrl()) + QStringLiteral("/pic.png");
     Type(panel, "编辑框_图片", pictureUrl);
@@ -77,7 +78,7 @@ TEST_F(PictureRoadTest, PictureReachesTheClipboardWithItsSavedValues)
 
     // The block is what the generator makes of exactly the saved record.
     ComponentLayer expected;
-    expected.AppendComponent("图片");
+    expected.AppendComponent(Kind::Picture);
     for (const auto& [column, text] :
          std::vector<std::pair<int, std::string>>{{1, "100"},
                                                   {2, "50"},
@@ -93,7 +94,7 @@ TEST_F(PictureRoadTest, PictureReachesTheClipboardWithItsSavedValues)
     const GenerationResult reference =
         CodeGenerator::GenerateCode(expected, document.Background(), document.Settings(), {kFrame, "", "", ""}, random);
     EXPECT_EQ(clipboard, reference.code);
-    EXPECT_EQ(panels.Panel(QStringLiteral("图片")), nullptr); // generation closes the component panels
+    EXPECT_EQ(panels.Panel(Kind::Picture), nullptr); // generation closes the component panels
 }
 
 TEST_F(PictureRoadTest, NothingUsableArrivingLeavesTheElementWithoutPicture)
@@ -101,7 +102,7 @@ TEST_F(PictureRoadTest, NothingUsableArrivingLeavesTheElementWithoutPicture)
     server.Serve("/junk.png", "this is no picture");
     CanvasElement* element = AddPictureAt({0, 0});
     ASSERT_TRUE(element->HasPicture()); // the built-in sample
-    PropertyPanel* panel = panels.Panel(QStringLiteral("图片"));
+    PropertyPanel* panel = panels.Panel(Kind::Picture);
     for (const std::string path : {"/missing.png", "/junk.png"}) {
         element->SetPicture(QPixmap(4, 4));
         Type(panel, "编辑框_图片", QString::fromStdString(server.BaseUrl() + path));

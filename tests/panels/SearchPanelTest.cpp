@@ -1,3 +1,4 @@
+#include "KindTable.h"
 #include "PanelTestFixture.h"
 
 #include "PicturePanel.h"
@@ -20,7 +21,7 @@ TEST_F(SearchPanelTest, TheDefaultsAreSavedUnchanged)
     EXPECT_EQ(panel->frameGeometry().size(), QSize(278, 388));
     EXPECT_EQ(document.StatusText(), PicturePanel::UnsavedText);
     Save(panel);
-    EXPECT_EQ(SettingsText("搜索", 2),
+    EXPECT_EQ(SettingsText(Kind::Search, 2),
               "[配置]\r\n宽度=238\r\n高度=31\r\n距左=12\r\n距顶=34\r\n搜框宽=180\r\n搜框高=30\r\n"
               "按扭宽=50\r\n按扭高=30\r\n预设字=\r\n店铺=\r\n搜框背景色=#fff\r\n搜框文字色=#000\r\n"
               "搜框边框色=#FF798A\r\n按扭背景色=#FF798A\r\n按扭文字色=#fff\r\n");
@@ -41,8 +42,8 @@ TEST_F(SearchPanelTest, EachPickerWritesOnlyItsOwnColourField)
     EXPECT_EQ(Text(panel, "编辑框_按扭文字色"), QStringLiteral("#fff"));
     Type(panel, "编辑框_按扭文字色", QStringLiteral("white"));
     Save(panel);
-    EXPECT_EQ(SettingsStore::ReadValue(document.Settings().PathFor("搜索", 2), "按扭文字色"), "white");
-    EXPECT_EQ(SettingsStore::ReadValue(document.Settings().PathFor("搜索", 2), "按扭背景色"), "#1205AB");
+    EXPECT_EQ(SettingsStore::ReadValue(document.Settings().PathFor(Kind::Search, 2), "按扭文字色"), "white");
+    EXPECT_EQ(SettingsStore::ReadValue(document.Settings().PathFor(Kind::Search, 2), "按扭背景色"), "#1205AB");
 }
 
 TEST_F(SearchPanelTest, ReopeningRestoresEveryValueAndANewBoxShowsTheDefaults)
@@ -57,15 +58,15 @@ TEST_F(SearchPanelTest, ReopeningRestoresEveryValueAndANewBoxShowsTheDefaults)
     for (const auto& [unit, text] : typed)
         Type(panel, unit, text);
     Save(panel);
-    const std::string saved = SettingsText("搜索", 2);
+    const std::string saved = SettingsText(Kind::Search, 2);
 
     // A second search box loads in the same window: no leftovers.
     CanvasElement* second = AddAt("超级按钮7", {300, 34});
-    panel = panels.Panel(QStringLiteral("搜索"));
+    panel = panels.Panel(Kind::Search);
     RightSelect(element);
     EXPECT_EQ(Text(panel, "编辑框_预设字"), QStringLiteral("连衣裙"));
     RightSelect(second);
-    ASSERT_EQ(panels.Panel(QStringLiteral("搜索")), panel);
+    ASSERT_EQ(panels.Panel(Kind::Search), panel);
     EXPECT_EQ(Text(panel, "编辑框_搜框宽"), QStringLiteral("180"));
     EXPECT_EQ(Text(panel, "编辑框_预设字"), QString());
     EXPECT_EQ(Text(panel, "编辑框_店铺"), QString());
@@ -79,12 +80,12 @@ TEST_F(SearchPanelTest, ReopeningRestoresEveryValueAndANewBoxShowsTheDefaults)
     for (const auto& [unit, text] : typed)
         EXPECT_EQ(Text(panel, unit), text) << unit;
     Save(panel);
-    EXPECT_EQ(SettingsText("搜索", 2), saved);
+    EXPECT_EQ(SettingsText(Kind::Search, 2), saved);
 }
 
 TEST_F(SearchPanelTest, AKeyTheFileLacksShowsTheDefaultAndAnEmptyOneStaysEmpty)
 {
-    SettingsStore::WriteValues(document.Settings().PathFor("搜索", 2),
+    SettingsStore::WriteValues(document.Settings().PathFor(Kind::Search, 2),
                                {{"预设字", "包包"}, {"搜框宽", ""}, {"按扭文字色", "#123456"}});
     RightSelect(element);
     EXPECT_EQ(Text(panel, "编辑框_预设字"), QStringLiteral("包包"));

@@ -1,3 +1,5 @@
+#include "KindTable.h"
+#include "KindWords.h"
 #include "PanelTestFixture.h"
 
 #include "CodeGenerator.h"
@@ -44,7 +46,7 @@ protected:
         const QPoint target(canvasPosition.x() + document.CanvasOriginX(),
                             canvasPosition.y() + DesignDocument::CanvasTop);
         Drag(element, target - element->pos());
-        return panels.Panel(kind);
+        return panels.Panel(*KindWords::From(kind));
     }
 
     static void Save(PropertyPanel* panel) { QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton); }
@@ -164,16 +166,16 @@ TEST_P(SmallWidgetRoadTest, SavesTheEmittersRecordAndStoresItAgainUnchanged)
 
     // Closed and opened again, the panel shows the component as stored.
     window.Deselect();
-    ASSERT_EQ(panels.Panel(kind), nullptr);
+    ASSERT_EQ(panels.Panel(*KindWords::From(kind)), nullptr);
     Drag(element, {0, 0});
-    panel = panels.Panel(kind);
+    panel = panels.Panel(*KindWords::From(kind));
     ASSERT_NE(panel, nullptr);
     Save(panel);
     EXPECT_EQ(Record(2), saved);
 
     // The generator makes of it exactly what it makes of the record itself.
     ComponentLayer direct;
-    direct.AppendComponent(road.kind);
+    direct.AppendComponent(*KindTable::FromWord(road.kind));
     for (size_t column = 1; column < expected.size(); ++column)
         direct.SetCell(2, static_cast<int>(column), expected[column]);
     RandomSource random(7);
@@ -263,7 +265,7 @@ TEST_F(SmallWidgetTest, QrCodeStoresTypeTemplateAndIdButNoSize)
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (qobject_cast<QMenu*>(widget))
             widget->hide();
-    ASSERT_EQ(panels.Panel(QStringLiteral("二维码")), panel);
+    ASSERT_EQ(panels.Panel(Kind::QrCode), panel);
     EXPECT_EQ(types->currentText(), QStringLiteral("集市店铺"));
     Save(panel);
     EXPECT_EQ(Cell(3, QrCodeColumn::Type), "2");

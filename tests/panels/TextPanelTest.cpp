@@ -1,3 +1,4 @@
+#include "KindTable.h"
 #include "PanelTestFixture.h"
 
 #include "PicturePanel.h"
@@ -20,7 +21,7 @@ protected:
     void AddText(QPoint at = {200, 100})
     {
         text = AddAt("超级按钮8", at);
-        panel = panels.Panel(QStringLiteral("文字"));
+        panel = panels.Panel(Kind::Text);
         ASSERT_NE(panel, nullptr);
     }
 };
@@ -38,7 +39,7 @@ TEST_F(TextPanelTest, TextsAreNumberedAfterTheComponents)
     AddText({300, 100});
     EXPECT_EQ(Find<QLabel>(panel, "透明标签_序号")->text(), QStringLiteral("5"));
     Drag(first, {0, 0});
-    EXPECT_EQ(Find<QLabel>(panels.Panel(QStringLiteral("文字")), "透明标签_序号")->text(), QStringLiteral("4"));
+    EXPECT_EQ(Find<QLabel>(panels.Panel(Kind::Text), "透明标签_序号")->text(), QStringLiteral("4"));
 }
 
 TEST_F(TextPanelTest, ANewTextLoadsTheFallbacksAndSavesSizeFourteen)
@@ -59,7 +60,7 @@ TEST_F(TextPanelTest, ANewTextLoadsTheFallbacksAndSavesSizeFourteen)
     Save(panel);
     EXPECT_EQ(Text(panel, "编辑框_字号"), QStringLiteral("14"));
     EXPECT_EQ(text->font().pixelSize(), 14);
-    EXPECT_EQ(SettingsText("文字", 1),
+    EXPECT_EQ(SettingsText(Kind::Text, 1),
               "[配置]\r\n宽度=75\r\n高度=22\r\n距左=200\r\n距顶=100\r\n内容=\r\n链接=\r\n对齐=left\r\n"
               "字号=14\r\n字体=仿宋\r\n字距=\r\n加粗=normal;\r\n字色=#000000\r\n背色=\r\n");
     EXPECT_EQ(document.Background().Cell(1, 9), "1");
@@ -106,7 +107,7 @@ TEST_F(TextPanelTest, ChoicesAndPickedColoursShowOnTheLabel)
     text->SetTextAlignment(Qt::AlignRight);
     text->SetTextFont(QFont(QStringLiteral("宋体")));
     RightSelect(text);
-    panel = panels.Panel(QStringLiteral("文字"));
+    panel = panels.Panel(Kind::Text);
     EXPECT_EQ(Shown(panel, "组合框1"), QStringLiteral("居中"));
     EXPECT_EQ(Shown(panel, "组合框2"), QStringLiteral("黑体"));
     EXPECT_EQ(Shown(panel, "组合框3"), QStringLiteral("是"));
@@ -128,15 +129,15 @@ TEST_F(TextPanelTest, ReopeningAndSavingStoresWhatWasStored)
     panel->ChooseColour(QStringLiteral("颜色选择器2"), QColor(0, 0, 255));
     Type(panel, "编辑框_背色", QStringLiteral("  #eee "));
     Save(panel);
-    const std::string saved = SettingsText("文字", 1);
+    const std::string saved = SettingsText(Kind::Text, 1);
 
-    panel = Reopen(text, QStringLiteral("文字"));
+    panel = Reopen(text, Kind::Text);
     EXPECT_EQ(Text(panel, "编辑框_背色"), QStringLiteral("  #eee "));
     Save(panel);
-    EXPECT_EQ(SettingsText("文字", 1), saved);
+    EXPECT_EQ(SettingsText(Kind::Text, 1), saved);
 
     // A text stored without alignment loads "left", and saves it.
-    SettingsStore::WriteValue(document.Settings().PathFor("文字", 1), "对齐", "");
+    SettingsStore::WriteValue(document.Settings().PathFor(Kind::Text, 1), "对齐", "");
     RightSelect(text);
     EXPECT_EQ(Text(panel, "编辑框_对齐"), QStringLiteral("left"));
     EXPECT_EQ(Shown(panel, "组合框1"), QStringLiteral("居左"));
@@ -144,7 +145,7 @@ TEST_F(TextPanelTest, ReopeningAndSavingStoresWhatWasStored)
     // Emptied content is stored empty; the label keeps its caption.
     Type(panel, "编辑框_内容", QString());
     Save(panel);
-    EXPECT_EQ(SettingsStore::ReadValue(document.Settings().PathFor("文字", 1), "内容"), "");
+    EXPECT_EQ(SettingsStore::ReadValue(document.Settings().PathFor(Kind::Text, 1), "内容"), "");
     EXPECT_EQ(text->Text(), QStringLiteral("新品 上市"));
 }
 
@@ -152,13 +153,13 @@ TEST_F(TextPanelTest, TheTextPanelActsOnTheCurrentTextBesideAComponentPanel)
 {
     AddText();
     AddPictureAt({0, 0});
-    ASSERT_NE(panels.Panel(QStringLiteral("图片")), nullptr);
+    ASSERT_NE(panels.Panel(Kind::Picture), nullptr);
     RightSelect(text);
-    panel = panels.Panel(QStringLiteral("文字"));
+    panel = panels.Panel(Kind::Text);
     ASSERT_NE(panel, nullptr);
     Type(panel, "编辑框_内容", QStringLiteral("你好"));
     Save(panel);
-    EXPECT_EQ(SettingsStore::ReadValue(document.Settings().PathFor("文字", 1), "内容"), "你好");
+    EXPECT_EQ(SettingsStore::ReadValue(document.Settings().PathFor(Kind::Text, 1), "内容"), "你好");
     EXPECT_EQ(Cell(2, 9), ""); // the picture stays unsaved
 }
 

@@ -1,4 +1,5 @@
-// Magnifier and two-sided image: picture blocks whose values live in the record.
+// The magnifier: a picture block whose values live in the record, with a
+// random class number and a pop-up width worked out from them.
 #include "CodeGenerator.h"
 
 #include "CodeTemplates.h"
@@ -18,14 +19,14 @@ constexpr double kPopupNarrowing = 10;
 
 void CodeGenerator::EmitMagnifier()
 {
-    if (!BeginEmit(Cell(MagnifierColumn::Left), StatusUnsavedPicture))
+    if (!Saved(Cell(MagnifierColumn::Left), StatusUnsavedPicture))
         return;
     // One number for all three places, so the pop-up finds its trigger.
     const std::string classNumber = std::to_string(random_.Between(kMagnifierClassLow, kMagnifierClassHigh));
     const std::string& zoomWidth = Cell(MagnifierColumn::ZoomWidth);
     const std::string popupWidth = Lenient::NumberText(Lenient::ToReal(zoomWidth) - kPopupNarrowing);
     static const CompiledTemplate block(CodeTemplates::Magnifier);
-    EndEmit(block, {
+    Append(block, {
                        {"宽度", Cell(MagnifierColumn::Side), 4},
                        {"#边框色", Cell(MagnifierColumn::BorderColour), 1},
                        {"序号", classNumber, 3},
@@ -36,23 +37,6 @@ void CodeGenerator::EmitMagnifier()
                        {"#链接", Cell(MagnifierColumn::Link), 2},
                        {"距左", Cell(MagnifierColumn::Left), 1},
                        {"距顶", Cell(MagnifierColumn::Top), 1},
-                   });
-}
-
-void CodeGenerator::EmitTwoSided()
-{
-    if (!BeginEmit(Cell(TwoSidedColumn::Left), StatusUnsavedPicture))
-        return;
-    static const CompiledTemplate block(CodeTemplates::TwoSided);
-    EndEmit(block, {
-                       {"距左", Cell(TwoSidedColumn::Left), 1},
-                       {"距顶", Cell(TwoSidedColumn::Top), 1},
-                       {"宽度", Cell(TwoSidedColumn::Width), 5},
-                       {"高度", Cell(TwoSidedColumn::Height), 5},
-                       {"打开方式", Cell(TwoSidedColumn::Open), 2},
-                       {"底图", Cell(TwoSidedColumn::FrontPicture), 1},
-                       {"变图", Cell(TwoSidedColumn::BackPicture), 1},
-                       {"#链接", Cell(TwoSidedColumn::Link), 2},
                    });
 }
 
