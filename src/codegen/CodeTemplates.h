@@ -34,7 +34,7 @@ inline constexpr std::string_view Magnifier =
     "<div class=\"most-footer footer-more-trigger\" style=\"z-index:2;top:距顶px;left:距左px;width:宽度px;height:宽度px;padding: 0;border:0;background:none;\"><span><a href=\"#链接\" target=\"_blank\"><img class=\"morvane序号\" src=\"底图\" style=\"width:宽度px;\" /></a></span><div class=\"J_TWidget\" data-widget-config=\"{'trigger':'.morvane序号','align':{'node':'.morvane序号','offset':[-8,-20],'points':['lc','lc']}}\" data-widget-type=\"Popup\" style=\"width:放大宽px;display:none;z-index:99;\"> <div style=\"width:放大2px;text-align:center;color:#000000;font-size:10pt;background-color:#边框色;margin-top: 1px;\"> <span><a href=\"#链接\" target=\"_blank\"><img src=\"放大图\" style=\"width:放大宽px;margin-left:auto;float:none;margin-top: 10px;margin: 5px;\" /></a> </span>     </div> </div> </div>";
 
 inline constexpr std::string_view TwoSided =
-    "<div class=\"most-footer footer-more-trigger\" data-title=\"鼠标滑动效果\" style=\"z-index:2;top:距顶px;left:距左px;width:宽度px;height:高度px;border:0;padding:0;background:none;overflow:hidden;\"><div class=\"footer-more\" style=\"width:宽度px;height:高度px;float:none;padding:0;right:auto;top:0;left:0;\"><a style=\"padding:0;height:auto;background:none;\" href=\"#链接\" target=\"打开方式\"><img src=\"底图\" width=\"宽度px\" height=\"高度px\" alt=\"\"></a><span class=\"footer-more-panel\" style=\"width:宽度px;height:高度px;border:0;padding:0;background:none;bottom:auto;right:auto;top:0;left:0;\"><a href=\"#链接\" target=\"打开方式\"><img src=\"变图\" width=\"宽度px\" height=\"高度px\" alt=\"\"></a></span></div></div></div></div>";
+    "<div class=\"most-footer footer-more-trigger\" data-title=\"鼠标滑动效果\" style=\"z-index:2;top:距顶px;left:距左px;width:宽度px;height:高度px;border:0;padding:0;background:none;overflow:hidden;\"><div class=\"footer-more\" style=\"width:宽度px;height:高度px;float:none;padding:0;right:auto;top:0;left:0;\"><a style=\"padding:0;height:auto;background:none;\" href=\"#链接\" target=\"打开方式\"><img src=\"底图\" width=\"宽度px\" height=\"高度px\" alt=\"\"></a><span class=\"footer-more-panel\" style=\"width:宽度px;height:高度px;border:0;padding:0;background:none;bottom:auto;right:auto;top:0;left:0;\"><a href=\"#链接\" target=\"打开方式\"><img src=\"变图\" width=\"宽度px\" height=\"高度px\" alt=\"\"></a></span></div></div>";
 
 inline constexpr std::string_view Countdown =
     "<div class=\"most-footer footer-more-trigger J_TWidget\" data-type=\"countdown\" style=\"z-index:8;background:none;top:距顶px;left:距左px;width:模宽px;height:模高px;background-image:url(背景图);background-repeat:no-repeat;border:0;padding:0;\"\r\n"
@@ -76,8 +76,7 @@ inline constexpr std::string_view Countdown =
     "    <div class=\"time-e\" style=\"display:none\">\r\n"
     "        已结束\r\n"
     "    </div>\r\n"
-    "</div>\r\n"
-    "</div></div></div>";
+    "</div>\r\n";
 
 inline constexpr std::string_view CustomerService =
     "<div class=\"most-footer footer-more-trigger\" style=\"z-index:6;background:none;top:距顶px;left:距左px;width:宽度px;height:高度px;border:0;padding:0;\">\r\n"
@@ -103,7 +102,7 @@ inline constexpr std::string_view Search =
     "\t<form action=\"店铺/category.htm?scene=taobao_shop\" name=\"SearchForm\" method=\"post\">\r\n"
     "\t\t <input type=\"hidden\" value=\"y\" name=\"search\" /> <input class=\"keyword-input prompt\" value=\"关键字\" name=\"keyword\" size=\"40\" style=\"width:框宽px;height:框高px;padding:0 2px;border:none;background:none;float:left;outline:none;color:#框字色;\" /> <input type=\"submit\" class=\"btn\" value=\"搜索\" style=\"width:按宽px;height:按高px;border:none;float:right;background:#按背色;cursor:pointer;color:#按字色;\" />&nbsp;\r\n"
     "\t</form>\r\n"
-    "</div>";
+    "</div></div>";
 
 inline constexpr std::string_view Text =
     "<div class=\"most-footer footer-more-trigger\" style=\"z-index:2;top:距顶px;left:距左px;width:宽度px;height:高度px;background:none;background-color:#背色;border:0;padding:0;\">\r\n"

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
+#include <sstream>
+
 using namespace morvane;
 
 namespace {
@@ -150,4 +154,67 @@ TEST_F(Driver, UnsavedComponentsAreSkippedWithStatusText)
         (std::vector<std::string>{"正在生成模块背景...", "正在生成组件代码...", "发现未保存设置的图片组件，已被忽略...",
                                   "发现未保存设置的轮播组件，已被忽略...", "代码生成完毕，并已复制到剪切板..."}));
     EXPECT_EQ(result.code.find("<div class"), std::string::npos);
+}
+
+namespace {
+
+// A template text as the build writes it, from its UTF-8 source.
+std::string SourceTemplate(const std::string& name)
+{
+    const char* source = std::getenv("MORVANE_SOURCE_DIR");
+    std::ifstream in(std::string(source ? source : ".") + "/templates/" + name, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    std::string result = text.str();
+    while (!result.empty() && result.back() == '\n')
+        result.pop_back();
+    return result;
+}
+
+// The elements that enclose others, opened and closed in the fragment. Its
+// first `frameDepth` ones are the page frame's (and the basic wrapper's):
+// only the last `tail` bytes, the closing text and the wrapper's end, may
+// close them.
+std::string NestingFault(const std::string& code, size_t frameDepth, size_t tail)
+{
+    static const std::regex tag("<(/?)(div|span|a|form|ul|li)\\b[^>]*>", std::regex::icase);
+    std::vector<std::string> open;
+    size_t deepestFrame = 0;
+    for (auto it = std::sregex_iterator(code.begin(), code.end(), tag); it != std::sregex_iterator(); ++it) {
+        const std::string name = (*it)[2];
+        if ((*it)[1].length() == 0) {
+            open.push_back(name);
+            deepestFrame = std::max(deepestFrame, open.size());
+            continue;
+        }
+        if (open.empty() || open.back() != name)
+            return "</" + name + "> at " + std::to_string(it->position()) + " closes nothing it opened";
+        open.pop_back();
+        const bool closingText = code.size() - static_cast<size_t>(it->position()) <= tail;
+        if (deepestFrame >= frameDepth && open.size() < frameDepth && !closingText)
+            return "a block closes the frame at " + std::to_string(it->position());
+    }
+    return open.empty() ? std::string() : std::to_string(open.size()) + " elements left open";
+}
+
+} // namespace
+
+TEST_F(Driver, EveryBlockClosesWhatItOpensSoTheFragmentStaysInItsFrame)
+{
+    TemplateTexts texts;
+    texts.pageFrame = SourceTemplate("tyb.txt.in");
+    texts.basicWrapper = SourceTemplate("jcb.txt.in");
+    texts.marketPreview = "527304816";
+    texts.tmallPreview = "527304816";
+    ASSERT_NE(texts.pageFrame.find("Morvane版本"), std::string::npos);
+    AddEveryKind();
+    for (const char* edition : {"天猫版", "专业版", "基础版"}) {
+        SetPage(edition, "950", "500", "50");
+        const std::string code = Generate(texts).code;
+        // The basic wrapper holds the frame inside two elements of its own.
+        const bool basic = std::string(edition) == "基础版";
+        EXPECT_EQ(NestingFault(code, basic ? 5 : 3, basic ? 30 : 18), "") << edition;
+        for (const char* mark : {"ks-d", "footer-more-panel", "SearchForm", "J_CartPluginTrigger", "文字2"})
+            EXPECT_NE(code.find(mark), std::string::npos) << mark;
+    }
 }

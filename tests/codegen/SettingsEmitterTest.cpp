@@ -168,8 +168,7 @@ TEST_F(SettingsEmitters, CountdownFillsAllUnits)
         "    <div class=\"time-e\" style=\"display:none\">\r\n"
         "        已结束\r\n"
         "    </div>\r\n"
-        "</div>\r\n"
-        "</div></div></div>";
+        "</div>\r\n";
 
     EXPECT_EQ(Block(), expected);
 }
@@ -184,7 +183,7 @@ TEST_F(SettingsEmitters, CountdownDayLabelHoldingHourPlaceholder)
               std::string::npos);
     EXPECT_EQ(Count(block, "时字"), 1u);
     EXPECT_EQ(Count(block, "微软雅黑"), 4u);
-    EXPECT_EQ(block.substr(block.size() - 28), "\r\n</div>\r\n</div></div></div>");
+    EXPECT_EQ(block.substr(block.size() - 10), "\r\n</div>\r\n");
 }
 
 TEST_F(SettingsEmitters, CustomerServiceWithAvatarAndIcon)
@@ -220,7 +219,7 @@ TEST_F(SettingsEmitters, CustomerServiceWithoutAvatarOrIcon)
                        "</div>");
 }
 
-TEST_F(SettingsEmitters, SearchLeavesOuterDivOpen)
+TEST_F(SettingsEmitters, SearchClosesItsOuterDiv)
 {
     const int row = Add(Kind::Search, {});
     WriteSettings(Kind::Search, row,
@@ -244,7 +243,7 @@ TEST_F(SettingsEmitters, SearchLeavesOuterDivOpen)
         "\t<form action=\"http://shop.x/category.htm?scene=taobao_shop\" name=\"SearchForm\" method=\"post\">\r\n"
         "\t\t <input type=\"hidden\" value=\"y\" name=\"search\" /> <input class=\"keyword-input prompt\" value=\"找宝贝\" name=\"keyword\" size=\"40\" style=\"width:180px;height:30px;padding:0 2px;border:none;background:none;float:left;outline:none;color:#222222;\" /> <input type=\"submit\" class=\"btn\" value=\"搜索\" style=\"width:50px;height:30px;border:none;float:right;background:#444444;cursor:pointer;color:#555555;\" />&nbsp;\r\n"
         "\t</form>\r\n"
-        "</div>";
+        "</div></div>";
 
     EXPECT_EQ(Block(), expected);
 }
@@ -337,11 +336,11 @@ TEST_F(RecordEmitters, MagnifierNumbersComeFromTheSeededSource)
     EXPECT_NE(first.find("width:-10px;"), std::string::npos); // empty zoom width
 }
 
-TEST_F(RecordEmitters, TwoSidedKeepsItsExtraClosingTags)
+TEST_F(RecordEmitters, TwoSidedClosesWhatItOpens)
 {
     Add(Kind::TwoSided, {"7", "8", "200", "100", "_self", "front.jpg", "http://i", "back.jpg"});
     const std::string expected =
-        "<div class=\"most-footer footer-more-trigger\" data-title=\"鼠标滑动效果\" style=\"z-index:2;top:8px;left:7px;width:200px;height:100px;border:0;padding:0;background:none;overflow:hidden;\"><div class=\"footer-more\" style=\"width:200px;height:100px;float:none;padding:0;right:auto;top:0;left:0;\"><a style=\"padding:0;height:auto;background:none;\" href=\"http://i\" target=\"_self\"><img src=\"front.jpg\" width=\"200px\" height=\"100px\" alt=\"\"></a><span class=\"footer-more-panel\" style=\"width:200px;height:100px;border:0;padding:0;background:none;bottom:auto;right:auto;top:0;left:0;\"><a href=\"http://i\" target=\"_self\"><img src=\"back.jpg\" width=\"200px\" height=\"100px\" alt=\"\"></a></span></div></div></div></div>";
+        "<div class=\"most-footer footer-more-trigger\" data-title=\"鼠标滑动效果\" style=\"z-index:2;top:8px;left:7px;width:200px;height:100px;border:0;padding:0;background:none;overflow:hidden;\"><div class=\"footer-more\" style=\"width:200px;height:100px;float:none;padding:0;right:auto;top:0;left:0;\"><a style=\"padding:0;height:auto;background:none;\" href=\"http://i\" target=\"_self\"><img src=\"front.jpg\" width=\"200px\" height=\"100px\" alt=\"\"></a><span class=\"footer-more-panel\" style=\"width:200px;height:100px;border:0;padding:0;background:none;bottom:auto;right:auto;top:0;left:0;\"><a href=\"http://i\" target=\"_self\"><img src=\"back.jpg\" width=\"200px\" height=\"100px\" alt=\"\"></a></span></div></div>";
 
     EXPECT_EQ(Block(), expected);
 }
