@@ -1,7 +1,13 @@
 #include "CanvasElement.h"
 
+#include "Artwork.h"
+#include "DesignDocument.h"
+#include "KindTable.h"
+
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace morvane {
 
@@ -14,31 +20,45 @@ CanvasElement::CanvasElement(Sort sort, QWidget* parent) : QWidget(parent), sort
 
 void CanvasElement::SetPicture(const QPixmap& picture)
 {
+    if (picture.cacheKey() == picture_.cacheKey() && picture.isNull() == picture_.isNull())
+        return;
     picture_ = picture;
     update();
 }
 
-void CanvasElement::SetText(const QString& text)
+void CanvasElement::Sync(const DesignDocument& document, QPoint canvasOrigin)
 {
-    text_ = text;
-    update();
-}
-
-void CanvasElement::SetTextColour(const QColor& colour)
-{
-    textColour_ = colour;
-    update();
-}
-
-void CanvasElement::SetTextFont(const QFont& font)
-{
-    setFont(font);
-    update();
-}
-
-void CanvasElement::SetTextAlignment(Qt::Alignment alignment)
-{
-    textAlignment_ = alignment & Qt::AlignHorizontal_Mask;
+    const Placement& place = document.PlacementOf(sort_, number_);
+    const auto toWindow = [](int canvas, int origin) {
+        return static_cast<int>(std::clamp<qint64>(qint64(canvas) + origin, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    };
+    setGeometry(toWindow(place.left, canvasOrigin.x()), toWindow(place.top, canvasOrigin.y()), place.width,
+                place.height);
+    setVisible(place.visible);
+    if (!IsText()) {
+        const std::optional<QPixmap>& fetched = document.PictureOf(sort_, number_);
+        if (fetched) {
+            SetPicture(*fetched);
+        } else {
+            const std::optional<Kind> kind = document.KindAt(sort_, number_);
+            SetPicture(Artwork::Placeholder(kind && !KindTable::Of(*kind).art.general ? kind : std::nullopt));
+        }
+        return;
+    }
+    const TextLook& look = document.LookOf(number_);
+    QFont face = parentWidget() ? parentWidget()->font() : font();
+    if (!look.family.empty())
+        face.setFamily(QString::fromStdString(look.family));
+    if (look.pixelSize > 0)
+        face.setPixelSize(look.pixelSize);
+    face.setBold(look.bold);
+    setFont(face);
+    text_ = QString::fromStdString(look.caption);
+    const QColor colour(QString::fromStdString(look.colour));
+    textColour_ = colour.isValid() ? colour : QColor(Qt::black);
+    textAlignment_ = look.alignment == TextLook::Alignment::Centre  ? Qt::AlignHCenter
+                     : look.alignment == TextLook::Alignment::Right ? Qt::AlignRight
+                                                                    : Qt::AlignLeft;
     update();
 }
 

@@ -8,9 +8,12 @@
 
 namespace morvane {
 
-// The visible counterpart of one record on the canvas: a picture box for
+class DesignDocument;
+
+// The view of one element of the design on the canvas: a picture box for
 // every kind but text, a transparent label for a text. It is a child of the
-// designer window, positioned in window coordinates.
+// designer window and shows what the document holds for its number; it
+// changes nothing itself, and reports the mouse to the window.
 //
 // A placeholder picture is shared: every element of a kind holds the same
 // QPixmap (implicitly shared) and scales it while painting, so a design of
@@ -31,20 +34,18 @@ public:
     // The number as the element's tag shows it.
     QString Tag() const { return QString::number(number_); }
 
-    // Picture boxes: a shared placeholder or the component's own picture;
-    // a null pixmap shows no picture.
-    void SetPicture(const QPixmap& picture);
+    // Shows the element as the document holds it; canvasOrigin is where
+    // the canvas's 0, 0 lies in the window.
+    void Sync(const DesignDocument& document, QPoint canvasOrigin);
+
+    // What it shows. A picture box: a shared placeholder or the
+    // component's own picture; a null pixmap shows no picture.
     const QPixmap& Picture() const { return picture_; }
     bool HasPicture() const { return !picture_.isNull(); }
-
-    // Text labels: text, font and colours as the text panel sets them.
-    void SetText(const QString& text);
+    void SetPicture(const QPixmap& picture);
+    // A text label: caption, colour and alignment as the text panel set them.
     QString Text() const { return text_; }
-    void SetTextColour(const QColor& colour);
     QColor TextColour() const { return textColour_; }
-    void SetTextFont(const QFont& font);
-    // Horizontal alignment of the text inside the label.
-    void SetTextAlignment(Qt::Alignment alignment);
     Qt::Alignment TextAlignment() const { return textAlignment_; }
 
 signals:

@@ -2,35 +2,43 @@
 
 #include "BackgroundLayer.h"
 #include "ComponentLayer.h"
+#include "DesignElement.h"
 #include "DesignerState.h"
 #include "Kind.h"
+#include "Placement.h"
 #include "SettingsStore.h"
+#include "TextLook.h"
 
 #include <QColor>
 #include <QObject>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
-#include <QStringList>
+#include <QUndoStack>
 
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
 namespace morvane {
 
-class CanvasElement;
+class EditMacro;
 
-// The one owner of a design: both layers, the settings files, the elements
-// with their numbers, and the selection. The window, the panels and the
-// generation side all work on it; it tells them of every change through its
-// signals, and none of them reaches into another's widgets.
+// Stays with an element while renumbering moves it: panels and picture
+// downloads know their element by it. 0 is no element.
+using ElementId = std::uint64_t;
+
+// The one owner of a design: both layers, the settings files (written
+// through to the working folder), every element's place, visibility, text
+// look and shown picture, and the selection. Every change of the design is
+// a command on its undo stack; views and panels only read it and listen to
+// its signals, and none of them reaches into another's widgets. It needs no
+// window: tests drive it alone.
 class DesignDocument : public QObject {
     Q_OBJECT
 public:
-    // The canvas top in window coordinates; "距顶" is measured from it.
-    static constexpr int CanvasTop = 90;
-
     // programDirectory: where "bj" and "yl.htm" live.
     explicit DesignDocument(const QString& programDirectory, QObject* parent = nullptr);
     ~DesignDocument() override;
@@ -40,47 +48,93 @@ public:
     const SettingsStore& Settings() const { return settings_; }
     const DesignerState& State() const { return state_; }
     QString ProgramDirectory() const { return programDirectory_; }
+    QUndoStack& UndoStack() { return undoStack_; }
 
     // Records. Reads outside the tables give empty text.
     QString ComponentCell(int row, int column) const;
     QString TextCell(int row, int column) const;
+    QString Cell(Sort sort, int row, int column) const;
     QString PageSetting(int column) const;
     void SetComponentCell(int row, int column, const QString& text);
     void SetTextCell(int row, int column, const QString& text);
+    // Several cells of one record in one step.
+    void SetCells(Sort sort, int row, const std::vector<std::pair<int, QString>>& cells);
     // Commits the page settings: every cell given, then one signal.
     void SetPageSettings(const std::vector<std::pair<int, QString>>& cells);
+
+    // Elements. Components are numbered from 2, texts from 1; number,
+    // record row and list position always agree.
+    int Count(Sort sort) const;
+    bool Exists(Sort sort, int number) const;
     // The kind of an element: from column 0 of its record, Text for texts;
-    // nullopt for the prototype, a removed element or a record holding no
-    // kind word.
-    std::optional<Kind> KindOf(const CanvasElement* element) const;
-
-    // Elements and their numbers. Number, record row, element tag and list
-    // position always agree.
-    void SetPrototype(CanvasElement* prototype);
-    // Appends the element and a record of the kind; returns its number.
-    int AddComponent(Kind kind, CanvasElement* element);
-    int AddText(CanvasElement* element);
-    struct Removal {
-        // Out of the lists and tables; the caller destroys them.
-        QList<CanvasElement*> elements;
-        // Settings files that could not follow their components.
-        std::vector<std::string> unmovedFiles;
+    // nullopt for anything else.
+    std::optional<Kind> KindAt(Sort sort, int number) const;
+    ElementId IdOf(Sort sort, int number) const;
+    struct Ref {
+        Sort sort = Sort::Component;
+        int number = 0;
     };
-    // Removes count components from number on, renumbering the rest. Each
-    // later component keeps its own settings file under its new number.
-    Removal RemoveComponents(int number, int count);
-    Removal RemoveText(int number);
+    // Where an element stands now; nullopt once it is gone.
+    std::optional<Ref> Find(ElementId id) const;
+    const Placement& PlacementOf(Sort sort, int number) const;
+    const TextLook& LookOf(int textNumber) const;
+    // The picture fetched for an element; nullopt while it shows its kind's
+    // placeholder, a null pixmap when nothing usable arrived.
+    const std::optional<QPixmap>& PictureOf(Sort sort, int number) const;
+    // The address the shown picture came from.
+    QString PictureAddressOf(Sort sort, int number) const;
+    // The element with its record and settings file, as copies carry it.
+    DesignElement ElementAt(Sort sort, int number) const;
 
-    // Selection.
-    void SelectComponent(CanvasElement* element);
-    void SelectText(CanvasElement* element);
-    void SetPressPosition(QPoint position);
+    // Where a component or text starts, in canvas coordinates: beside the
+    // canvas, as the window's prototypes stand. The window sets it.
+    void SetStartPlaces(QPoint component, QPoint text);
 
-    // The canvas frame of reference, set by the window's layout: "距左" is
-    // measured from CanvasOriginX(), "距顶" from CanvasTop.
-    int CanvasOriginX() const { return canvasOriginX_; }
-    QSize ViewSize() const { return viewSize_; }
-    void SetView(int canvasOriginX, QSize viewSize);
+    // Edits, each one command (or one step of the edit under way).
+    // Appends a component of the kind with its companions; returns its
+    // number, 0 for a kind that only comes with its owner.
+    int AddComponent(Kind kind);
+    int AddText();
+    // "移除": a companion only hides its owner's companions; anything else
+    // goes with its companions, the later elements renumbered.
+    void Remove(Sort sort, int number);
+    // A copy 10 pixels right and down, as the next number, with its record
+    // and settings file; a saved copy stores its new place. Returns the
+    // copy's number, 0 when there is nothing to copy.
+    int Duplicate(Sort sort, int number);
+    // Appends copies of elements (each with its companions, as given),
+    // 10 pixels right and down from where they stood; returns how many
+    // elements were added.
+    int Paste(const std::vector<DesignElement>& elements);
+    // Edits that arrive in steps (a drag, a handle, typing into a panel's
+    // geometry fields, a run of nudges) merge into one when they share a
+    // merge key; 0 never merges.
+    using MergeKey = std::uint64_t;
+    static MergeKey NewMergeKey();
+    // A carousel takes its arrows along by the change of its left and top.
+    void SetPlacement(Sort sort, int number, Placement placement, MergeKey merge = 0);
+    void MoveBy(Sort sort, int number, QPoint delta, MergeKey merge);
+    void SetTextLook(int number, const TextLook& look, MergeKey merge = 0);
+    // Sets the keys in the element's settings file, keeping every other
+    // line. False, with nothing changed, when the file cannot be written.
+    bool WriteSettings(Sort sort, int number, const std::vector<std::pair<std::string, std::string>>& keys);
+    // Several edits as one step, named for the status bar; they nest.
+    void BeginEdit(const QString& text);
+    void EndEdit();
+
+    // Not edits of the design: the picture that arrived for an element, or
+    // its kind's placeholder again (nullopt).
+    void SetPicture(ElementId id, std::optional<QPixmap> picture, const QString& address);
+
+    // Undo and redo, telling the status bar what was undone or redone.
+    void Undo();
+    void Redo();
+
+    // Selection. Every selection, also of the element already selected,
+    // is signalled: panels load again at each.
+    void Select(Sort sort, int number);
+    // Nothing is selected: the frame hides, the component panels close.
+    void ClearSelection();
 
     // What the canvas shows while the page settings are edited.
     struct CanvasLook {
@@ -102,26 +156,102 @@ public:
     void ShowStatus(const QString& text);
     QString StatusText() const { return status_; }
 
-    // Asks whoever shows the selection to drop it and close the component
-    // panels (after a generation run, for instance).
+    // Drops the selection and closes the component panels (after a
+    // generation run, for instance).
     void RequestDeselect();
 
 signals:
+    void ElementsInserted(morvane::Sort sort, int first, int count);
+    void ElementsRemoved(morvane::Sort sort, int first, int count);
+    // A cell of a record; row 0 of the texts' layer is the page settings.
+    void RecordChanged(morvane::Sort sort, int row, int column);
+    // Place or visibility.
+    void PlacementChanged(morvane::Sort sort, int number);
+    // A text's look or an element's picture.
+    void LookChanged(morvane::Sort sort, int number);
+    void SettingsChanged(morvane::Sort sort, int number);
     void SelectionChanged();
     void PageSettingsChanged();
-    void RecordChanged(morvane::Sort sort, int row);
     void StatusShown(const QString& text);
     void CanvasChanged();
-    void DeselectRequested();
+    // An undo or redo has put the design back: whoever shows a part of it
+    // shows it again.
+    void Restored();
 
 private:
+    friend class AddElementsCommand;
+    friend class RemoveElementsCommand;
+    friend class ChangeCellsCommand;
+    friend class ChangePageSettingsCommand;
+    friend class ChangePlacementCommand;
+    friend class ChangeTextLookCommand;
+    friend class WriteSettingsCommand;
+
+    struct Element {
+        ElementId id = 0;
+        Placement placement;
+        TextLook look;
+        std::optional<QPixmap> picture;
+        QString pictureAddress;
+    };
+    // What a removal takes away and an undo puts back.
+    struct Taken {
+        ElementId id = 0;
+        DesignElement element;
+        std::optional<QPixmap> picture;
+        QString pictureAddress;
+    };
+
+    std::vector<Element>& ElementsOf(Sort sort) { return sort == Sort::Text ? textElements_ : componentElements_; }
+    const std::vector<Element>& ElementsOf(Sort sort) const
+    {
+        return sort == Sort::Text ? textElements_ : componentElements_;
+    }
+    TextTable& LayerOf(Sort sort);
+    const TextTable& LayerOf(Sort sort) const;
+    static int FirstNumber(Sort sort);
+    std::vector<std::optional<Kind>> KindsOf(Sort sort) const;
+
+    // The steps commands take; each tells the listeners.
+    void InsertElements(Sort sort, int first, const std::vector<Taken>& elements);
+    std::vector<Taken> TakeElements(Sort sort, int first, int count);
+    void ApplyCell(Sort sort, int row, int column, const std::string& text);
+    void ApplyPageSettings(const std::vector<std::pair<int, std::string>>& cells);
+    void ApplyPlacement(Sort sort, int number, const Placement& placement);
+    void ApplyLook(int number, const TextLook& look);
+    bool ApplySettings(Sort sort, int number, const std::optional<std::string>& bytes);
+
+    // A new command goes on the stack, or into the edit under way, which
+    // applies it at once.
+    void Commit(QUndoCommand* command);
+    QUndoCommand* EditParent() const;
+    Taken NewElement(Sort sort, std::vector<std::string> cells, Placement placement);
+    void ReportUnmoved(const std::vector<std::string>& unmovedFiles);
+    // Numbers of the selection and the counters after the lists changed.
+    void UpdateState();
+    // Copies of the elements appended, 10 pixels right and down, as one
+    // edit; the first one is selected.
+    int AppendCopies(const std::vector<DesignElement>& elements, const QString& text);
+    void AfterUndoOrRedo(const QString& verb, const QString& text);
+
     QString programDirectory_;
     ComponentLayer components_;
     BackgroundLayer background_;
     SettingsStore settings_;
     DesignerState state_;
-    int canvasOriginX_ = 136;
-    QSize viewSize_{1200, 650};
+    // By number; the entries before the first number are unused.
+    std::vector<Element> componentElements_;
+    std::vector<Element> textElements_;
+    ElementId nextId_ = 1;
+    ElementId currentComponentId_ = 0;
+    ElementId currentTextId_ = 0;
+    QPoint componentStart_{-127, 157};
+    QPoint textStart_{-72, 110};
+    QUndoStack undoStack_;
+    EditMacro* macro_ = nullptr;
+    // What the last renumbering could not move.
+    std::vector<std::string> lastUnmoved_;
+    int macroDepth_ = 0;
     CanvasLook canvas_;
     QString status_;
 };

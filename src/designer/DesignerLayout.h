@@ -23,6 +23,8 @@ struct DesignerLayout {
     int toolbarLeft = 0;
     int globalButtonLeft = 0;
 
+    // The canvas top in window coordinates; "距顶" is measured from it.
+    static constexpr int CanvasTop = 90;
     static constexpr int ButtonWidth = 24;
     static constexpr int StatusHeight = 20;
     static constexpr int RulerWidth = 980;

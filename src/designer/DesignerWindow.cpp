@@ -3,6 +3,7 @@
 #include "Artwork.h"
 #include "CanvasElement.h"
 #include "DesignDocument.h"
+#include "DesignJson.h"
 #include "DesignerChrome.h"
 #include "DesignerLayout.h"
 #include "Guides.h"
@@ -12,9 +13,13 @@
 #include "SelectionFrame.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -24,16 +29,24 @@
 
 namespace morvane {
 
+const QString DesignerWindow::ClipboardType = QStringLiteral("application/x-morvane-elements");
+
 namespace {
 
 // However far an element is dragged, this much of it stays in the window
 // to be grabbed again.
 constexpr int kGrabbable = 16;
 constexpr int kStandardModuleWidth = 950;
+// Where the prototypes stand, in window coordinates: every new element
+// starts there, beside the canvas.
+constexpr QPoint kComponentStart{9, 247};
+constexpr QPoint kTextStart{64, 200};
+constexpr int kNudge = 1;
+constexpr int kShiftNudge = 10;
 
 class NullPresenter : public PanelPresenter {
 public:
-    void Present(CanvasElement*) override {}
+    void Present(Sort, int) override {}
     void CloseComponentPanels() override {}
     void OpenPageSettings() override {}
 };
@@ -46,6 +59,9 @@ DesignerWindow::DesignerWindow(DesignDocument& document, QWidget* parent)
 {
     setObjectName(QStringLiteral("DesignerWindow"));
     setWindowTitle(QStringLiteral("Morvane"));
+    // The keys of the canvas (Delete, arrows, copy and paste) reach the
+    // window unless the user has clicked into a field.
+    setFocusPolicy(Qt::StrongFocus);
     resize(1200, 650);
 
     // Creation order is stacking order: chrome, canvas and guides lie below
@@ -58,22 +74,37 @@ DesignerWindow::DesignerWindow(DesignDocument& document, QWidget* parent)
     canvas_->setAutoFillBackground(true);
     guides_ = new Guides(this, chrome_->Toolbar());
     chrome_->StatusBar()->raise();
-    frame_ = new SelectionFrame(this);
 
     prototype_ = new CanvasElement(Sort::Component, this);
     prototype_->setObjectName(QStringLiteral("图片框1"));
-    prototype_->setGeometry(9, 247, 120, 120);
+    prototype_->setGeometry(QRect(kComponentStart, QSize(120, 120)));
+    prototype_->SetNumber(1);
     prototype_->SetPicture(Artwork::Placeholder(std::nullopt));
     prototype_->hide();
     textPrototype_ = new CanvasElement(Sort::Text, this);
     textPrototype_->setObjectName(QStringLiteral("透明标签1"));
-    textPrototype_->setGeometry(64, 200, 56, 16);
+    textPrototype_->setGeometry(QRect(kTextStart, QSize(56, 16)));
     textPrototype_->hide();
-    document_.SetPrototype(prototype_);
+    componentViews_ = {prototype_};
 
     menu_ = new QMenu(QStringLiteral("菜单"), this);
     menu_->setObjectName(QStringLiteral("菜单"));
     connect(menu_->addAction(QStringLiteral("移除")), &QAction::triggered, this, &DesignerWindow::RemoveCurrent);
+
+    // Undo and redo wherever the focus is, in the designer or a panel; a
+    // text field takes them for its own typing.
+    auto* undo = new QAction(QStringLiteral("撤销"), this);
+    undo->setObjectName(QStringLiteral("动作_撤销"));
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setShortcutContext(Qt::ApplicationShortcut);
+    connect(undo, &QAction::triggered, &document_, &DesignDocument::Undo);
+    addAction(undo);
+    auto* redo = new QAction(QStringLiteral("重做"), this);
+    redo->setObjectName(QStringLiteral("动作_重做"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    redo->setShortcutContext(Qt::ApplicationShortcut);
+    connect(redo, &QAction::triggered, &document_, &DesignDocument::Redo);
+    addAction(redo);
 
     connect(chrome_, &DesignerChrome::AddRequested, this, [this](Kind kind) {
         if (kind == Kind::Text)
@@ -99,17 +130,32 @@ DesignerWindow::DesignerWindow(DesignDocument& document, QWidget* parent)
         close();
     });
     connect(guides_, &Guides::StatusShown, &document_, &DesignDocument::ShowStatus);
-    connect(frame_, &SelectionFrame::ResizeFinished, this, [this] {
-        const DesignerState& state = document_.State();
-        if (state.currentIsComponent)
-            SelectComponent(state.currentComponent);
-        else
-            SelectText(state.currentText);
-    });
 
+    // The views follow the document; the frame, made after these, follows
+    // the views.
+    connect(&document_, &DesignDocument::ElementsInserted, this, &DesignerWindow::OnInserted);
+    connect(&document_, &DesignDocument::ElementsRemoved, this, &DesignerWindow::OnRemoved);
+    const auto sync = [this](Sort sort, int number) {
+        if (CanvasElement* view = View(sort, number))
+            view->Sync(document_, CanvasOrigin());
+    };
+    connect(&document_, &DesignDocument::PlacementChanged, this, sync);
+    connect(&document_, &DesignDocument::LookChanged, this, sync);
+    // A record's kind word decides its placeholder.
+    connect(&document_, &DesignDocument::RecordChanged, this, [sync](Sort sort, int row, int column) {
+        if (column == 0)
+            sync(sort, row);
+    });
     connect(&document_, &DesignDocument::StatusShown, chrome_, &DesignerChrome::ShowStatus);
     connect(&document_, &DesignDocument::CanvasChanged, this, &DesignerWindow::ApplyCanvas);
-    connect(&document_, &DesignDocument::DeselectRequested, this, &DesignerWindow::Deselect);
+    connect(&document_, &DesignDocument::SelectionChanged, this, [this] {
+        const DesignerState& state = document_.State();
+        if (state.Current() == 0)
+            presenter_->CloseComponentPanels();
+        else
+            presenter_->Present(state.CurrentSort(), state.Current());
+    });
+    frame_ = new SelectionFrame(this, document_, [this](Sort sort, int number) { return View(sort, number); });
 
     ApplyLayout(width(), height());
 }
@@ -124,6 +170,7 @@ void DesignerWindow::Start()
     move(screenArea.topLeft());
     LayOutForScreen(screenArea.width(), screenArea.height());
     presenter_->OpenPageSettings();
+    setFocus();
 }
 
 void DesignerWindow::LayOutForScreen(int screenWidth, int screenHeight)
@@ -142,7 +189,10 @@ void DesignerWindow::ApplyLayout(int width, int height)
     const DesignerLayout layout = DesignerLayout::Compute(width, height);
     chrome_->LayOut(layout);
     guides_->LayOut(layout);
-    document_.SetView(layout.canvasOrigin, {width, height});
+    canvasOriginX_ = layout.canvasOrigin;
+    document_.SetStartPlaces(kComponentStart - CanvasOrigin(), kTextStart - CanvasOrigin());
+    presenter_->SetCanvasOrigin(CanvasOrigin());
+    SyncAll();
     document_.SetCanvasSize({document_.Canvas().size.width(), layout.canvasHeight}, document_.Canvas().moduleWidth);
 }
 
@@ -153,8 +203,8 @@ void DesignerWindow::ApplyCanvas()
     // window; a narrower one starts at the origin positions refer to.
     const int left = look.moduleWidth > kStandardModuleWidth
                          ? static_cast<int>(std::trunc(width() / 2.0 - look.moduleWidth / 2.0))
-                         : document_.CanvasOriginX();
-    canvas_->setGeometry(left, DesignDocument::CanvasTop, look.size.width(), look.size.height());
+                         : canvasOriginX_;
+    canvas_->setGeometry(left, CanvasTop, look.size.width(), look.size.height());
     QPalette palette = canvas_->palette();
     palette.setColor(QPalette::Window, look.colour);
     canvas_->setPalette(palette);
@@ -170,124 +220,116 @@ void DesignerWindow::SetGuideColour(const QColor& colour)
 void DesignerWindow::SetPanelPresenter(PanelPresenter* presenter)
 {
     presenter_ = presenter ? presenter : nullPresenter_.get();
+    presenter_->SetCanvasOrigin(CanvasOrigin());
 }
 
 void DesignerWindow::Deselect()
 {
     frame_->Hide();
-    presenter_->CloseComponentPanels();
+    document_.ClearSelection();
 }
 
-CanvasElement* DesignerWindow::NewElement(Sort sort)
+CanvasElement* DesignerWindow::View(Sort sort, int number) const
 {
-    const CanvasElement* prototype = sort == Sort::Text ? textPrototype_ : prototype_;
-    auto* element = new CanvasElement(sort, this);
-    element->setGeometry(prototype->geometry());
-    element->SetPicture(prototype->Picture());
-    connect(element, &CanvasElement::Pressed, this, &DesignerWindow::OnElementPressed);
-    connect(element, &CanvasElement::Moved, this, &DesignerWindow::OnElementMoved);
-    connect(element, &CanvasElement::Released, this, &DesignerWindow::OnElementReleased);
-    return element;
-}
-
-CanvasElement* DesignerWindow::AddElementOf(const KindInfo& kind)
-{
-    CanvasElement* element = NewElement(Sort::Component);
-    if (!kind.art.general)
-        element->SetPicture(Artwork::Placeholder(kind.kind));
-    element->resize(kind.width, kind.height);
-    // Texts lie above every component, as the generated code draws them.
-    if (CanvasElement* lowestText = document_.State().TextElement(1))
-        element->stackUnder(lowestText);
-    element->show();
-    document_.AddComponent(kind.kind, element);
-    return element;
-}
-
-CanvasElement* DesignerWindow::AddComponent(Kind kindToAdd)
-{
-    const KindInfo& kind = KindTable::Of(kindToAdd);
-    if (SortOf(kindToAdd) == Sort::Text || kind.owner)
+    const QList<CanvasElement*>& views = sort == Sort::Text ? textViews_ : componentViews_;
+    // The prototype is no element of the design.
+    if (number < (sort == Sort::Text ? 1 : 2) || number > views.size())
         return nullptr;
-    CanvasElement* element = AddElementOf(kind);
-    for (const StartingCell& cell : kind.startingCells)
-        document_.SetComponentCell(element->Number(), cell.column,
-                                   QString::fromUtf8(cell.text.data(), static_cast<qsizetype>(cell.text.size())));
-    for (const Companion& companion : kind.companions) {
-        CanvasElement* part = AddElementOf(KindTable::Of(companion.kind));
-        const int top = element->y() + element->height() - part->height();
-        const int left =
-            companion.anchor == Anchor::BottomLeft ? element->x() : element->x() + element->width() - part->width();
-        part->move(left, top);
+    return views[number - 1];
+}
+
+CanvasElement* DesignerWindow::ComponentView(int number) const
+{
+    return View(Sort::Component, number);
+}
+
+CanvasElement* DesignerWindow::TextView(int number) const
+{
+    return View(Sort::Text, number);
+}
+
+void DesignerWindow::OnInserted(Sort sort, int first, int count)
+{
+    QList<CanvasElement*>& views = ViewsOf(sort);
+    const CanvasElement* prototype = sort == Sort::Text ? textPrototype_ : prototype_;
+    for (int i = 0; i < count; ++i) {
+        auto* view = new CanvasElement(sort, this);
+        view->setFont(prototype->font());
+        connect(view, &CanvasElement::Pressed, this, &DesignerWindow::OnElementPressed);
+        connect(view, &CanvasElement::Moved, this, &DesignerWindow::OnElementMoved);
+        connect(view, &CanvasElement::Released, this, &DesignerWindow::OnElementReleased);
+        views.insert(first - 1 + i, view);
     }
-    if (!kind.addedStatus.empty())
-        document_.ShowStatus(
-            QString::fromUtf8(kind.addedStatus.data(), static_cast<qsizetype>(kind.addedStatus.size())));
-    return element;
+    Renumber(sort);
+    // The stacking is the generated code's: components in their order, and
+    // every text above every component.
+    for (int i = count - 1; i >= 0; --i) {
+        CanvasElement* view = views[first - 1 + i];
+        if (CanvasElement* next = View(sort, first + i + 1))
+            view->stackUnder(next);
+        else if (sort == Sort::Component && !textViews_.isEmpty())
+            view->stackUnder(textViews_.first());
+        else
+            view->raise();
+        view->Sync(document_, CanvasOrigin());
+    }
+    frame_->Follow();
+}
+
+void DesignerWindow::OnRemoved(Sort sort, int first, int count)
+{
+    QList<CanvasElement*>& views = ViewsOf(sort);
+    for (int i = 0; i < count && first - 1 < views.size(); ++i) {
+        CanvasElement* view = views.takeAt(first - 1);
+        if (view == dragged_)
+            dragged_ = nullptr;
+        delete view;
+    }
+    Renumber(sort);
+    frame_->Follow();
+}
+
+void DesignerWindow::Renumber(Sort sort)
+{
+    QList<CanvasElement*>& views = ViewsOf(sort);
+    for (int i = 0; i < views.size(); ++i)
+        views[i]->SetNumber(i + 1);
+}
+
+void DesignerWindow::SyncAll()
+{
+    for (const Sort sort : {Sort::Component, Sort::Text}) {
+        for (int number = 1; number <= ViewsOf(sort).size(); ++number) {
+            if (CanvasElement* view = View(sort, number))
+                view->Sync(document_, CanvasOrigin());
+        }
+    }
+    if (frame_)
+        frame_->Follow();
+}
+
+CanvasElement* DesignerWindow::AddComponent(Kind kind)
+{
+    return ComponentView(document_.AddComponent(kind));
 }
 
 CanvasElement* DesignerWindow::AddText()
 {
-    CanvasElement* element = NewElement(Sort::Text);
-    element->resize(KindTable::Of(Kind::Text).width, KindTable::Of(Kind::Text).height);
-    element->show();
-    document_.AddText(element);
-    return element;
+    return TextView(document_.AddText());
 }
 
 void DesignerWindow::RemoveCurrent()
 {
     frame_->Hide();
     const DesignerState& state = document_.State();
-    if (!state.currentIsComponent) {
-        CanvasElement* element = state.currentText;
-        if (!element)
-            return;
-        presenter_->ClosePanelOfKind(Kind::Text);
-        DesignDocument::Removal removal = document_.RemoveText(element->Number());
-        qDeleteAll(removal.elements);
-        ReportRemoval(removal.unmovedFiles);
+    const Sort sort = state.CurrentSort();
+    const int number = state.Current();
+    const std::optional<Kind> kind = document_.KindAt(sort, number);
+    if (!kind)
         return;
-    }
-    CanvasElement* element = state.currentComponent;
-    if (!element)
-        return;
-    const int number = element->Number();
-    const std::optional<Kind> kind = document_.KindOf(element);
-    if (kind && KindTable::Of(*kind).owner) {
-        // A companion cannot go alone: its owner's companions are hidden,
-        // and the records stay as they are.
-        const KindInfo& owner = KindTable::Of(*KindTable::Of(*kind).owner);
-        const auto it = std::find_if(owner.companions.begin(), owner.companions.end(),
-                                     [kind](const Companion& c) { return c.kind == *kind; });
-        const int ownerNumber = number - 1 - static_cast<int>(it - owner.companions.begin());
-        for (int i = 1; i <= static_cast<int>(owner.companions.size()); ++i) {
-            if (CanvasElement* part = state.ComponentElement(ownerNumber + i))
-                part->hide();
-        }
-        presenter_->ArrowsHidden();
-    } else if (kind && number >= ComponentLayer::FirstComponentRow) {
+    if (!KindTable::Of(*kind).owner)
         presenter_->ClosePanelOfKind(*kind);
-        DesignDocument::Removal removal =
-            document_.RemoveComponents(number, 1 + static_cast<int>(KindTable::Of(*kind).companions.size()));
-        qDeleteAll(removal.elements);
-        ReportRemoval(removal.unmovedFiles);
-        return;
-    }
-    ReportRemoval({});
-}
-
-void DesignerWindow::ReportRemoval(const std::vector<std::string>& unmovedFiles)
-{
-    if (unmovedFiles.empty()) {
-        document_.ShowStatus(QStringLiteral("组件删除完成，点击上方组件名称添加对应组件..."));
-        return;
-    }
-    QStringList names;
-    for (const std::string& name : unmovedFiles)
-        names << QString::fromStdString(name);
-    document_.ShowStatus(QStringLiteral("组件删除完成，但设置文件 %1 未能随组件重新编号，请重新保存相关组件的设置...")
-                             .arg(names.join(QStringLiteral("、"))));
+    document_.Remove(sort, number);
 }
 
 void DesignerWindow::OnElementPressed(CanvasElement* element, QMouseEvent* event)
@@ -295,19 +337,20 @@ void DesignerWindow::OnElementPressed(CanvasElement* element, QMouseEvent* event
     const bool left = event->button() == Qt::LeftButton;
     if (!left && event->button() != Qt::RightButton)
         return;
+    // The canvas keys act on what was just pressed, whatever field had the
+    // focus before.
+    setFocus();
     if (!element->IsText()) {
         if (left) {
             Deselect();
             document_.ShowStatus(QStringLiteral("可拖动图片四周方格或设置左侧属性值对图片尺寸进行缩放调节，"
                                                 "在图片中间按住鼠标左键拖动或设置左侧对应属性值可移动图片位置..."));
-        }
-        document_.SetPressPosition(element->pos());
-        if (!left) {
-            SelectComponent(element);
+        } else {
+            document_.Select(Sort::Component, element->Number());
             return;
         }
     } else if (!left) {
-        SelectText(element);
+        document_.Select(Sort::Text, element->Number());
         menu_->popup(event->globalPosition().toPoint());
         return;
     }
@@ -316,6 +359,7 @@ void DesignerWindow::OnElementPressed(CanvasElement* element, QMouseEvent* event
     dragged_ = element;
     dragPressGlobal_ = event->globalPosition().toPoint();
     dragStart_ = element->pos();
+    dragMerge_ = DesignDocument::NewMergeKey();
 }
 
 QPoint DesignerWindow::KeepGrabbable(QPoint position, QSize size) const
@@ -326,62 +370,116 @@ QPoint DesignerWindow::KeepGrabbable(QPoint position, QSize size) const
             std::clamp(position.y(), std::min(grabY - size.height(), height() - grabY), height() - grabY)};
 }
 
+void DesignerWindow::DragTo(CanvasElement* element, QMouseEvent* event)
+{
+    const QPoint target =
+        KeepGrabbable(dragStart_ + event->globalPosition().toPoint() - dragPressGlobal_, element->size());
+    Placement placement = document_.PlacementOf(element->GetSort(), element->Number());
+    placement.left = target.x() - canvasOriginX_;
+    placement.top = target.y() - CanvasTop;
+    document_.SetPlacement(element->GetSort(), element->Number(), placement, dragMerge_);
+}
+
 void DesignerWindow::OnElementMoved(CanvasElement* element, QMouseEvent* event)
 {
     if (dragged_ == element)
-        element->move(
-            KeepGrabbable(dragStart_ + event->globalPosition().toPoint() - dragPressGlobal_, element->size()));
+        DragTo(element, event);
 }
 
 void DesignerWindow::OnElementReleased(CanvasElement* element, QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && dragged_ == element) {
-        element->move(
-            KeepGrabbable(dragStart_ + event->globalPosition().toPoint() - dragPressGlobal_, element->size()));
+        DragTo(element, event);
         dragged_ = nullptr;
-        if (element->IsText())
-            SelectText(element);
-        else
-            SelectComponent(element);
+        document_.Select(element->GetSort(), element->Number());
         return;
     }
     if (event->button() == Qt::RightButton && !element->IsText())
         menu_->popup(event->globalPosition().toPoint());
 }
 
-void DesignerWindow::SelectComponent(CanvasElement* element)
+void DesignerWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (!element)
-        return;
-    document_.SelectComponent(element);
-    const int number = element->Number();
-    const std::optional<Kind> kindOf = document_.KindOf(element);
-    const KindInfo* kind = kindOf ? &KindTable::Of(*kindOf) : nullptr;
-    if (kind && !kind->companions.empty()) {
-        // The companions keep their place relative to their owner.
-        const QPoint shift = element->pos() - document_.State().pressPosition;
-        for (int i = 1; i <= static_cast<int>(kind->companions.size()); ++i) {
-            if (CanvasElement* part = document_.State().ComponentElement(number + i))
-                part->move(part->pos() + shift);
-        }
-        document_.SetPressPosition(element->pos());
+    const DesignerState& state = document_.State();
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const int step = shift ? kShiftNudge : kNudge;
+    if (event->matches(QKeySequence::Undo)) {
+        document_.Undo();
+    } else if (event->matches(QKeySequence::Redo) || event->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)) {
+        document_.Redo();
+    } else if (event->matches(QKeySequence::Copy)) {
+        Copy();
+    } else if (event->matches(QKeySequence::Paste)) {
+        Paste();
+    } else if (event->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_D)) {
+        Duplicate();
+    } else if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) && state.Current() != 0) {
+        RemoveCurrent();
+    } else if (event->key() == Qt::Key_Left) {
+        Nudge({-step, 0});
+    } else if (event->key() == Qt::Key_Right) {
+        Nudge({step, 0});
+    } else if (event->key() == Qt::Key_Up) {
+        Nudge({0, -step});
+    } else if (event->key() == Qt::Key_Down) {
+        Nudge({0, step});
+    } else {
+        QWidget::keyPressEvent(event);
     }
-    presenter_->Present(element);
-    // Kinds whose size their code fixes are never resized with the mouse,
-    // so they get no handles, and no handles of an earlier selection either.
-    if (!kind || kind->framed)
-        frame_->Attach(element);
-    else
-        frame_->Hide();
 }
 
-void DesignerWindow::SelectText(CanvasElement* element)
+void DesignerWindow::Nudge(QPoint delta)
 {
-    if (!element)
+    const DesignerState& state = document_.State();
+    const ElementId id = document_.IdOf(state.CurrentSort(), state.Current());
+    if (!id)
         return;
-    document_.SelectText(element);
-    presenter_->Present(element);
-    frame_->Attach(element);
+    if (id != nudged_ || !nudgeMerge_) {
+        nudged_ = id;
+        nudgeMerge_ = DesignDocument::NewMergeKey();
+    }
+    document_.MoveBy(state.CurrentSort(), state.Current(), delta, nudgeMerge_);
+}
+
+void DesignerWindow::Duplicate()
+{
+    const DesignerState& state = document_.State();
+    if (state.Current() == 0)
+        return;
+    if (document_.Duplicate(state.CurrentSort(), state.Current()) > 0)
+        document_.ShowStatus(QStringLiteral("组件已复制，可拖动到需要的位置..."));
+}
+
+void DesignerWindow::Copy()
+{
+    const DesignerState& state = document_.State();
+    const std::optional<Kind> kind = document_.KindAt(state.CurrentSort(), state.Current());
+    if (!kind || KindTable::Of(*kind).owner)
+        return;
+    std::vector<DesignElement> elements{document_.ElementAt(state.CurrentSort(), state.Current())};
+    for (int i = 1; i <= static_cast<int>(KindTable::Of(*kind).companions.size()); ++i)
+        elements.push_back(document_.ElementAt(state.CurrentSort(), state.Current() + i));
+    auto* data = new QMimeData;
+    data->setData(ClipboardType, QByteArray::fromStdString(DesignJson::ElementsToText(elements)));
+    data->setText(QStringLiteral("Morvane 组件：%1").arg(KindWords::Of(*kind)));
+    QGuiApplication::clipboard()->setMimeData(data);
+    document_.ShowStatus(QStringLiteral("已复制%1组件，按 Ctrl+V 粘贴...").arg(KindWords::Of(*kind)));
+}
+
+void DesignerWindow::Paste()
+{
+    // Only components of this program are pasted; any other text on the
+    // clipboard, the generated code included, stays as it is.
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasFormat(ClipboardType))
+        return;
+    const std::optional<std::vector<DesignElement>> elements =
+        DesignJson::ElementsFromText(data->data(ClipboardType).toStdString());
+    if (!elements || document_.Paste(*elements) == 0) {
+        document_.ShowStatus(QStringLiteral("剪切板中的组件无法读取，未能粘贴..."));
+        return;
+    }
+    document_.ShowStatus(QStringLiteral("组件已粘贴，可拖动到需要的位置..."));
 }
 
 void DesignerWindow::mouseReleaseEvent(QMouseEvent* event)
@@ -391,8 +489,10 @@ void DesignerWindow::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     QWidget* under = childAt(event->position().toPoint());
-    if (!under || under == canvas_)
+    if (!under || under == canvas_) {
         Deselect();
+        setFocus();
+    }
 }
 
 void DesignerWindow::closeEvent(QCloseEvent* event)

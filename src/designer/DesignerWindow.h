@@ -1,13 +1,16 @@
 #pragma once
 
+#include "DesignerLayout.h"
 #include "Kind.h"
 
 #include <QColor>
+#include <QList>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
 
 class QLabel;
@@ -21,14 +24,19 @@ class DesignerChrome;
 class Guides;
 class PanelPresenter;
 class SelectionFrame;
-struct KindInfo;
 
-// The working window: it shows the document's elements on the canvas and
-// turns the user's clicks, presses and drags into additions, removals and
-// selections. The document owns the design; the window listens to it.
+// The working window: it shows the document's elements on the canvas, one
+// view each, and turns the user's clicks, presses, drags and keys into
+// edits and selections of the document. The document owns the design; the
+// window listens to it.
 class DesignerWindow : public QWidget {
     Q_OBJECT
 public:
+    // The canvas top in window coordinates; "距顶" is measured from it.
+    static constexpr int CanvasTop = DesignerLayout::CanvasTop;
+    // The MIME type of components on the clipboard.
+    static const QString ClipboardType;
+
     explicit DesignerWindow(DesignDocument& document, QWidget* parent = nullptr);
     ~DesignerWindow() override;
 
@@ -39,11 +47,21 @@ public:
     // H = height - 40). Tests call it with chosen sizes.
     void LayOutForScreen(int screenWidth, int screenHeight);
 
+    // Where the canvas's 0, 0 lies in the window: "距左" is measured from
+    // the left guide line, "距顶" from CanvasTop.
+    int CanvasOriginX() const { return canvasOriginX_; }
+    QPoint CanvasOrigin() const { return {canvasOriginX_, CanvasTop}; }
+
+    // The view of an element; nullptr for none.
+    CanvasElement* ComponentView(int number) const;
+    CanvasElement* TextView(int number) const;
+    CanvasElement* View(Sort sort, int number) const;
+
     // The toolbar's actions, also callable directly. A kind added only with
     // its owner (an arrow) is refused: nullptr.
     CanvasElement* AddComponent(Kind kind);
     CanvasElement* AddText();
-    // The menu item "移除": removes the current element.
+    // The menu item "移除" and the Delete key: removes the current element.
     void RemoveCurrent();
     // Hides the selection frame and closes every component panel.
     void Deselect();
@@ -65,18 +83,25 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ApplyLayout(int width, int height);
     void ApplyCanvas();
-    CanvasElement* NewElement(Sort sort);
-    CanvasElement* AddElementOf(const KindInfo& kind);
+    QList<CanvasElement*>& ViewsOf(Sort sort) { return sort == Sort::Text ? textViews_ : componentViews_; }
+    void OnInserted(Sort sort, int first, int count);
+    void OnRemoved(Sort sort, int first, int count);
+    void Renumber(Sort sort);
+    void SyncAll();
     void OnElementPressed(CanvasElement* element, QMouseEvent* event);
     void OnElementMoved(CanvasElement* element, QMouseEvent* event);
     void OnElementReleased(CanvasElement* element, QMouseEvent* event);
-    void SelectComponent(CanvasElement* element);
-    void SelectText(CanvasElement* element);
-    void ReportRemoval(const std::vector<std::string>& unmovedFiles);
+    // The dragged element to the window position the mouse gives it.
+    void DragTo(CanvasElement* element, QMouseEvent* event);
+    void Nudge(QPoint delta);
+    void Duplicate();
+    void Copy();
+    void Paste();
     // Where a dragged element may go: somewhere a part of it can still be
     // grabbed.
     QPoint KeepGrabbable(QPoint position, QSize size) const;
@@ -91,10 +116,19 @@ private:
     CanvasElement* prototype_ = nullptr;
     CanvasElement* textPrototype_ = nullptr;
     QMenu* menu_ = nullptr;
+    int canvasOriginX_ = 136;
+    // Position n (counted from 1) holds the view of number n; position 1 of
+    // the components is the hidden prototype.
+    QList<CanvasElement*> componentViews_;
+    QList<CanvasElement*> textViews_;
     // Dragging an element: where the mouse and the element were at the press.
     QPointer<CanvasElement> dragged_;
     QPoint dragPressGlobal_;
     QPoint dragStart_;
+    std::uint64_t dragMerge_ = 0;
+    // Consecutive nudges of one element are one step.
+    std::uint64_t nudgeMerge_ = 0;
+    std::uint64_t nudged_ = 0;
 };
 
 } // namespace morvane

@@ -1,6 +1,5 @@
 #include "Guides.h"
 
-#include "DesignDocument.h"
 #include "DesignerLayout.h"
 #include "Lenient.h"
 
@@ -40,9 +39,9 @@ QLabel* ToolbarLabel(const QString& unit, const QString& text, const QRect& geom
 Guides::Guides(QWidget* window, QWidget* toolbar) : QObject(window)
 {
     leftLine_ = Line(QStringLiteral("外形框_左边线"), window);
-    leftLine_->setGeometry(136, DesignDocument::CanvasTop, 1, 408);
+    leftLine_->setGeometry(136, DesignerLayout::CanvasTop, 1, 408);
     rightLine_ = Line(QStringLiteral("外形框_右边线"), window);
-    rightLine_->setGeometry(1088, DesignDocument::CanvasTop, 1, 408);
+    rightLine_->setGeometry(1088, DesignerLayout::CanvasTop, 1, 408);
     centreLine_ = Line(QStringLiteral("外形框_中心线"), window);
     centreLine_->hide();
     horizontalLine_ = Line(QStringLiteral("外形框_水平线"), window);
@@ -90,7 +89,7 @@ Guides::Guides(QWidget* window, QWidget* toolbar) : QObject(window)
         if (ticked) {
             grip_->raise();
             horizontalLine_->raise();
-            distance_->setText(QString::number(horizontalLine_->y() - DesignDocument::CanvasTop));
+            distance_->setText(QString::number(horizontalLine_->y() - DesignerLayout::CanvasTop));
         }
         emit StatusShown(
             QStringLiteral("水平线已显示，可拖动左侧方形框或设置水平线距顶值移动水平线位置，再次点击可隐藏水平线...."));
@@ -100,9 +99,9 @@ Guides::Guides(QWidget* window, QWidget* toolbar) : QObject(window)
 
 void Guides::LayOut(const DesignerLayout& layout)
 {
-    leftLine_->setGeometry(layout.canvasOrigin, DesignDocument::CanvasTop, 1, layout.guideHeight);
-    rightLine_->setGeometry(layout.rightGuide, DesignDocument::CanvasTop, 1, layout.guideHeight);
-    centreLine_->setGeometry(layout.centreGuide, DesignDocument::CanvasTop, 1, layout.guideHeight);
+    leftLine_->setGeometry(layout.canvasOrigin, DesignerLayout::CanvasTop, 1, layout.guideHeight);
+    rightLine_->setGeometry(layout.rightGuide, DesignerLayout::CanvasTop, 1, layout.guideHeight);
+    centreLine_->setGeometry(layout.centreGuide, DesignerLayout::CanvasTop, 1, layout.guideHeight);
     horizontalLine_->resize(layout.width, 1);
     showCentre_->move(611, showCentre_->y());
 }
@@ -134,7 +133,7 @@ void Guides::PlaceHorizontalLine()
     }
     // A typed distance may be as large as an int holds; the line goes no
     // further than a widget can be placed.
-    const int lineTop = std::min(distance, QWIDGETSIZE_MAX - DesignDocument::CanvasTop) + DesignDocument::CanvasTop;
+    const int lineTop = std::min(distance, QWIDGETSIZE_MAX - DesignerLayout::CanvasTop) + DesignerLayout::CanvasTop;
     horizontalLine_->move(horizontalLine_->x(), lineTop);
     grip_->move(grip_->x(), lineTop - GripOffset);
 }
@@ -159,7 +158,7 @@ bool Guides::eventFilter(QObject* watched, QEvent* event)
         grip_->move(0, (gripStart_ + global - gripPressGlobal_).y());
         const int lineTop = grip_->y() + GripOffset;
         horizontalLine_->move(horizontalLine_->x(), lineTop);
-        distance_->setText(QString::number(lineTop - DesignDocument::CanvasTop));
+        distance_->setText(QString::number(lineTop - DesignerLayout::CanvasTop));
     }
     return true;
 }

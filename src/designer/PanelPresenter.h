@@ -2,9 +2,9 @@
 
 #include "Kind.h"
 
-namespace morvane {
+#include <QPoint>
 
-class CanvasElement;
+namespace morvane {
 
 // The designer's side of the selection protocol with the settings panels.
 // The designer calls it; the panel set implements it. Until one is installed
@@ -12,9 +12,9 @@ class CanvasElement;
 class PanelPresenter {
 public:
     virtual ~PanelPresenter() = default;
-    // A component or text element has just been selected (after its press
-    // and drag ended): open the kind's panel if needed and make it load.
-    virtual void Present(CanvasElement* element) = 0;
+    // An element has just been selected (after its press and drag ended):
+    // open the kind's panel if needed and make it load.
+    virtual void Present(Sort sort, int number) = 0;
     // Close every open component panel without saving; the page settings
     // panel stays.
     virtual void CloseComponentPanels() = 0;
@@ -23,9 +23,10 @@ public:
     virtual void OpenPageSettings() = 0;
     // The kind's panel, if open, closes: its component is being removed.
     virtual void ClosePanelOfKind(Kind kind) { (void)kind; }
-    // A carousel's arrows were hidden through "移除": its panel's arrow box
-    // is cleared without running its rule.
-    virtual void ArrowsHidden() {}
+    // Where the canvas's 0, 0 lies in the designer window, whenever the
+    // window is laid out: the carousel panel shows its arrows in window
+    // coordinates.
+    virtual void SetCanvasOrigin(QPoint origin) { (void)origin; }
 };
 
 } // namespace morvane

@@ -2,6 +2,8 @@
 
 #include "SelectionHandle.h"
 
+#include "KindTable.h"
+
 #include <QWidget>
 
 #include <algorithm>
@@ -39,7 +41,8 @@ const HandleEntry& EntryOf(SelectionFrame::Handle handle)
 
 } // namespace
 
-SelectionFrame::SelectionFrame(QWidget* parent) : QObject(parent)
+SelectionFrame::SelectionFrame(QWidget* parent, DesignDocument& document, ViewOf viewOf)
+    : QObject(parent), document_(document), viewOf_(std::move(viewOf))
 {
     for (size_t i = 0; i < kHandles.size(); ++i) {
         const auto handle = static_cast<Handle>(i);
@@ -47,15 +50,33 @@ SelectionFrame::SelectionFrame(QWidget* parent) : QObject(parent)
         widget->resize(HandleSize, HandleSize);
         handles_[i] = widget;
         connect(widget, &SelectionHandle::DragStarted, this, [this] {
-            if (target_)
-                resizeStart_ = target_->geometry();
+            const DesignerState& state = document_.State();
+            QWidget* view = viewOf_(state.CurrentSort(), state.Current());
+            resized_ = view ? document_.IdOf(state.CurrentSort(), state.Current()) : 0;
+            if (!resized_)
+                return;
+            resizeStart_ = view->geometry();
+            placementStart_ = document_.PlacementOf(state.CurrentSort(), state.Current());
+            merge_ = DesignDocument::NewMergeKey();
         });
         connect(widget, &SelectionHandle::Dragged, this, [this, handle](QPoint travel) { OnDragged(handle, travel); });
         connect(widget, &SelectionHandle::DragEnded, this, [this] {
-            if (target_)
-                emit ResizeFinished();
+            // A resize ends with a new selection, which loads the panel again.
+            const std::optional<DesignDocument::Ref> ref = document_.Find(resized_);
+            resized_ = 0;
+            if (ref)
+                document_.Select(ref->sort, ref->number);
         });
     }
+    // A selection shows the frame; everything that moves an element or
+    // changes the lists places it again.
+    connect(&document_, &DesignDocument::SelectionChanged, this, [this] {
+        hidden_ = document_.State().Current() == 0;
+        Follow();
+    });
+    connect(&document_, &DesignDocument::PlacementChanged, this, &SelectionFrame::Follow);
+    connect(&document_, &DesignDocument::ElementsInserted, this, &SelectionFrame::Follow);
+    connect(&document_, &DesignDocument::ElementsRemoved, this, &SelectionFrame::Follow);
     frameRect_ = new QWidget(parent);
     frameRect_->setObjectName(QStringLiteral("外形框9"));
     frameRect_->resize(83, 73);
@@ -69,11 +90,20 @@ QPoint SelectionFrame::HandlePosition(Handle handle, const QRect& r)
             r.y() + r.height() * s.yHalves / 2 + s.yHalfHandles * HandleSize / 2};
 }
 
+void SelectionFrame::Follow()
+{
+    const DesignerState& state = document_.State();
+    const std::optional<Kind> kind = document_.KindAt(state.CurrentSort(), state.Current());
+    // Kinds whose size their code fixes are never resized with the mouse,
+    // so they get no handles, and no handles of an earlier selection either.
+    Attach(hidden_ || !kind || !KindTable::Of(*kind).framed ? nullptr : viewOf_(state.CurrentSort(), state.Current()));
+}
+
 void SelectionFrame::Attach(QWidget* target)
 {
-    target_ = target;
-    if (!target) {
-        Hide();
+    if (!target || !target->isVisible()) {
+        for (SelectionHandle* handle : handles_)
+            handle->hide();
         return;
     }
     for (size_t i = 0; i < handles_.size(); ++i) {
@@ -85,6 +115,7 @@ void SelectionFrame::Attach(QWidget* target)
 
 void SelectionFrame::Hide()
 {
+    hidden_ = true;
     for (SelectionHandle* handle : handles_)
         handle->hide();
     frameRect_->hide();
@@ -92,7 +123,8 @@ void SelectionFrame::Hide()
 
 void SelectionFrame::OnDragged(Handle handle, QPoint travel)
 {
-    if (!target_)
+    const std::optional<DesignDocument::Ref> ref = document_.Find(resized_);
+    if (!ref)
         return;
     const HandleEntry& s = EntryOf(handle);
     const QRect& r = resizeStart_;
@@ -106,7 +138,12 @@ void SelectionFrame::OnDragged(Handle handle, QPoint travel)
         top = std::min(top + travel.y(), bottom - 1);
     if (s.bottom)
         bottom = std::max(bottom + travel.y(), top + 1);
-    target_->setGeometry(left, top, right - left, bottom - top);
+    Placement placement = placementStart_;
+    placement.left += left - r.left();
+    placement.top += top - r.top();
+    placement.width = right - left;
+    placement.height = bottom - top;
+    document_.SetPlacement(ref->sort, ref->number, placement, merge_);
 }
 
 } // namespace morvane

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "DesignDocument.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QRect>
 
 #include <array>
+#include <functional>
 
 class QWidget;
 
@@ -15,7 +18,9 @@ class SelectionHandle;
 // The eight 8 x 8 handles around the selected element ("外形框1" to
 // "外形框8") and the never-shown frame rectangle "外形框9". One handle enum
 // drives the unit name, the cursor, the edges a handle moves and its place
-// around the element, all from one table.
+// around the element, all from one table. The frame follows the document's
+// selection and stays around its element wherever it goes; a handle drag
+// resizes the element through the document, as one step.
 class SelectionFrame : public QObject {
     Q_OBJECT
 public:
@@ -23,29 +28,36 @@ public:
     static constexpr int HandleCount = 8;
     static constexpr int HandleSize = 8;
 
-    // The handles are children of parent, which the element shares.
-    explicit SelectionFrame(QWidget* parent);
+    // The view of an element, nullptr when there is none.
+    using ViewOf = std::function<QWidget*(Sort, int)>;
 
-    // Places the handles around the target, touching it, shows them and
-    // makes their drags resize it.
-    void Attach(QWidget* target);
+    // The handles are children of parent, which the views share.
+    SelectionFrame(QWidget* parent, DesignDocument& document, ViewOf viewOf);
+
+    // Around the selected element, if its kind has handles, unless hidden
+    // since the last selection.
+    void Follow();
+    // Until the next selection.
     void Hide();
 
     // Where a handle goes around an element at r; every division is cut
     // toward zero.
     static QPoint HandlePosition(Handle handle, const QRect& r);
 
-signals:
-    // A drag of a handle has ended; the target has its new geometry.
-    void ResizeFinished();
-
 private:
+    void Attach(QWidget* target);
     void OnDragged(Handle handle, QPoint travel);
 
+    DesignDocument& document_;
+    ViewOf viewOf_;
     std::array<SelectionHandle*, HandleCount> handles_{};
     QWidget* frameRect_ = nullptr;
-    QPointer<QWidget> target_;
+    bool hidden_ = true;
+    // The element a handle drag resizes, and where it stood at the press.
+    ElementId resized_ = 0;
     QRect resizeStart_;
+    Placement placementStart_;
+    DesignDocument::MergeKey merge_ = 0;
 };
 
 } // namespace morvane

@@ -2,6 +2,7 @@
 
 #include "Kind.h"
 #include "KindColumns.h"
+#include "SettingsKeys.h"
 
 #include <cstdint>
 #include <optional>
@@ -48,6 +49,15 @@ struct ToolbarSlot {
     bool Exists() const { return !unit.empty(); }
 };
 
+// Where the address of the picture an element shows is kept once it is
+// saved: a record cell, or a key of its settings file. Neither for kinds
+// that show their placeholder whatever they hold.
+struct PictureSource {
+    int column = -1;
+    std::string_view key{};
+    bool Exists() const { return column >= 0 || !key.empty(); }
+};
+
 // Everything the program knows about one kind, in one place: the toolbar,
 // adding, removing, selecting, the panels, the settings files and the
 // generator all read it.
@@ -75,6 +85,7 @@ struct KindInfo {
     // The kind whose panel edits this one: the arrows open their carousel's.
     Kind panel = Kind::Picture;
     ToolbarSlot toolbar{};
+    PictureSource picture{};
 };
 
 namespace kinds {
@@ -97,7 +108,8 @@ inline constexpr KindArray<KindInfo> kTable{{
      .addedStatus = "添加一张图片成完，鼠标右键点击图片可删除，鼠标左键点击图片可进行属性设置，设置完成请务必点击 "
                     "保存配置...",
      .panel = Kind::Picture,
-     .toolbar = {"超级按钮_图片", 0, 0}},
+     .toolbar = {"超级按钮_图片", 0, 0},
+     .picture = {PictureColumn::Picture}},
     {.kind = Kind::Carousel,
      .word = "轮播",
      .width = 300,
@@ -107,7 +119,8 @@ inline constexpr KindArray<KindInfo> kTable{{
      .settingsPrefix = "lb",
      .companions = kCarouselArrows,
      .panel = Kind::Carousel,
-     .toolbar = {"超级按钮_轮播", 0, 1}},
+     .toolbar = {"超级按钮_轮播", 0, 1},
+     .picture = {-1, CarouselKey::FirstPicture}},
     {.kind = Kind::LeftArrow,
      .word = "左箭头",
      .width = 40,
@@ -128,14 +141,16 @@ inline constexpr KindArray<KindInfo> kTable{{
      .height = 220,
      .art = {700, 700, 0x5AAAA0, 0x287878},
      .panel = Kind::Magnifier,
-     .toolbar = {"超级按钮3", 0, 2}},
+     .toolbar = {"超级按钮3", 0, 2},
+     .picture = {MagnifierColumn::BasePicture}},
     {.kind = Kind::TwoSided,
      .word = "双面图",
      .width = 120,
      .height = 120,
      .art = {700, 700, 0xE69650, 0xBE6432},
      .panel = Kind::TwoSided,
-     .toolbar = {"超级按钮1", 0, 3}},
+     .toolbar = {"超级按钮1", 0, 3},
+     .picture = {TwoSidedColumn::FrontPicture}},
     {.kind = Kind::Countdown,
      .word = "倒计时",
      .width = 360,
@@ -143,21 +158,24 @@ inline constexpr KindArray<KindInfo> kTable{{
      .art = {360, 90, 0xDC4646, 0xA01E28},
      .settingsPrefix = "djs",
      .panel = Kind::Countdown,
-     .toolbar = {"超级按钮2", 0, 4}},
+     .toolbar = {"超级按钮2", 0, 4},
+     .picture = {-1, CountdownKey::Background}},
     {.kind = Kind::WangwangGroup,
      .word = "旺旺群",
      .width = 63,
      .height = 20,
      .art = {63, 20, 0xFFA028, 0xE67814},
      .panel = Kind::WangwangGroup,
-     .toolbar = {"超级按钮4", 0, 5}},
+     .toolbar = {"超级按钮4", 0, 5},
+     .picture = {WangwangGroupColumn::Icon}},
     {.kind = Kind::Cart,
      .word = "购物车",
      .width = 120,
      .height = 31,
      .art = {120, 31, 0xFF5A28, 0xDC3214},
      .panel = Kind::Cart,
-     .toolbar = {"超级按钮5", 0, 6}},
+     .toolbar = {"超级按钮5", 0, 6},
+     .picture = {CartColumn::Icon}},
     {.kind = Kind::QrCode,
      .word = "二维码",
      .width = 140,
@@ -172,7 +190,8 @@ inline constexpr KindArray<KindInfo> kTable{{
      .height = 70,
      .art = {70, 70, 0x50A0F0, 0x286EC8},
      .panel = Kind::CustomerService,
-     .toolbar = {"超级按钮_图片2", 1, 0}},
+     .toolbar = {"超级按钮_图片2", 1, 0},
+     .picture = {CustomerServiceColumn::Avatar}},
     {.kind = Kind::Video,
      .word = "视频",
      .width = 350,
@@ -186,7 +205,8 @@ inline constexpr KindArray<KindInfo> kTable{{
      .height = 27,
      .art = {92, 27, 0x6EB45A, 0x468C3C},
      .panel = Kind::Share,
-     .toolbar = {"超级按钮9", 1, 4}},
+     .toolbar = {"超级按钮9", 1, 4},
+     .picture = {ShareColumn::Icon}},
     {.kind = Kind::Search,
      .word = "搜索",
      .width = 238,
@@ -201,7 +221,8 @@ inline constexpr KindArray<KindInfo> kTable{{
      .height = 174,
      .art = {190, 174, 0xFAD250, 0xE6AA28},
      .panel = Kind::Favourite,
-     .toolbar = {"超级按钮10", 1, 5}},
+     .toolbar = {"超级按钮10", 1, 5},
+     .picture = {FavouriteColumn::Picture}},
     {.kind = Kind::Like,
      .word = "喜欢",
      .width = 111,
@@ -216,7 +237,8 @@ inline constexpr KindArray<KindInfo> kTable{{
      .height = 22,
      .art = {75, 22, 0xFF6E3C, 0xE65028},
      .panel = Kind::Follow,
-     .toolbar = {"超级按钮12", 1, 7}},
+     .toolbar = {"超级按钮12", 1, 7},
+     .picture = {FollowColumn::Icon}},
     {.kind = Kind::Text,
      .word = "文字",
      .width = 75,

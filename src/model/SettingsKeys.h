@@ -26,6 +26,8 @@ struct CarouselKey {
     static constexpr std::string_view Easing = "切换效果";
     static constexpr std::string_view Duration = "刷新间隔";
     static constexpr std::string_view ArrowSwitch = "箭头开关";
+    // The picture the carousel shows on the canvas.
+    static constexpr std::string_view FirstPicture = "图片1";
     // "图片1" .. "图片8" and "链接1" .. "链接8".
     static std::string Picture(int row) { return "图片" + std::to_string(row); }
     static std::string Link(int row) { return "链接" + std::to_string(row); }

@@ -63,6 +63,43 @@ std::vector<std::string> SettingsStore::FollowRemoval(const std::vector<std::opt
     return failed;
 }
 
+std::vector<std::string> SettingsStore::FollowInsertion(const std::vector<std::optional<Kind>>& kinds, int first,
+                                                        int count) const
+{
+    std::vector<std::string> failed;
+    const auto fileName = [](const std::string& path) { return path.substr(path.rfind('/') + 1); };
+    for (int number = static_cast<int>(kinds.size()) - 1; number >= first + count; --number) {
+        const std::optional<Kind> kind = kinds[static_cast<size_t>(number)];
+        const std::string to = kind ? PathFor(*kind, number) : std::string();
+        if (to.empty())
+            continue;
+        const std::string from = PathFor(*kind, number - count);
+        const bool moved = FileSystem::Exists(from) ? FileSystem::RenameFile(from, to)
+                                                    : !FileSystem::Exists(to) || FileSystem::RemoveFile(to);
+        if (!moved)
+            failed.push_back(fileName(from));
+    }
+    return failed;
+}
+
+std::optional<std::string> SettingsStore::ReadBytes(Kind kind, int number) const
+{
+    const std::string path = PathFor(kind, number);
+    if (path.empty())
+        return std::nullopt;
+    return FileSystem::ReadWholeFile(path);
+}
+
+bool SettingsStore::WriteBytes(Kind kind, int number, const std::optional<std::string>& bytes) const
+{
+    const std::string path = PathFor(kind, number);
+    if (path.empty())
+        return !bytes;
+    if (!bytes)
+        return !FileSystem::Exists(path) || FileSystem::RemoveFile(path);
+    return FileSystem::WriteFileAtomically(path, *bytes);
+}
+
 std::shared_ptr<const SettingsFile> SettingsStore::Load(Kind kind, int number) const
 {
     return cache_->Load(PathFor(kind, number));

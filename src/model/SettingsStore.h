@@ -38,6 +38,18 @@ public:
     // be removed or moved.
     std::vector<std::string> FollowRemoval(const std::vector<std::optional<Kind>>& kinds, int first, int count) const;
 
+    // The reverse, when removed components come back: every component from
+    // first + count on had number n - count and its file moves to n,
+    // highest first. kinds[n] is the kind number n has after the insertion.
+    // The files of the numbers [first, first + count) are the caller's to
+    // write. Returns the names of the files that could not be moved.
+    std::vector<std::string> FollowInsertion(const std::vector<std::optional<Kind>>& kinds, int first, int count) const;
+
+    // The bytes of a component's file; nullopt when there is none.
+    std::optional<std::string> ReadBytes(Kind kind, int number) const;
+    // Writes the file whole, or removes it for nullopt. False on failure.
+    bool WriteBytes(Kind kind, int number, const std::optional<std::string>& bytes) const;
+
     // The parsed file of a component; empty when the file is missing. Files
     // are re-read on every call, parsing is reused while the bytes match.
     std::shared_ptr<const SettingsFile> Load(Kind kind, int number) const;

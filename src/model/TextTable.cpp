@@ -37,6 +37,20 @@ void TextTable::DeleteRow(int row)
     rows_.erase(rows_.begin() + row);
 }
 
+std::vector<std::string> TextTable::Row(int row) const
+{
+    if (row < 0 || row >= RowCount())
+        return {};
+    return rows_[static_cast<size_t>(row)];
+}
+
+void TextTable::InsertRow(int row, std::vector<std::string> cells)
+{
+    cells.resize(static_cast<size_t>(columnCount_));
+    row = row < 0 ? 0 : row > RowCount() ? RowCount() : row;
+    rows_.insert(rows_.begin() + row, std::move(cells));
+}
+
 int TextTable::AppendRow(std::vector<std::string> cells)
 {
     cells.resize(static_cast<size_t>(columnCount_));

@@ -18,6 +18,11 @@ public:
     const std::string& Cell(int row, int column) const;
     void SetCell(int row, int column, std::string text);
     void DeleteRow(int row);
+    // The whole row; empty outside the table.
+    std::vector<std::string> Row(int row) const;
+    // Puts a row back at its place (a row past the end is appended), with
+    // the given cells, padded or cut to the table's columns.
+    void InsertRow(int row, std::vector<std::string> cells);
     void Clear() { rows_.clear(); }
 
 protected:

@@ -174,6 +174,10 @@ CarouselPanel::CarouselPanel(const PanelHost& host)
         document_.ShowStatus(QStringLiteral("载入保存设置完成，可再次修改...."));
     });
     PlaceStrip(kFirstStripTop);
+    connect(&document_, &DesignDocument::PlacementChanged, this, [this](Sort sort, int number) {
+        if (sort == Sort::Component)
+            FollowArrows(number);
+    });
 
     SetLoadSteps({LoadBadge(), LoadSaveFlag(), LoadGeometry(), Do([this] {
                       const bool shown =
@@ -191,17 +195,16 @@ CarouselPanel::CarouselPanel(const PanelHost& host)
                                             "若为橙黄色，表示未保存设置...."))});
 }
 
-void CarouselPanel::Present(Kind kind, CanvasElement* element)
+void CarouselPanel::Present(Kind kind, int number)
 {
-    const DesignerState& state = document_.State();
     if (kind == Kind::Carousel) {
         // The arrows' places in window coordinates, for the relative ones
         // the mode works out.
-        const int number = element->Number();
         for (int i = 0; i < 2; ++i) {
-            if (const CanvasElement* arrow = state.ComponentElement(number + 1 + i)) {
-                arrows_[static_cast<size_t>(i)].left->Write(QString::number(arrow->x()));
-                arrows_[static_cast<size_t>(i)].top->Write(QString::number(arrow->y()));
+            if (document_.Exists(Sort::Component, number + 1 + i)) {
+                const Placement& arrow = document_.PlacementOf(Sort::Component, number + 1 + i);
+                arrows_[static_cast<size_t>(i)].left->Write(QString::number(arrow.left + canvasOrigin_.x()));
+                arrows_[static_cast<size_t>(i)].top->Write(QString::number(arrow.top + canvasOrigin_.y()));
             }
         }
         load_->setEnabled(true);
@@ -217,26 +220,33 @@ void CarouselPanel::Present(Kind kind, CanvasElement* element)
     save_->setEnabled(false);
 }
 
-void CarouselPanel::ArrowsHidden()
+void CarouselPanel::FollowArrows(int number)
 {
-    showArrows_->setChecked(false);
+    const int carousel = Number();
+    if (carousel && (number == carousel + 1 || number == carousel + 2) &&
+        document_.KindAt(Sort::Component, carousel) == Kind::Carousel)
+        showArrows_->setChecked(document_.PlacementOf(Sort::Component, number).visible);
 }
 
 void CarouselPanel::OnMode(const QString& mode)
 {
-    const CanvasElement* element = Element();
+    const int element = Element();
     if (!element)
         return;
+    const Placement& place = document_.PlacementOf(Sort::Component, element);
     const auto number = [](const PanelField* field) { return Lenient::ToInt(field->text().toStdString()); };
     if (mode == kCarouselMode) {
+        // The shown places are in window coordinates.
+        const int left = place.left + canvasOrigin_.x();
+        const int top = place.top + canvasOrigin_.y();
         for (const ArrowFields& arrow : arrows_) {
-            arrow.relativeLeft->Write(QString::number(number(arrow.left) - element->x()));
-            arrow.relativeTop->Write(QString::number(number(arrow.top) - element->y()));
+            arrow.relativeLeft->Write(QString::number(number(arrow.left) - left));
+            arrow.relativeTop->Write(QString::number(number(arrow.top) - top));
         }
     } else if (mode == kLeftMode || mode == kRightMode) {
         const ArrowFields& arrow = arrows_[mode == kLeftMode ? 0 : 1];
-        arrow.left->Write(QString::number(element->x() - document_.CanvasOriginX()));
-        arrow.top->Write(QString::number(element->y() - DesignDocument::CanvasTop));
+        arrow.left->Write(QString::number(place.left));
+        arrow.top->Write(QString::number(place.top));
     }
 }
 
@@ -280,22 +290,26 @@ void CarouselPanel::OnShowArrows(bool shown)
             field->setEnabled(shown);
     }
     arrowSwitch_->Write(shown ? QStringLiteral("block") : QStringLiteral("none"));
-    const CanvasElement* element = Element();
-    if (!element)
+    const int number = Element();
+    if (!number)
         return;
     // The arrows around the selected element: a carousel's follow it, an
     // arrow's partner stands beside it.
-    const std::optional<Kind> kind = document_.KindOf(element);
-    const int number = element->Number();
+    const std::optional<Kind> kind = document_.KindAt(Sort::Component, number);
     const int firstArrow = kind == Kind::Carousel ? number + 1 : kind == Kind::LeftArrow ? number : number - 1;
+    document_.BeginEdit(shown ? QStringLiteral("显示箭头") : QStringLiteral("隐藏箭头"));
     for (const int arrow : {firstArrow, firstArrow + 1}) {
-        if (CanvasElement* part = document_.State().ComponentElement(arrow))
-            part->setVisible(shown);
+        if (document_.Exists(Sort::Component, arrow)) {
+            Placement place = document_.PlacementOf(Sort::Component, arrow);
+            place.visible = shown;
+            document_.SetPlacement(Sort::Component, arrow, place);
+        }
     }
     if (kind == Kind::Carousel)
         document_.SetComponentCell(
             number, CarouselColumn::ArrowSwitch,
             QString::fromUtf8(shown ? CarouselColumn::ArrowsShown : CarouselColumn::ArrowsHidden));
+    document_.EndEdit();
 }
 
 void CarouselPanel::RestoreSaved()

@@ -107,7 +107,7 @@ void PageSettingsPanel::Fill()
     if (width_->text().isEmpty())
         width_->Write(QStringLiteral("950"));
     if (height_->text().isEmpty())
-        height_->Write(QString::number(document_.ViewSize().height() - 110));
+        height_->Write(QString::number(ViewSize().height() - 110));
     if (spacing_->text().isEmpty())
         spacing_->Write(QStringLiteral("0"));
 }
@@ -141,7 +141,7 @@ void PageSettingsPanel::OnPicture(const QString& text)
         document_.SetCanvasPicture(QPixmap());
     }
     if (NoBackground())
-        document_.SetCanvasSize({document_.ViewSize().width(), document_.ViewSize().height() - 110}, moduleWidth);
+        document_.SetCanvasSize({ViewSize().width(), ViewSize().height() - 110}, moduleWidth);
 }
 
 void PageSettingsPanel::Commit()

@@ -21,7 +21,9 @@ constexpr int kRowHeight = 22;
 } // namespace
 
 PanelForm::PanelForm(const PanelHost& host, const QString& title, QSize outerSize)
-    : QWidget(host.owner, Qt::Window), document_(host.document), pictures_(host.pictures), outerSize_(outerSize)
+    : QWidget(host.owner, Qt::Window), document_(host.document), pictures_(host.pictures),
+      elementPictures_(host.elementPictures), canvasOrigin_(host.canvasOrigin), owner_(host.owner),
+      outerSize_(outerSize)
 {
     setWindowTitle(title);
     resize(outerSize);
@@ -29,7 +31,7 @@ PanelForm::PanelForm(const PanelHost& host, const QString& title, QSize outerSiz
 
 void PanelForm::Place()
 {
-    move(document_.ViewSize().width() - outerSize_.width() - 5, 95);
+    move((owner_ ? owner_->width() : 1200) - outerSize_.width() - 5, 95);
 }
 
 void PanelForm::SetOuterSize(QSize size)

@@ -4,6 +4,7 @@
 #include "PanelHost.h"
 
 #include <QColor>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -45,6 +46,8 @@ public:
     void ChooseColour(const QString& pickerName, const QColor& colour);
 
     QSize OuterSize() const { return outerSize_; }
+    // The designer window's size.
+    QSize ViewSize() const { return owner_ ? owner_->size() : QSize(1200, 650); }
 
     // An item shown in a list and the word its hidden field stores.
     struct Choice {
@@ -104,6 +107,11 @@ protected:
 
     DesignDocument& document_;
     PictureFetcher& pictures_;
+    ElementPictures& elementPictures_;
+    // Where the designer's canvas lies in its window.
+    const QPoint& canvasOrigin_;
+    // The designer window, whose size places the panels.
+    QPointer<QWidget> owner_;
 
 private:
     // Makes the outer size (frame included) the declared one.

@@ -1,6 +1,5 @@
 #include "PanelSet.h"
 
-#include "CanvasElement.h"
 #include "CarouselPanel.h"
 #include "CountdownPanel.h"
 #include "CustomerServicePanel.h"
@@ -62,8 +61,10 @@ static_assert(
 
 } // namespace
 
-PanelSet::PanelSet(DesignDocument& document, QWidget* owner) : document_(document), owner_(owner)
+PanelSet::PanelSet(DesignDocument& document, QWidget* owner)
+    : document_(document), owner_(owner), elementPictures_(document, pictures_)
 {
+    QObject::connect(&document_, &DesignDocument::Restored, &elementPictures_, [this] { ShowRestored(); });
     for (const KindInfo& kind : KindTable::All()) {
         if (const MakePanel make = kPanels[IndexOf(kind.kind)])
             factories_[IndexOf(kind.kind)] = [make, k = kind.kind](const PanelHost& host) { return make(host, k); };
@@ -93,11 +94,19 @@ PageSettingsPanel* PanelSet::PageSettings() const
     return pageSettings_ && pageSettings_->isVisible() ? pageSettings_.data() : nullptr;
 }
 
-void PanelSet::Present(CanvasElement* element)
+PanelHost PanelSet::Host()
 {
-    if (!element)
-        return;
-    const std::optional<Kind> kind = document_.KindOf(element);
+    return PanelHost{document_, owner_, pictures_, elementPictures_, canvasOrigin_};
+}
+
+void PanelSet::SetCanvasOrigin(QPoint origin)
+{
+    canvasOrigin_ = origin;
+}
+
+void PanelSet::Present(Sort sort, int number)
+{
+    const std::optional<Kind> kind = document_.KindAt(sort, number);
     if (!kind)
         return;
     const Kind panelKind = KindTable::Of(*kind).panel;
@@ -106,7 +115,7 @@ void PanelSet::Present(CanvasElement* element)
     // ever reaching the new component's record. Selecting a text closes
     // nothing, and the text panel stays open beside a component's: each
     // acts on the current element of its own sort.
-    if (!element->IsText()) {
+    if (sort == Sort::Component) {
         for (const KindInfo& open : KindTable::All()) {
             if (open.kind != panelKind && SortOf(open.kind) == Sort::Component)
                 Close(open.kind);
@@ -118,15 +127,37 @@ void PanelSet::Present(CanvasElement* element)
     PropertyPanel* panel = Panel(panelKind);
     if (!panel) {
         Close(panelKind);
-        panel = factory(PanelHost{document_, owner_, pictures_});
+        panel = factory(Host());
         if (!panel)
             return;
         panel->setAttribute(Qt::WA_DeleteOnClose);
+        // The designer keeps the keyboard until the user clicks into the
+        // panel, so the canvas keys act on the element just pressed.
+        panel->setAttribute(Qt::WA_ShowWithoutActivating);
         panels_[IndexOf(panelKind)] = panel;
         panel->Place();
         panel->show();
     }
-    panel->Present(*kind, element);
+    panel->Present(*kind, number);
+}
+
+void PanelSet::ShowRestored()
+{
+    for (const KindInfo& kind : KindTable::All()) {
+        PropertyPanel* panel = panels_[IndexOf(kind.kind)];
+        if (!panel || !panel->isVisible())
+            continue;
+        const std::optional<DesignDocument::Ref> ref = document_.Find(panel->LoadedElement());
+        // A panel acts on the current element of its sort only.
+        if (!ref || ref->number != document_.State().CurrentOf(ref->sort)) {
+            Close(kind.kind);
+            continue;
+        }
+        if (const std::optional<Kind> shown = document_.KindAt(ref->sort, ref->number))
+            panel->PresentQuietly(*shown, ref->number);
+    }
+    if (PageSettingsPanel* page = PageSettings())
+        page->Fill();
 }
 
 void PanelSet::Close(Kind panelKind)
@@ -150,12 +181,6 @@ void PanelSet::ClosePanelOfKind(Kind kind)
     Close(KindTable::Of(kind).panel);
 }
 
-void PanelSet::ArrowsHidden()
-{
-    if (PropertyPanel* carousel = Panel(Kind::Carousel))
-        carousel->ArrowsHidden();
-}
-
 void PanelSet::OpenPageSettings()
 {
     if (PageSettingsPanel* open = PageSettings()) {
@@ -163,7 +188,7 @@ void PanelSet::OpenPageSettings()
         open->activateWindow();
         return;
     }
-    pageSettings_ = new PageSettingsPanel(PanelHost{document_, owner_, pictures_});
+    pageSettings_ = new PageSettingsPanel(Host());
     pageSettings_->Place();
     pageSettings_->show();
     pageSettings_->Fill();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ElementPictures.h"
 #include "PanelHost.h"
 #include "PanelPresenter.h"
 #include "PictureFetcher.h"
@@ -32,23 +33,30 @@ public:
     // kinds.
     void Register(Kind panel, Factory factory);
 
-    void Present(CanvasElement* element) override;
+    void Present(Sort sort, int number) override;
     void CloseComponentPanels() override;
     void OpenPageSettings() override;
     void ClosePanelOfKind(Kind kind) override;
-    void ArrowsHidden() override;
+    void SetCanvasOrigin(QPoint origin) override;
 
     // The open panel of a kind, nullptr when closed.
     PropertyPanel* Panel(Kind kind) const;
     PageSettingsPanel* PageSettings() const;
     PictureFetcher& Pictures() { return pictures_; }
+    ElementPictures& ElementPictureSource() { return elementPictures_; }
 
 private:
     void Close(Kind panel);
+    PanelHost Host();
+    // After an undo or redo every open panel shows its element as it is
+    // now, or closes when the element is gone.
+    void ShowRestored();
 
     DesignDocument& document_;
     QPointer<QWidget> owner_;
     PictureFetcher pictures_;
+    ElementPictures elementPictures_;
+    QPoint canvasOrigin_{136, 90};
     KindArray<Factory> factories_;
     // By the kind whose panel it is.
     KindArray<QPointer<PropertyPanel>> panels_;

@@ -1,8 +1,9 @@
 #include "PropertyPanel.h"
 
-#include "CanvasElement.h"
 #include "ComponentRecord.h"
 #include "DesignDocument.h"
+#include "ElementPictures.h"
+#include "KindWords.h"
 #include "Lenient.h"
 #include "PictureFetcher.h"
 #include "SerialNumber.h"
@@ -44,15 +45,21 @@ PropertyPanel::PropertyPanel(const PanelHost& host, const Declaration& declarati
     });
 }
 
-void PropertyPanel::Present(Kind, CanvasElement*)
+void PropertyPanel::Present(Kind, int)
 {
     WriteField(LoadTrigger, QStringLiteral("1"));
 }
 
-CanvasElement* PropertyPanel::Element() const
+void PropertyPanel::PresentQuietly(Kind kind, int number)
 {
-    const DesignerState& state = document_.State();
-    return declaration_.sort == Sort::Text ? state.currentText.data() : state.currentComponent.data();
+    quiet_ = true;
+    Present(kind, number);
+    quiet_ = false;
+}
+
+int PropertyPanel::Element() const
+{
+    return document_.State().CurrentOf(declaration_.sort);
 }
 
 void PropertyPanel::AddBadge(QWidget* page, const QString& circleName)
@@ -154,12 +161,13 @@ const PropertyPanel::Binding* PropertyPanel::BindingOf(const PanelField* field) 
 
 int PropertyPanel::Number() const
 {
-    return loadedElement_ ? loadedElement_->Number() : 0;
+    const std::optional<DesignDocument::Ref> ref = document_.Find(loadedElement_);
+    return ref ? ref->number : 0;
 }
 
 std::optional<Kind> PropertyPanel::LoadedKind() const
 {
-    return document_.KindOf(loadedElement_);
+    return document_.KindAt(declaration_.sort, Number());
 }
 
 std::string PropertyPanel::SettingsPath() const
@@ -241,11 +249,10 @@ PropertyPanel::Step PropertyPanel::LoadSaveFlag()
 PropertyPanel::Step PropertyPanel::LoadGeometry()
 {
     return [this] {
-        CanvasElement* element = loadedElement_;
-        if (!element)
+        if (!Number())
             return false;
-        const int values[] = {element->x() - document_.CanvasOriginX(), element->y() - DesignDocument::CanvasTop,
-                              element->width(), element->height()};
+        const Placement& place = document_.PlacementOf(declaration_.sort, Number());
+        const int values[] = {place.left, place.top, place.width, place.height};
         for (const Geometry which : {Geometry::Width, Geometry::Height, Geometry::Left, Geometry::Top}) {
             for (const auto& [kind, field] : geometry_) {
                 if (kind == which)
@@ -284,17 +291,16 @@ PropertyPanel::Step PropertyPanel::WriteBindings()
         }
         // The file first: when it cannot be written, nothing of the save
         // is kept and the component stays unsaved.
-        if (!keys.empty()) {
-            const std::string path = SettingsPath();
-            if (path.empty() || !SettingsStore::WriteValues(path, keys)) {
-                document_.ShowStatus(kSettingsNotWritten);
-                return false;
-            }
+        if (!keys.empty() && !document_.WriteSettings(declaration_.sort, Number(), keys)) {
+            document_.ShowStatus(kSettingsNotWritten);
+            return false;
         }
+        std::vector<std::pair<int, QString>> cells;
         for (const Binding& binding : bindings_) {
             if (binding.column >= 0)
-                SetRecordCell(binding.column, binding.field->text());
+                cells.emplace_back(binding.column, binding.field->text());
         }
+        document_.SetCells(declaration_.sort, Number(), cells);
         return true;
     };
 }
@@ -311,14 +317,7 @@ PropertyPanel::Step PropertyPanel::MarkSaved()
 PropertyPanel::Step PropertyPanel::Download(PanelField* field)
 {
     return [this, field] {
-        const QString address = field->text();
-        CanvasElement* element = loadedElement_;
-        if (element && IsWebPicture(address)) {
-            pictures_.Fetch(address, element, [target = QPointer<CanvasElement>(element)](const QPixmap& picture) {
-                if (target)
-                    target->SetPicture(picture);
-            });
-        }
+        elementPictures_.Show(loadedElement_, field->text());
         return true;
     };
 }
@@ -333,10 +332,11 @@ PropertyPanel::Step PropertyPanel::Do(std::function<void()> action)
 
 void PropertyPanel::Load()
 {
-    CanvasElement* element = Element();
-    if (!element)
+    const int number = Element();
+    if (!number)
         return;
-    loadedElement_ = element;
+    loadedElement_ = document_.IdOf(declaration_.sort, number);
+    editKey_ = DesignDocument::NewMergeKey();
     for (const Step& step : loadSteps_) {
         if (!step())
             break;
@@ -345,15 +345,19 @@ void PropertyPanel::Load()
 
 void PropertyPanel::Save()
 {
-    CanvasElement* element = Element();
     // Never write into a record this panel did not load: after a selection of
     // another component the fields belong to the old one.
-    if (!element || element != loadedElement_)
+    const int number = Element();
+    if (!number || document_.IdOf(declaration_.sort, number) != loadedElement_)
         return;
+    const std::optional<Kind> kind = LoadedKind();
+    document_.BeginEdit(QStringLiteral("保存%1设置").arg(kind ? KindWords::Of(*kind) : QString()));
     for (const Step& step : saveSteps_) {
         if (!step())
             break;
     }
+    document_.EndEdit();
+    editKey_ = DesignDocument::NewMergeKey();
 }
 
 void PropertyPanel::OnSaveFlag(const QString& text)
@@ -370,29 +374,26 @@ void PropertyPanel::OnSaveFlag(const QString& text)
 
 void PropertyPanel::OnGeometry(Geometry which, const QString& text)
 {
-    CanvasElement* element = Element();
-    if (!element)
+    const int number = Element();
+    if (!number || quiet_)
         return;
     const int value = Lenient::ToInt(text.toStdString());
-    // Typed offsets can be as large as an int holds; adding the origin must
-    // not overflow, and no window can place a widget that far anyway.
-    const auto offset = [value](int origin) {
-        return static_cast<int>(std::clamp<qint64>(qint64(value) + origin, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-    };
+    Placement place = document_.PlacementOf(declaration_.sort, number);
     switch (which) {
     case Geometry::Left:
-        element->move(offset(document_.CanvasOriginX()), element->y());
+        place.left = value;
         break;
     case Geometry::Top:
-        element->move(element->x(), offset(DesignDocument::CanvasTop));
+        place.top = value;
         break;
     case Geometry::Width:
-        element->resize(value, element->height());
+        place.width = value;
         break;
     case Geometry::Height:
-        element->resize(element->width(), value);
+        place.height = value;
         break;
     }
+    document_.SetPlacement(declaration_.sort, number, place, editKey_);
 }
 
 } // namespace morvane

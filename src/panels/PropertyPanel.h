@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CanvasElement.h"
+#include "DesignDocument.h"
 #include "PanelForm.h"
 
 #include <QPointer>
@@ -40,14 +40,16 @@ public:
     // The designer selected an element of this panel's kind: by default the
     // panel loads through its load trigger. A panel with another way of
     // presenting itself (the carousel's arrow mode) overrides this.
-    virtual void Present(Kind kind, CanvasElement* element);
+    virtual void Present(Kind kind, int number);
+    // The same after an undo or redo, changing nothing.
+    void PresentQuietly(Kind kind, int number);
 
-    // The designer hid the current carousel's arrows through "移除"; a panel
-    // showing them clears its arrow box without running its rule.
-    virtual void ArrowsHidden() {}
-
-    // The element the panel acts on: the current element of its record's sort.
-    CanvasElement* Element() const;
+    // The element the panel acts on: the number of the current element of
+    // its record's sort, 0 for none.
+    int Element() const;
+    // The element it loaded last; gone (0) once that element is removed.
+    ElementId LoadedElement() const { return loadedElement_; }
+    Sort RecordSort() const { return declaration_.sort; }
 
     // A step of loading or saving; false ends the list there.
     using Step = std::function<bool()>;
@@ -124,7 +126,8 @@ protected:
     // Anything else a panel needs at its place in the list.
     static Step Do(std::function<void()> action);
 
-    // The number of the loaded record (component or text number).
+    // The number of the loaded record (component or text number); 0 when
+    // that element is gone.
     int Number() const;
     // The kind of the loaded element; nullopt before a load.
     std::optional<Kind> LoadedKind() const;
@@ -135,6 +138,13 @@ protected:
 
     void Load();
     void Save();
+    // True while the panel shows an element as an undo or redo left it:
+    // the rules of its fields then change nothing of the design, so the
+    // undo history stays as it is.
+    bool Quiet() const { return quiet_; }
+    // The steps typed into this panel for one element share it, until the
+    // panel saves or loads again.
+    DesignDocument::MergeKey EditKey() const { return editKey_; }
 
     static bool IsWebPicture(const QString& address) { return address.contains(QLatin1String("http")); }
 
@@ -158,7 +168,9 @@ private:
     std::vector<std::pair<Geometry, PanelField*>> geometry_;
     std::vector<Step> loadSteps_;
     std::vector<Step> saveSteps_;
-    QPointer<CanvasElement> loadedElement_;
+    ElementId loadedElement_ = 0;
+    bool quiet_ = false;
+    DesignDocument::MergeKey editKey_ = DesignDocument::NewMergeKey();
 };
 
 } // namespace morvane

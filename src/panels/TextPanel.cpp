@@ -15,13 +15,13 @@ const QString kDefaultFont = QStringLiteral("仿宋");
 struct Alignment {
     QString item;
     QString word;
-    Qt::Alignment onCanvas;
+    TextLook::Alignment onCanvas;
 };
 
 const Alignment kAlignments[] = {
-    {QStringLiteral("居左"), QStringLiteral("left"), Qt::AlignLeft},
-    {QStringLiteral("居中"), QStringLiteral("center"), Qt::AlignHCenter},
-    {QStringLiteral("居右"), QStringLiteral("right"), Qt::AlignRight},
+    {QStringLiteral("居左"), QStringLiteral("left"), TextLook::Alignment::Left},
+    {QStringLiteral("居中"), QStringLiteral("center"), TextLook::Alignment::Centre},
+    {QStringLiteral("居右"), QStringLiteral("right"), TextLook::Alignment::Right},
 };
 
 // The stored word names the font for the generated code; the canvas asks
@@ -53,11 +53,9 @@ TextPanel::TextPanel(const PanelHost& host)
     for (const Alignment& alignment : kAlignments)
         alignments.push_back({alignment.item, alignment.word});
     AddLabel(fonts, QStringLiteral("对齐方式"), {10, 14, 64, 20});
-    AddChoiceList(fonts, QStringLiteral("组合框1"), align, alignments, alignments.front().item, {78, 12, 110, 24},
-                  [this](int item) {
-                      if (Element())
-                          Element()->SetTextAlignment(kAlignments[item].onCanvas);
-                  });
+    AddChoiceList(
+        fonts, QStringLiteral("组合框1"), align, alignments, alignments.front().item, {78, 12, 110, 24},
+        [this](int item) { ChangeLook([item](TextLook& look) { look.alignment = kAlignments[item].onCanvas; }); });
 
     PanelField* size =
         AddRow(fonts, QStringLiteral("文字字号"), QStringLiteral("编辑框_字号"), {10, 44}, 110, QStringLiteral("12"));
@@ -65,7 +63,7 @@ TextPanel::TextPanel(const PanelHost& host)
         const int pixels = Lenient::ToInt(text.toStdString());
         // A label cannot show text of no size; the field keeps what was typed.
         if (pixels > 0)
-            ChangeFont([pixels](QFont& font) { font.setPixelSize(pixels); });
+            ChangeLook([pixels](TextLook& look) { look.pixelSize = pixels; });
     });
 
     PanelField* font = WithEmptyDefault(AddHiddenField(QStringLiteral("编辑框_字体"), kDefaultFont), kDefaultFont);
@@ -75,8 +73,8 @@ TextPanel::TextPanel(const PanelHost& host)
     AddLabel(fonts, QStringLiteral("文字字体"), {10, 76, 64, 20});
     AddChoiceList(fonts, QStringLiteral("组合框2"), font, fontChoices, kDefaultFont, {78, 74, 110, 24},
                   [this, fontChoices](int item) {
-                      const QString face = FontFace(fontChoices[static_cast<size_t>(item)].word);
-                      ChangeFont([face](QFont& f) { f.setFamily(face); });
+                      const std::string face = FontFace(fontChoices[static_cast<size_t>(item)].word).toStdString();
+                      ChangeLook([face](TextLook& look) { look.family = face; });
                   });
 
     PanelField* lineHeight = AddRow(fonts, QStringLiteral("文字行距"), QStringLiteral("编辑框_字距"), {10, 106}, 110);
@@ -86,14 +84,13 @@ TextPanel::TextPanel(const PanelHost& host)
     AddChoiceList(fonts, QStringLiteral("组合框3"), weight,
                   {{QStringLiteral("是"), kBold}, {QStringLiteral("否"), kNormal}}, QStringLiteral("是"),
                   {78, 136, 110, 24},
-                  [this](int item) { ChangeFont([bold = item == 0](QFont& f) { f.setBold(bold); }); });
+                  [this](int item) { ChangeLook([bold = item == 0](TextLook& look) { look.bold = bold; }); });
 
     PanelField* colour = WithEmptyDefault(AddRow(fonts, QStringLiteral("文字颜色"), QStringLiteral("编辑框_字色"),
                                                  {10, 168}, 110, QStringLiteral("#000000")),
                                           QStringLiteral("#000000"));
     AddColourPicker(fonts, QStringLiteral("颜色选择器2"), colour, {192, 166, 26, 26}, [this](const QColor& picked) {
-        if (Element())
-            Element()->SetTextColour(picked);
+        ChangeLook([name = picked.name().toUpper().toStdString()](TextLook& look) { look.colour = name; });
     });
     PanelField* background = AddRow(fonts, QStringLiteral("背景颜色"), QStringLiteral("编辑框_背色"), {10, 200}, 110);
     AddColourPicker(fonts, QStringLiteral("颜色选择器3"), background, {192, 198, 26, 26});
@@ -131,18 +128,18 @@ TextPanel::TextPanel(const PanelHost& host)
 void TextPanel::ShowCaption(const QString& content)
 {
     // An emptied content keeps the caption, so the label stays findable.
-    if (!content.isEmpty() && Element())
-        Element()->SetText(content);
+    if (!content.isEmpty())
+        ChangeLook([caption = content.toStdString()](TextLook& look) { look.caption = caption; });
 }
 
-void TextPanel::ChangeFont(const std::function<void(QFont&)>& change)
+void TextPanel::ChangeLook(const std::function<void(TextLook&)>& change)
 {
-    CanvasElement* element = Element();
-    if (!element)
+    const int number = Element();
+    if (!number || Quiet())
         return;
-    QFont font = element->font();
-    change(font);
-    element->SetTextFont(font);
+    TextLook look = document_.LookOf(number);
+    change(look);
+    document_.SetTextLook(number, look, EditKey());
 }
 
 } // namespace morvane

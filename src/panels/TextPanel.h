@@ -13,8 +13,9 @@ public:
 
 private:
     void ShowCaption(const QString& content);
-    // The label's font with one aspect changed.
-    void ChangeFont(const std::function<void(QFont&)>& change);
+    // The label's look with one aspect changed, as one step of this
+    // panel's edit; nothing while the panel loads.
+    void ChangeLook(const std::function<void(TextLook&)>& change);
 };
 
 } // namespace morvane

@@ -32,14 +32,13 @@ namespace {
 class RecordingPresenter : public PanelPresenter {
 public:
     QStringList calls;
-    void Present(CanvasElement* element) override
+    void Present(Sort sort, int number) override
     {
-        calls << QStringLiteral("present %1%2").arg(element->IsText() ? "text " : "").arg(element->Tag());
+        calls << QStringLiteral("present %1%2").arg(sort == Sort::Text ? "text " : "").arg(number);
     }
     void CloseComponentPanels() override { calls << QStringLiteral("close all"); }
     void OpenPageSettings() override { calls << QStringLiteral("page settings"); }
     void ClosePanelOfKind(Kind kind) override { calls << QStringLiteral("close ") + KindWords::Of(kind); }
-    void ArrowsHidden() override { calls << QStringLiteral("arrows hidden"); }
 };
 
 class DesignerWindowTest : public ::testing::Test {
@@ -60,7 +59,7 @@ protected:
 
     template <typename T> T* Find(const char* unit) { return WidgetDriver::Find<T>(&window, unit); }
 
-    CanvasElement* Element(int number) { return document.State().ComponentElement(number); }
+    CanvasElement* Element(int number) { return window.ComponentView(number); }
     QLabel* Canvas() { return Find<QLabel>("标签_背景"); }
 
     static void Drag(QWidget* widget, QPoint by, Qt::MouseButton button = Qt::LeftButton)
@@ -86,7 +85,7 @@ TEST_F(DesignerWindowTest, ControlsStandWhereTheLayoutPutsThem)
 {
     window.LayOutForScreen(1366, 768);
     EXPECT_EQ(window.size(), QSize(1366, 728));
-    EXPECT_EQ(document.CanvasOriginX(), 210);
+    EXPECT_EQ(window.CanvasOriginX(), 210);
     EXPECT_EQ(Find<QWidget>("外形框_右边线")->x(), 1159);
     EXPECT_EQ(Find<QWidget>("超级按钮_生成")->x(), 1166);
     EXPECT_EQ(Find<QWidget>("超级按钮_关闭")->x(), 1340);
@@ -96,7 +95,7 @@ TEST_F(DesignerWindowTest, ControlsStandWhereTheLayoutPutsThem)
     EXPECT_TRUE(document.StatusText().contains(QStringLiteral("Morvane")));
     EXPECT_TRUE(document.StatusText().endsWith(QStringLiteral("请先配置全局设置...")));
     window.LayOutForScreen(1920, 1080);
-    EXPECT_EQ(document.CanvasOriginX(), 487);
+    EXPECT_EQ(window.CanvasOriginX(), 487);
     EXPECT_EQ(Find<QPushButton>("超级按钮_全局")->text(), QStringLiteral("全局设置 ☆"));
     EXPECT_EQ(Find<QPushButton>("超级按钮_生成")->text(), QStringLiteral("生成\n代码"));
 }
@@ -139,7 +138,8 @@ TEST_F(DesignerWindowTest, RemovingAnArrowOnlyHidesBothArrows)
     EXPECT_FALSE(Element(3)->isVisible());
     EXPECT_FALSE(Element(4)->isVisible());
     EXPECT_TRUE(Element(2)->isVisible());
-    EXPECT_TRUE(presenter.calls.contains(QStringLiteral("arrows hidden")));
+    EXPECT_FALSE(document.PlacementOf(Sort::Component, 3).visible);
+    EXPECT_FALSE(document.PlacementOf(Sort::Component, 4).visible);
 }
 
 TEST_F(DesignerWindowTest, TextsAreNumberedApartAndRemovedByTheirRightPress)
@@ -153,21 +153,24 @@ TEST_F(DesignerWindowTest, TextsAreNumberedApartAndRemovedByTheirRightPress)
     QTest::mousePress(Element(2), Qt::RightButton);
     QTest::mouseRelease(Element(2), Qt::RightButton);
     Find<QMenu>("菜单")->hide();
-    QWidget* firstText = document.State().TextElement(1);
+    QWidget* firstText = window.TextView(1);
     QTest::mousePress(firstText, Qt::RightButton);
     Find<QMenu>("菜单")->hide();
     Find<QMenu>("菜单")->actions()[0]->trigger();
     EXPECT_EQ(document.State().textCounter, 1);
     EXPECT_EQ(document.State().componentCounter, 2);
-    EXPECT_EQ(document.State().TextElement(1)->Tag(), QStringLiteral("1"));
+    EXPECT_EQ(window.TextView(1)->Tag(), QStringLiteral("1"));
     Click("超级按钮8");
-    EXPECT_EQ(document.State().textElements.last()->Tag(), QStringLiteral("2"));
+    EXPECT_EQ(window.TextView(document.State().textCounter)->Tag(), QStringLiteral("2"));
 }
 
 TEST_F(DesignerWindowTest, HandlesSurroundTheSelectionTouchingIt)
 {
     Click("超级按钮_图片");
-    Element(2)->move(300, 200);
+    Placement place = document.PlacementOf(Sort::Component, 2);
+    place.left = 300 - window.CanvasOriginX();
+    place.top = 200 - DesignerWindow::CanvasTop;
+    document.SetPlacement(Sort::Component, 2, place);
     QTest::mousePress(Element(2), Qt::RightButton);
     const std::pair<const char*, QPoint> expected[] = {
         {"外形框1", {420, 320}}, {"外形框7", {420, 256}}, {"外形框6", {420, 192}}, {"外形框8", {352, 320}},
@@ -187,7 +190,7 @@ TEST_F(DesignerWindowTest, LeftDragMovesSelectsAndPresentsAfterClosingPanels)
     Drag(Element(2), QPoint(400, 30));
     EXPECT_EQ(Element(2)->pos(), QPoint(409, 277));
     EXPECT_EQ(presenter.calls, (QStringList{"close all", "present 2"}));
-    EXPECT_EQ(document.State().currentComponent.data(), Element(2));
+    EXPECT_EQ(window.ComponentView(document.State().currentComponent), Element(2));
     EXPECT_EQ(Find<QWidget>("外形框1")->pos(), QPoint(409 + 120, 277 + 120));
     // components can go off the canvas without limits
     Drag(Element(2), QPoint(-400, -30));
@@ -221,7 +224,7 @@ TEST_F(DesignerWindowTest, HandlesResizeFromTheirEdgeAndTheTextWhenATextIsCurren
     EXPECT_EQ(Element(2)->geometry(), QRect(300, 247, 159, 160));
 
     presenter.calls.clear();
-    CanvasElement* text = document.State().TextElement(1);
+    CanvasElement* text = window.TextView(1);
     Drag(text, QPoint(200, 0));
     EXPECT_EQ(presenter.calls, QStringList{"present text 1"}); // no closing of panels
     Drag(Find<QWidget>("外形框8"), QPoint(0, 10));
@@ -317,7 +320,7 @@ TEST_F(DesignerWindowTest, PressingNeverRaisesSoTheStackingIsThatOfTheCode)
 
     // Texts stay above components, also above ones added or moved later.
     Click("超级按钮8");
-    CanvasElement* text = document.State().TextElement(1);
+    CanvasElement* text = window.TextView(1);
     Drag(text, QPoint(600, 200));
     Click("超级按钮_图片");
     CanvasElement* picture = Element(5);
@@ -366,7 +369,7 @@ TEST_F(DesignerWindowTest, QrCodeAndLikeNeverKeepAnEarlierFrame)
     for (int number : {3, 4}) {
         QTest::mousePress(Element(number), Qt::RightButton);
         EXPECT_FALSE(Find<QWidget>("外形框1")->isVisible()) << number;
-        EXPECT_EQ(document.State().currentComponent.data(), Element(number));
+        EXPECT_EQ(window.ComponentView(document.State().currentComponent), Element(number));
         Find<QMenu>("菜单")->hide();
         QTest::mouseRelease(Element(number), Qt::RightButton);
         Find<QMenu>("菜单")->hide();
@@ -400,7 +403,7 @@ TEST_F(DesignerWindowTest, EveryKindOfTheTableIsAddedWithItsSizeAndCompanions)
         QTest::mouseClick(button, Qt::LeftButton);
         CanvasElement* element =
             kind.kind == Kind::Text
-                ? document.State().TextElement(texts + 1)
+                ? window.TextView(texts + 1)
                 : Element(document.State().componentCounter - static_cast<int>(kind.companions.size()));
         ASSERT_NE(element, nullptr) << kind.word;
         EXPECT_EQ(element->size(), QSize(kind.width, kind.height)) << kind.word;
@@ -429,11 +432,11 @@ TEST_F(DesignerWindowTest, RemovalTakesEachTextsSettingsAlongAndReportsWhatCould
     store.CreateWorkingDirectory();
     for (int n = 1; n <= 3; ++n)
         SettingsStore::WriteValue(store.PathFor(Kind::Text, n), "内容", "text " + std::to_string(n));
-    CanvasElement* second = document.State().TextElement(2);
-    QTest::mousePress(document.State().TextElement(1), Qt::RightButton);
+    CanvasElement* second = window.TextView(2);
+    QTest::mousePress(window.TextView(1), Qt::RightButton);
     Find<QMenu>("菜单")->hide();
     Find<QMenu>("菜单")->actions()[0]->trigger();
-    EXPECT_EQ(document.State().TextElement(1), second);
+    EXPECT_EQ(window.TextView(1), second);
     EXPECT_EQ(SettingsStore::ReadValue(store.PathFor(Kind::Text, 1), "内容"), "text 2");
     EXPECT_EQ(SettingsStore::ReadValue(store.PathFor(Kind::Text, 2), "内容"), "text 3");
     EXPECT_FALSE(std::filesystem::exists(store.PathFor(Kind::Text, 3)));
@@ -442,7 +445,7 @@ TEST_F(DesignerWindowTest, RemovalTakesEachTextsSettingsAlongAndReportsWhatCould
     // A folder where the first file must go: the status bar says so.
     std::filesystem::remove(store.PathFor(Kind::Text, 1));
     std::filesystem::create_directories(store.PathFor(Kind::Text, 1) + "/blocked");
-    QTest::mousePress(document.State().TextElement(1), Qt::RightButton);
+    QTest::mousePress(window.TextView(1), Qt::RightButton);
     Find<QMenu>("菜单")->hide();
     Find<QMenu>("菜单")->actions()[0]->trigger();
     EXPECT_TRUE(document.StatusText().contains(QStringLiteral("wz2.ini"))) << document.StatusText().toStdString();

@@ -80,9 +80,10 @@ TEST(InstalledDesigner, SavesAPictureAndGeneratesWithAReadOnlyProgramFolder)
     LoopbackHttpServer server;
     server.Serve("/pic.png", TestPicture::Png(40, 30));
     QTest::mouseClick(WidgetDriver::Find<QPushButton>(&window, "超级按钮_图片"), Qt::LeftButton);
-    CanvasElement* element = document.State().ComponentElement(document.State().componentCounter);
+    CanvasElement* element = program.Window().ComponentView(document.State().componentCounter);
     ASSERT_NE(element, nullptr);
-    WidgetDriver::Drag(element, QPoint(document.CanvasOriginX() + 20, DesignDocument::CanvasTop + 30) - element->pos());
+    WidgetDriver::Drag(element,
+                       QPoint(program.Window().CanvasOriginX() + 20, DesignerWindow::CanvasTop + 30) - element->pos());
     PropertyPanel* panel = program.Panels().Panel(Kind::Picture);
     ASSERT_NE(panel, nullptr);
     const QString picture = QString::fromStdString(server.BaseUrl() + "/pic.png");

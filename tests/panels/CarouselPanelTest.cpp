@@ -26,9 +26,9 @@ protected:
     PropertyPanel* AddCarouselAt(QPoint canvasPosition)
     {
         QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_轮播"), Qt::LeftButton);
-        CanvasElement* carousel = document.State().ComponentElement(document.State().componentCounter - 2);
-        const QPoint target(canvasPosition.x() + document.CanvasOriginX(),
-                            canvasPosition.y() + DesignDocument::CanvasTop);
+        CanvasElement* carousel = window.ComponentView(document.State().componentCounter - 2);
+        const QPoint target(canvasPosition.x() + window.CanvasOriginX(),
+                            canvasPosition.y() + DesignerWindow::CanvasTop);
         Drag(carousel, target - carousel->pos());
         return panels.Panel(Kind::Carousel);
     }
@@ -154,8 +154,8 @@ TEST_F(CarouselPanelTest, LoadingSavedDataOfANeverSavedCarouselGivesTheFallbacks
 TEST_F(CarouselPanelTest, TheArrowBoxHidesBothArrowsAndSwitchesOnlyTheCarouselsColumn)
 {
     PropertyPanel* panel = AddCarouselAt({0, 0});
-    CanvasElement* leftArrow = document.State().ComponentElement(3);
-    CanvasElement* rightArrow = document.State().ComponentElement(4);
+    CanvasElement* leftArrow = window.ComponentView(3);
+    CanvasElement* rightArrow = window.ComponentView(4);
     auto* box = Find<QCheckBox>(panel, "选择框1");
     box->click();
     EXPECT_FALSE(leftArrow->isVisible());
@@ -166,7 +166,7 @@ TEST_F(CarouselPanelTest, TheArrowBoxHidesBothArrowsAndSwitchesOnlyTheCarouselsC
     EXPECT_EQ(Key(2, "箭头开关"), "none");
 
     // Reopened, the box shows cleared and "none" is kept.
-    RightPress(document.State().ComponentElement(2));
+    RightPress(window.ComponentView(2));
     panel = panels.Panel(Kind::Carousel);
     EXPECT_FALSE(Find<QCheckBox>(panel, "选择框1")->isChecked());
     EXPECT_EQ(Text(panel, "编辑框1"), QStringLiteral("none"));
@@ -182,8 +182,8 @@ TEST_F(CarouselPanelTest, TheArrowBoxHidesBothArrowsAndSwitchesOnlyTheCarouselsC
     EXPECT_FALSE(Find<QPushButton>(panel, "按钮2")->isEnabled());
     EXPECT_FALSE(Find<QPushButton>(panel, "按钮4")->isEnabled());
     // The arrow's place relative to the canvas.
-    EXPECT_EQ(Text(panel, "编辑框_右箭头左"), QString::number(rightArrow->x() - document.CanvasOriginX()));
-    EXPECT_EQ(Text(panel, "编辑框_右箭头顶"), QString::number(rightArrow->y() - DesignDocument::CanvasTop));
+    EXPECT_EQ(Text(panel, "编辑框_右箭头左"), QString::number(rightArrow->x() - window.CanvasOriginX()));
+    EXPECT_EQ(Text(panel, "编辑框_右箭头顶"), QString::number(rightArrow->y() - DesignerWindow::CanvasTop));
     Find<QCheckBox>(panel, "选择框1")->click();
     EXPECT_FALSE(leftArrow->isVisible());
     EXPECT_FALSE(rightArrow->isVisible());
@@ -193,7 +193,7 @@ TEST_F(CarouselPanelTest, TheArrowBoxHidesBothArrowsAndSwitchesOnlyTheCarouselsC
 TEST_F(CarouselPanelTest, RemovingAnArrowClearsTheBoxWithoutTouchingTheRecord)
 {
     PropertyPanel* panel = AddCarouselAt({0, 0});
-    RightPress(document.State().ComponentElement(3));
+    RightPress(window.ComponentView(3));
     window.RemoveCurrent();
     panel = panels.Panel(Kind::Carousel);
     ASSERT_NE(panel, nullptr);
@@ -222,7 +222,7 @@ TEST_F(CarouselPanelTest, ReopeningASavedCarouselAndSavingChangesNoByte)
     const std::string saved = Bytes(2);
 
     window.Deselect();
-    Drag(document.State().ComponentElement(2), {0, 0});
+    Drag(window.ComponentView(2), {0, 0});
     panel = panels.Panel(Kind::Carousel);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(Text(panel, "编辑框_图片5"), QStringLiteral("http://127.0.0.1:9/p/5.jpg"));

@@ -205,7 +205,7 @@ TEST_F(TextRoadTest, ATextRemovedAfterSavingLeavesTheOthersTheirOwnSettings)
     AddSavedText({200, 100}, QStringLiteral("第一段"), QString());
     AddSavedText({400, 100}, QStringLiteral("第二段"), QString());
     AddSavedText({600, 100}, QStringLiteral("第三段"), QStringLiteral("https://shop.example/3"));
-    RightSelect(document.State().TextElement(1));
+    RightSelect(window.TextView(1));
     window.RemoveCurrent();
     ASSERT_EQ(document.State().textCounter, 2);
 

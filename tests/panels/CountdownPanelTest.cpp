@@ -21,7 +21,7 @@ protected:
     PropertyPanel* AddCountdown()
     {
         QTest::mouseClick(Find<QPushButton>(&window, "超级按钮2"), Qt::LeftButton);
-        Drag(document.State().ComponentElement(document.State().componentCounter), {500, 10});
+        Drag(window.ComponentView(document.State().componentCounter), {500, 10});
         return panels.Panel(Kind::Countdown);
     }
 
@@ -38,10 +38,10 @@ TEST_F(CountdownPanelTest, ANewCountdownSavedUnchangedWritesTheDefaults)
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->windowTitle(), QStringLiteral("倒计时属性置"));
     EXPECT_EQ(Text(panel, "编辑框_底图"), CountdownPanel::DefaultBackgroundAddress);
-    CanvasElement* element = document.State().ComponentElement(2);
+    CanvasElement* element = window.ComponentView(2);
     Save(panel);
-    const int left = element->x() - document.CanvasOriginX();
-    const int top = element->y() - DesignDocument::CanvasTop;
+    const int left = element->x() - window.CanvasOriginX();
+    const int top = element->y() - DesignerWindow::CanvasTop;
     EXPECT_EQ(TextCodec::Gb18030ToUtf8(Bytes()),
               "[配置]\r\n距左=" + std::to_string(left) + "\r\n距顶=" + std::to_string(top) +
                   "\r\n宽度=360\r\n高度=90\r\n底图=" + CountdownPanel::DefaultBackgroundAddress.toStdString() +
@@ -91,7 +91,7 @@ TEST_F(CountdownPanelTest, ReopeningASavedCountdownAndSavingChangesNoByte)
     const std::string saved = Bytes();
 
     window.Deselect();
-    Drag(document.State().ComponentElement(2), {0, 0});
+    Drag(window.ComponentView(2), {0, 0});
     panel = panels.Panel(Kind::Countdown);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(Text(panel, "编辑框_年数"), QStringLiteral("2027"));

@@ -69,9 +69,9 @@ protected:
         QTest::mouseClick(Find<QPushButton>(&window, button), Qt::LeftButton);
         // A carousel comes with its arrows after it; the carousel is dragged.
         const KindInfo& info = KindTable::Of(*KindTable::FromWord(kind));
-        CanvasElement* element = document.State().ComponentElement(document.State().componentCounter -
-                                                                   static_cast<int>(info.companions.size()));
-        Drag(element, at + QPoint(document.CanvasOriginX(), DesignDocument::CanvasTop) - element->pos());
+        CanvasElement* element =
+            window.ComponentView(document.State().componentCounter - static_cast<int>(info.companions.size()));
+        Drag(element, at + QPoint(window.CanvasOriginX(), DesignerWindow::CanvasTop) - element->pos());
         PropertyPanel* panel = panels.Panel(info.kind);
         EXPECT_NE(panel, nullptr) << kind;
         return panel;
@@ -130,7 +130,7 @@ TEST_F(EveryKindRoadTest, EveryKindFromTheToolbarToTheClipboard)
     PropertyPanel* panel = Place("超级按钮_图片", "图片", {5, 5});
     Type(panel, "编辑框_图片", Address("removed.jpg"));
     Save(panel);
-    CanvasElement* removedPicture = document.State().ComponentElement(2);
+    CanvasElement* removedPicture = window.ComponentView(2);
 
     panel = Place("超级按钮_图片", "图片", {10, 20});
     Type(panel, "编辑框_图片", Address("picture.jpg"));

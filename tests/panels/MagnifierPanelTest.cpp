@@ -40,7 +40,7 @@ TEST_F(MagnifierPanelTest, ANewMagnifierLoadsSquareWithTheDefaults)
 
 TEST_F(MagnifierPanelTest, TheZoomWidthFollowsWidthAndRatioWhileTheElementKeepsItsWidth)
 {
-    element->resize(300, 300);
+    Resize(element, {300, 300});
     RightSelect(element);
     Choose(panel, "组合框2", QStringLiteral("1.5 倍"));
     EXPECT_EQ(Text(panel, "编辑框_倍数"), QStringLiteral("450"));
@@ -105,7 +105,7 @@ TEST_F(MagnifierPanelTest, ReopeningRestoresRatioAndBorderSoASecondSaveChangesNo
 
     // Resized with the frame since: no ratio gives the stored zoom width
     // for the new side, so it is kept as stored.
-    element->resize(310, 310);
+    Resize(element, {310, 310});
     Reopen();
     EXPECT_EQ(Text(panel, "编辑框_宽度"), QStringLiteral("310"));
     EXPECT_EQ(Text(panel, "编辑框_倍数"), QStringLiteral("330"));

@@ -77,7 +77,7 @@ public:
 
     // A second sort of element (here: a carousel's arrow) shows a page and
     // does not load.
-    void Present(Kind kind, CanvasElement* element) override
+    void Present(Kind kind, int element) override
     {
         if (kind == Kind::LeftArrow) {
             findChild<QTabWidget*>(QStringLiteral("高级选择夹1"))->setCurrentIndex(1);
@@ -118,7 +118,7 @@ protected:
     FileStoredPanel* AddCarousel()
     {
         QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_轮播"), Qt::LeftButton);
-        Drag(document.State().ComponentElement(document.State().componentCounter - 2), {300, 20});
+        Drag(window.ComponentView(document.State().componentCounter - 2), {300, 20});
         return static_cast<FileStoredPanel*>(panels.Panel(Kind::Carousel));
     }
 
@@ -178,7 +178,7 @@ TEST_F(PanelFrameworkTest, EachPictureFieldRefillsWithItsOwnDefault)
 TEST_F(PanelFrameworkTest, InertGeometryLeavesTheElementAndOwnRulesRun)
 {
     FileStoredPanel* panel = AddCarousel();
-    CanvasElement* carousel = document.State().ComponentElement(2);
+    CanvasElement* carousel = window.ComponentView(2);
     Type(panel, "编辑框_宽度", QStringLiteral("500"));
     Type(panel, "编辑框_高度", QStringLiteral("77"));
     EXPECT_EQ(carousel->size(), QSize(300, 130));
@@ -232,7 +232,7 @@ TEST_F(PanelFrameworkTest, APanelPresentsItselfWithoutLoading)
     Type(panel, "编辑框_宽度", QStringLiteral("999"));
     // The left arrow opens the same panel, which switches page and keeps
     // what it shows.
-    CanvasElement* arrow = document.State().ComponentElement(3);
+    CanvasElement* arrow = window.ComponentView(3);
     QTest::mousePress(arrow, Qt::RightButton);
     QTest::mouseRelease(arrow, Qt::RightButton);
     for (QWidget* widget : QApplication::topLevelWidgets())
@@ -251,7 +251,7 @@ TEST_F(PanelFrameworkTest, ATextPanelIsNumberedAfterTheComponentsAndStoresInTheT
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_图片"), Qt::LeftButton);
     ASSERT_EQ(document.State().componentCounter, 4);
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮8"), Qt::LeftButton);
-    Drag(document.State().TextElement(1), {200, 100});
+    Drag(window.TextView(1), {200, 100});
     PropertyPanel* panel = panels.Panel(Kind::Text);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(Find<QLabel>(panel, "透明标签_序号")->text(), QStringLiteral("4"));

@@ -29,12 +29,11 @@ int main(int argc, char** argv)
     const morvane::Kind shown = morvane::KindWords::From(kind).value_or(morvane::Kind::Picture);
     morvane::CanvasElement* element = shown == morvane::Kind::Text ? window.AddText() : window.AddComponent(shown);
     if (element) {
-        element->move(document.CanvasOriginX() + 120, morvane::DesignDocument::CanvasTop + 60);
-        if (element->IsText())
-            document.SelectText(element);
-        else
-            document.SelectComponent(element);
-        panels.Present(element);
+        morvane::Placement place = document.PlacementOf(element->GetSort(), element->Number());
+        place.left = 120;
+        place.top = 60;
+        document.SetPlacement(element->GetSort(), element->Number(), place);
+        document.Select(element->GetSort(), element->Number());
         auto* tabs = argc > 3 ? panels.Panel(shown)->findChild<QTabWidget*>() : nullptr;
         if (tabs)
             tabs->setCurrentIndex(QString::fromLocal8Bit(argv[3]).toInt());

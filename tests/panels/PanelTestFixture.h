@@ -56,9 +56,9 @@ protected:
     CanvasElement* AddPictureAt(QPoint canvasPosition)
     {
         QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_图片"), Qt::LeftButton);
-        CanvasElement* element = document.State().ComponentElement(document.State().componentCounter);
-        const QPoint target(canvasPosition.x() + document.CanvasOriginX(),
-                            canvasPosition.y() + DesignDocument::CanvasTop);
+        CanvasElement* element = window.ComponentView(document.State().componentCounter);
+        const QPoint target(canvasPosition.x() + window.CanvasOriginX(),
+                            canvasPosition.y() + DesignerWindow::CanvasTop);
         Drag(element, target - element->pos());
         EXPECT_EQ(element->pos(), target);
         return element;
@@ -71,10 +71,10 @@ protected:
         const DesignerState& state = document.State();
         const int texts = state.textCounter;
         QTest::mouseClick(Find<QPushButton>(&window, toolbarButton), Qt::LeftButton);
-        CanvasElement* element = state.textCounter > texts ? state.TextElement(state.textCounter)
-                                                           : state.ComponentElement(state.componentCounter);
-        const QPoint target(canvasPosition.x() + document.CanvasOriginX(),
-                            canvasPosition.y() + DesignDocument::CanvasTop);
+        CanvasElement* element = state.textCounter > texts ? window.TextView(state.textCounter)
+                                                           : window.ComponentView(state.componentCounter);
+        const QPoint target(canvasPosition.x() + window.CanvasOriginX(),
+                            canvasPosition.y() + DesignerWindow::CanvasTop);
         Drag(element, target - element->pos());
         return element;
     }
@@ -125,6 +125,15 @@ protected:
     }
 
     QLabel* Canvas() { return Find<QLabel>(&window, "标签_背景"); }
+
+    // Resizes an element as a handle or a panel does, through the document.
+    void Resize(CanvasElement* element, QSize size)
+    {
+        Placement place = document.PlacementOf(element->GetSort(), element->Number());
+        place.width = size.width();
+        place.height = size.height();
+        document.SetPlacement(element->GetSort(), element->Number(), place);
+    }
 
     std::string Cell(int row, int column) { return document.Components().Cell(row, column); }
 

@@ -73,9 +73,9 @@ TEST_F(PanelTest, GeometryFieldsMoveTheElementLiveAndSaveStoresThem)
     const std::string savedWidth = Cell(2, ComponentRecord::Width);
 
     Type(panel, "编辑框_距左", QStringLiteral("-20"));
-    EXPECT_EQ(element->x(), document.CanvasOriginX() - 20);
+    EXPECT_EQ(element->x(), window.CanvasOriginX() - 20);
     Type(panel, "编辑框_距顶", QStringLiteral("15px"));
-    EXPECT_EQ(element->y(), DesignDocument::CanvasTop + 15);
+    EXPECT_EQ(element->y(), DesignerWindow::CanvasTop + 15);
     Type(panel, "编辑框_距顶", QStringLiteral("99999999999"));
     EXPECT_GT(element->y(), 1000000);
     Type(panel, "编辑框_距顶", QStringLiteral("15px"));
@@ -86,7 +86,7 @@ TEST_F(PanelTest, GeometryFieldsMoveTheElementLiveAndSaveStoresThem)
 
     // Selecting it again loses nothing that moved the element: the fields
     // come from the element, not from the record.
-    element->resize(120, element->height());
+    Resize(element, {120, element->height()});
     QTest::mousePress(element, Qt::RightButton);
     QTest::mouseRelease(element, Qt::RightButton);
     panel = panels.Panel(Kind::Picture);
@@ -147,7 +147,7 @@ TEST_F(PanelTest, PanelOfAnotherKindNeverReachesTheNewSelection)
     Type(panel, "编辑框_提示", QStringLiteral("unsaved"));
 
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_轮播"), Qt::LeftButton);
-    CanvasElement* carousel = document.State().ComponentElement(3);
+    CanvasElement* carousel = window.ComponentView(3);
     ASSERT_EQ(Cell(3, ComponentRecord::Kind), "轮播");
     QTest::mousePress(carousel, Qt::RightButton);
     QTest::mouseRelease(carousel, Qt::RightButton);
@@ -188,7 +188,7 @@ TEST_F(PanelTest, PanelsBelongToTheDesignerAndAPressOnATextClosesNone)
     Type(panel, "编辑框_提示", QStringLiteral("unsaved"));
 
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮8"), Qt::LeftButton);
-    Drag(document.State().TextElement(1), {300, 100});
+    Drag(window.TextView(1), {300, 100});
     ASSERT_EQ(panels.Panel(Kind::Picture), panel);
     EXPECT_EQ(Text(panel, "编辑框_提示"), QStringLiteral("unsaved"));
 }

@@ -42,9 +42,9 @@ protected:
     PropertyPanel* Add(const QString& kind, QPoint canvasPosition = {30, 40})
     {
         QTest::mouseClick(Find<QPushButton>(&window, ToolbarButton(kind)), Qt::LeftButton);
-        element = document.State().ComponentElement(document.State().componentCounter);
-        const QPoint target(canvasPosition.x() + document.CanvasOriginX(),
-                            canvasPosition.y() + DesignDocument::CanvasTop);
+        element = window.ComponentView(document.State().componentCounter);
+        const QPoint target(canvasPosition.x() + window.CanvasOriginX(),
+                            canvasPosition.y() + DesignerWindow::CanvasTop);
         Drag(element, target - element->pos());
         return panels.Panel(*KindWords::From(kind));
     }
@@ -260,7 +260,7 @@ TEST_F(SmallWidgetTest, QrCodeStoresTypeTemplateAndIdButNoSize)
     // panel: its template is the first one again, matching type "2".
     CanvasElement* first = element;
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮6"), Qt::LeftButton);
-    CanvasElement* second = document.State().ComponentElement(3);
+    CanvasElement* second = window.ComponentView(3);
     WidgetDriver::RightClick(second);
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (qobject_cast<QMenu*>(widget))

@@ -104,8 +104,10 @@ TEST_F(TextPanelTest, ChoicesAndPickedColoursShowOnTheLabel)
 
     // Loaded words select their items and leave the label alone.
     Save(panel);
-    text->SetTextAlignment(Qt::AlignRight);
-    text->SetTextFont(QFont(QStringLiteral("宋体")));
+    TextLook look = document.LookOf(1);
+    look.alignment = TextLook::Alignment::Right;
+    look.family = "宋体";
+    document.SetTextLook(1, look);
     RightSelect(text);
     panel = panels.Panel(Kind::Text);
     EXPECT_EQ(Shown(panel, "组合框1"), QStringLiteral("居中"));

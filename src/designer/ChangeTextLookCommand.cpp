@@ -1,0 +1,43 @@
+#include "ChangeTextLookCommand.h"
+
+#include "DesignDocument.h"
+
+namespace morvane {
+
+namespace {
+constexpr int kId = 2;
+} // namespace
+
+ChangeTextLookCommand::ChangeTextLookCommand(DesignDocument& document, int number, TextLook before, TextLook after,
+                                             std::uint64_t merge, QUndoCommand* parent)
+    : QUndoCommand(QStringLiteral("修改文字样式"), parent), document_(document), number_(number),
+      before_(std::move(before)), after_(std::move(after)), merge_(merge)
+{
+}
+
+void ChangeTextLookCommand::redo()
+{
+    document_.ApplyLook(number_, after_);
+}
+
+void ChangeTextLookCommand::undo()
+{
+    document_.ApplyLook(number_, before_);
+}
+
+int ChangeTextLookCommand::id() const
+{
+    return merge_ == 0 ? -1 : kId;
+}
+
+bool ChangeTextLookCommand::mergeWith(const QUndoCommand* other)
+{
+    const auto* next = static_cast<const ChangeTextLookCommand*>(other);
+    if (next->merge_ != merge_ || next->number_ != number_)
+        return false;
+    after_ = next->after_;
+    setObsolete(before_ == after_);
+    return true;
+}
+
+} // namespace morvane

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "TextLook.h"
+
+#include <QUndoCommand>
+
+#include <cstdint>
+
+namespace morvane {
+
+class DesignDocument;
+
+// The look of a text's label; the changes typed and chosen in one panel
+// share a merge key and become one command.
+class ChangeTextLookCommand : public QUndoCommand {
+public:
+    ChangeTextLookCommand(DesignDocument& document, int number, TextLook before, TextLook after, std::uint64_t merge,
+                          QUndoCommand* parent = nullptr);
+    void redo() override;
+    void undo() override;
+    int id() const override;
+    bool mergeWith(const QUndoCommand* other) override;
+
+private:
+    DesignDocument& document_;
+    int number_;
+    TextLook before_;
+    TextLook after_;
+    std::uint64_t merge_;
+};
+
+} // namespace morvane

@@ -1,0 +1,73 @@
+#include "ElementPictures.h"
+
+#include "KindTable.h"
+
+namespace morvane {
+
+ElementPictures::ElementPictures(DesignDocument& document, PictureFetcher& fetcher, QObject* parent)
+    : QObject(parent), document_(document), fetcher_(fetcher)
+{
+    connect(&document_, &DesignDocument::ElementsInserted, this, [this](Sort sort, int first, int count) {
+        for (int number = first; number < first + count; ++number) {
+            if (!document_.PictureOf(sort, number))
+                Refresh(sort, number);
+        }
+    });
+    connect(&document_, &DesignDocument::ElementsRemoved, this, &ElementPictures::DropGone);
+    connect(&document_, &DesignDocument::Restored, this, [this] {
+        for (const Sort sort : {Sort::Component, Sort::Text}) {
+            for (int number = 1; number <= document_.Count(sort); ++number) {
+                if (document_.Exists(sort, number))
+                    Refresh(sort, number);
+            }
+        }
+    });
+}
+
+QString ElementPictures::SourceAddress(Sort sort, int number) const
+{
+    const std::optional<Kind> kind = document_.KindAt(sort, number);
+    if (!kind)
+        return {};
+    const PictureSource& source = KindTable::Of(*kind).picture;
+    if (source.column >= 0)
+        return document_.Cell(sort, number, source.column);
+    if (!source.key.empty())
+        return QString::fromStdString(document_.Settings().Load(*kind, number)->Value(source.key));
+    return {};
+}
+
+void ElementPictures::Refresh(Sort sort, int number)
+{
+    const QString address = SourceAddress(sort, number);
+    if (address == document_.PictureAddressOf(sort, number) && document_.PictureOf(sort, number))
+        return;
+    const ElementId id = document_.IdOf(sort, number);
+    if (IsWebPicture(address)) {
+        Show(id, address);
+        return;
+    }
+    // Back to before its picture came: its kind's placeholder, and nothing
+    // still on its way.
+    targets_.erase(id);
+    if (document_.PictureOf(sort, number))
+        document_.SetPicture(id, std::nullopt, {});
+}
+
+void ElementPictures::Show(ElementId id, const QString& address)
+{
+    if (!id || !IsWebPicture(address))
+        return;
+    std::unique_ptr<QObject>& target = targets_[id];
+    if (!target)
+        target = std::make_unique<QObject>();
+    fetcher_.Fetch(address, target.get(),
+                   [this, id, address](const QPixmap& picture) { document_.SetPicture(id, picture, address); });
+}
+
+void ElementPictures::DropGone()
+{
+    std::erase_if(targets_, [this](const auto& entry) { return !document_.Find(entry.first); });
+}
+
+} // namespace morvane

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "DesignDocument.h"
+#include "PictureFetcher.h"
+
+#include <QObject>
+#include <QString>
+
+#include <map>
+#include <memory>
+
+namespace morvane {
+
+// The pictures the canvas shows for the elements: a panel save asks for its
+// element's picture; elements that come back (an undo, a paste, an opened
+// design) get theirs from the address their record or settings file holds.
+// Downloads run off the user-interface thread; each arriving picture goes
+// into the document for its element, unless the element is gone.
+class ElementPictures : public QObject {
+    Q_OBJECT
+public:
+    ElementPictures(DesignDocument& document, PictureFetcher& fetcher, QObject* parent = nullptr);
+
+    // Fetches the address for the element when it is a web address;
+    // anything else changes nothing.
+    void Show(ElementId id, const QString& address);
+    // The address an element's picture is kept under (its kind's picture
+    // source); empty for kinds without one.
+    QString SourceAddress(Sort sort, int number) const;
+
+    static bool IsWebPicture(const QString& address) { return address.contains(QLatin1String("http")); }
+
+private:
+    // Every element shows the picture its stored address names.
+    void Refresh(Sort sort, int number);
+    void DropGone();
+
+    DesignDocument& document_;
+    PictureFetcher& fetcher_;
+    // One per element with a download, so that a newer one replaces it and
+    // a removed element takes it along.
+    std::map<ElementId, std::unique_ptr<QObject>> targets_;
+};
+
+} // namespace morvane
