@@ -30,27 +30,38 @@ constexpr size_t kTypicalBlockBytes = 1024;
 
 const KindArray<CodeGenerator::Emitter>& CodeGenerator::Emitters()
 {
-    static constexpr KindArray<Emitter> emitters = [] {
-        KindArray<Emitter> table{};
+    // Whether a slot is filled is kept beside the slot: comparing member
+    // pointers is not a constant expression under UBSan's instrumentation.
+    struct Table {
+        KindArray<Emitter> emitters{};
+        KindArray<bool> filled{};
+        constexpr void Set(Kind kind, Emitter emitter)
+        {
+            emitters[IndexOf(kind)] = emitter;
+            filled[IndexOf(kind)] = true;
+        }
+    };
+    static constexpr Table table = [] {
+        Table made;
         for (const RecordBlock& block : recordblocks::kTable)
-            table[IndexOf(block.kind)] = &CodeGenerator::EmitRecordBlock;
-        table[IndexOf(Kind::Carousel)] = &CodeGenerator::EmitCarousel;
-        table[IndexOf(Kind::Magnifier)] = &CodeGenerator::EmitMagnifier;
-        table[IndexOf(Kind::Countdown)] = &CodeGenerator::EmitCountdown;
-        table[IndexOf(Kind::CustomerService)] = &CodeGenerator::EmitCustomerService;
-        table[IndexOf(Kind::Search)] = &CodeGenerator::EmitSearch;
-        table[IndexOf(Kind::Text)] = &CodeGenerator::EmitText;
-        return table;
+            made.Set(block.kind, &CodeGenerator::EmitRecordBlock);
+        made.Set(Kind::Carousel, &CodeGenerator::EmitCarousel);
+        made.Set(Kind::Magnifier, &CodeGenerator::EmitMagnifier);
+        made.Set(Kind::Countdown, &CodeGenerator::EmitCountdown);
+        made.Set(Kind::CustomerService, &CodeGenerator::EmitCustomerService);
+        made.Set(Kind::Search, &CodeGenerator::EmitSearch);
+        made.Set(Kind::Text, &CodeGenerator::EmitText);
+        return made;
     }();
     // Every kind but a companion generates a block of its own.
     static_assert([] {
         for (const KindInfo& kind : kinds::kTable) {
-            if ((emitters[IndexOf(kind.kind)] == nullptr) != kind.owner.has_value())
+            if (table.filled[IndexOf(kind.kind)] == kind.owner.has_value())
                 return false;
         }
         return true;
     }());
-    return emitters;
+    return table.emitters;
 }
 
 CodeGenerator::CodeGenerator(const ComponentLayer& components, const BackgroundLayer& background,

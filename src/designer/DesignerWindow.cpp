@@ -148,13 +148,6 @@ DesignerWindow::DesignerWindow(DesignDocument& document, QWidget* parent)
     });
     connect(&document_, &DesignDocument::StatusShown, chrome_, &DesignerChrome::ShowStatus);
     connect(&document_, &DesignDocument::CanvasChanged, this, &DesignerWindow::ApplyCanvas);
-    connect(&document_, &DesignDocument::SelectionChanged, this, [this] {
-        const DesignerState& state = document_.State();
-        if (state.Current() == 0)
-            presenter_->CloseComponentPanels();
-        else
-            presenter_->Present(state.CurrentSort(), state.Current());
-    });
     frame_ = new SelectionFrame(this, document_, [this](Sort sort, int number) { return View(sort, number); });
 
     ApplyLayout(width(), height());

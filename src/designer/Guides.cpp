@@ -62,6 +62,9 @@ Guides::Guides(QWidget* window, QWidget* toolbar) : QObject(window)
     ToolbarLabel(QStringLiteral("透明标签_水平线距顶"), QStringLiteral("水平线距顶"), {708, 11, 64, 16}, toolbar);
     distance_ = new QLineEdit(toolbar);
     distance_->setObjectName(QStringLiteral("编辑框_水平线顶边"));
+    // The field has the keyboard only once clicked into, so Delete and the
+    // arrows go to the canvas.
+    distance_->setFocusPolicy(Qt::ClickFocus);
     distance_->setGeometry(780, 6, 48, 24);
     showCentre_ = new QCheckBox(QStringLiteral("显示中心线"), toolbar);
     showCentre_->setObjectName(QStringLiteral("选择框_中心线"));

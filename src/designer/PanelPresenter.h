@@ -6,8 +6,10 @@
 
 namespace morvane {
 
-// The designer's side of the selection protocol with the settings panels.
-// The designer calls it; the panel set implements it. Until one is installed
+// The settings panels as the designer sees them. The panel set implements
+// it and follows the document's selection itself: every selection presents
+// the selected element's panel (Present), no selection closes the
+// component panels. The designer calls the rest. Until one is installed
 // the designer uses a presenter that does nothing.
 class PanelPresenter {
 public:

@@ -65,6 +65,13 @@ PanelSet::PanelSet(DesignDocument& document, QWidget* owner)
     : document_(document), owner_(owner), elementPictures_(document, pictures_)
 {
     QObject::connect(&document_, &DesignDocument::Restored, &elementPictures_, [this] { ShowRestored(); });
+    QObject::connect(&document_, &DesignDocument::SelectionChanged, &elementPictures_, [this] {
+        const DesignerState& state = document_.State();
+        if (state.Current() == 0)
+            CloseComponentPanels();
+        else
+            Present(state.CurrentSort(), state.Current());
+    });
     for (const KindInfo& kind : KindTable::All()) {
         if (const MakePanel make = kPanels[IndexOf(kind.kind)])
             factories_[IndexOf(kind.kind)] = [make, k = kind.kind](const PanelHost& host) { return make(host, k); };

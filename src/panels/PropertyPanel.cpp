@@ -43,6 +43,23 @@ PropertyPanel::PropertyPanel(const PanelHost& host, const Declaration& declarati
         if (text == QLatin1String("1"))
             Load();
     });
+    connect(&document_, &DesignDocument::PlacementChanged, this, &PropertyPanel::FollowPlacement);
+}
+
+void PropertyPanel::FollowPlacement(Sort sort, int number)
+{
+    if (placing_ || sort != declaration_.sort || number != Number() || number != Element())
+        return;
+    const Placement& place = document_.PlacementOf(sort, number);
+    const int values[] = {place.left, place.top, place.width, place.height};
+    quiet_ = true;
+    for (const auto& [which, field] : geometry_) {
+        const QString shown = QString::number(values[static_cast<int>(which)]);
+        // A field that already says the same number keeps its text ("15px").
+        if (Lenient::ToInt(field->text().toStdString()) != values[static_cast<int>(which)])
+            field->Write(shown);
+    }
+    quiet_ = false;
 }
 
 void PropertyPanel::Present(Kind, int)
@@ -393,7 +410,9 @@ void PropertyPanel::OnGeometry(Geometry which, const QString& text)
         place.height = value;
         break;
     }
+    placing_ = true;
     document_.SetPlacement(declaration_.sort, number, place, editKey_);
+    placing_ = false;
 }
 
 } // namespace morvane

@@ -160,6 +160,9 @@ private:
     Step LoadFields(std::vector<PanelField*> fields, MissingKey missing);
     void OnSaveFlag(const QString& text);
     void OnGeometry(Geometry which, const QString& text);
+    // The geometry fields follow the loaded element when something else
+    // moves or resizes it (a key, the mouse, an undo).
+    void FollowPlacement(Sort sort, int number);
     const Binding* BindingOf(const PanelField* field) const;
 
     Declaration declaration_;
@@ -170,6 +173,8 @@ private:
     std::vector<Step> saveSteps_;
     ElementId loadedElement_ = 0;
     bool quiet_ = false;
+    // Set while a typed geometry field moves the element.
+    bool placing_ = false;
     DesignDocument::MergeKey editKey_ = DesignDocument::NewMergeKey();
 };
 

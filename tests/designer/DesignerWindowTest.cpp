@@ -46,6 +46,14 @@ protected:
     TempDir dir;
     RecordingPresenter presenter;
     DesignDocument document{QString::fromStdString(dir.Path())};
+    // Listens to the selection as the panel set does.
+    QMetaObject::Connection follows = QObject::connect(&document, &DesignDocument::SelectionChanged, [this] {
+        const DesignerState& state = document.State();
+        if (state.Current() == 0)
+            presenter.CloseComponentPanels();
+        else
+            presenter.Present(state.CurrentSort(), state.Current());
+    });
     DesignerWindow window{document};
 
     void SetUp() override

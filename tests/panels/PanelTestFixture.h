@@ -70,9 +70,11 @@ protected:
     {
         const DesignerState& state = document.State();
         const int texts = state.textCounter;
+        const int components = state.componentCounter;
         QTest::mouseClick(Find<QPushButton>(&window, toolbarButton), Qt::LeftButton);
-        CanvasElement* element = state.textCounter > texts ? window.TextView(state.textCounter)
-                                                           : window.ComponentView(state.componentCounter);
+        // A carousel's arrows come after it: the element is the first added.
+        CanvasElement* element =
+            state.textCounter > texts ? window.TextView(state.textCounter) : window.ComponentView(components + 1);
         const QPoint target(canvasPosition.x() + window.CanvasOriginX(),
                             canvasPosition.y() + DesignerWindow::CanvasTop);
         Drag(element, target - element->pos());
