@@ -65,6 +65,7 @@ PanelSet::PanelSet(DesignDocument& document, QWidget* owner)
     : document_(document), owner_(owner), elementPictures_(document, pictures_)
 {
     QObject::connect(&document_, &DesignDocument::Restored, &elementPictures_, [this] { ShowRestored(); });
+    QObject::connect(&document_, &DesignDocument::Replaced, &elementPictures_, [this] { ShowReplaced(); });
     QObject::connect(&document_, &DesignDocument::SelectionChanged, &elementPictures_, [this] {
         const DesignerState& state = document_.State();
         if (state.Current() == 0)
@@ -186,6 +187,16 @@ void PanelSet::CloseComponentPanels()
 void PanelSet::ClosePanelOfKind(Kind kind)
 {
     Close(KindTable::Of(kind).panel);
+}
+
+void PanelSet::ShowReplaced()
+{
+    CloseComponentPanels();
+    // Closing would commit what the panel shows over the new design's
+    // page settings: it goes without a word, and opens on the new ones, as
+    // at start.
+    delete pageSettings_.data();
+    OpenPageSettings();
 }
 
 void PanelSet::OpenPageSettings()
