@@ -5,6 +5,7 @@
 #include "DesignerChrome.h"
 #include "DesignerWindow.h"
 #include "FileSystem.h"
+#include "KindTable.h"
 
 #include <QAction>
 #include <QDir>
@@ -35,6 +36,17 @@ QString FromStd(const std::string& text)
 std::string Local(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
+}
+
+// As the user counts them: a carousel's arrows are part of it.
+int ComponentCount(const Design& design)
+{
+    int count = 0;
+    for (const DesignElement& element : design.components) {
+        const std::optional<Kind> kind = KindTable::FromWord(element.cells.at(0));
+        count += kind && KindTable::Of(*kind).owner ? 0 : 1;
+    }
+    return count;
 }
 
 QString AutosaveOriginPath(const QString& autosave)
@@ -135,6 +147,10 @@ DesignFiles::DesignFiles(DesignDocument& document, DesignerWindow& window, const
 DesignFiles::~DesignFiles()
 {
     window_.SetCloseGuard(nullptr);
+    // A termination signal ends the run without a question: the last
+    // changes go into the autosave before it does.
+    if (autosaveTimer_.isActive())
+        WriteAutosave();
     // An autosave still being written finishes; one that hangs on a stuck
     // disk is not waited for without end.
     writer_->waitForDone(2000);
@@ -293,7 +309,7 @@ bool DesignFiles::OpenFile(const QString& path)
     Remember(absolute);
     document_.ShowStatus(QStringLiteral("已打开设计“%1”：%2 个组件，%3 个文字...")
                              .arg(QFileInfo(absolute).fileName())
-                             .arg(design->components.size())
+                             .arg(ComponentCount(*design))
                              .arg(design->texts.size()));
     return true;
 }
@@ -423,7 +439,7 @@ void DesignFiles::AcceptRecovery()
     unsavedReplacement_ = true;
     SetPath(recoveredPath_);
     document_.ShowStatus(QStringLiteral("已恢复自动保存的设计：%1 个组件，%2 个文字，请保存...")
-                             .arg(recovered_->components.size())
+                             .arg(ComponentCount(*recovered_))
                              .arg(recovered_->texts.size()));
     recovered_.reset();
     delete recoveryOffer_;
