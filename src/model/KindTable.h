@@ -55,8 +55,26 @@ struct ToolbarSlot {
 struct PictureSource {
     int column = -1;
     std::string_view key{};
+    // The address a new component's panel starts its pictures with: a
+    // stand-in on the platform's picture host, not a picture of the shop.
+    // Generation names the saved components that still carry it. Empty for
+    // kinds whose default picture is artwork meant to stay (icons, arrows).
+    std::string_view placeholder{};
     bool Exists() const { return column >= 0 || !key.empty(); }
 };
+
+namespace placeholders {
+inline constexpr std::string_view kPicture =
+    "https://img.alicdn.com/imgextra/i4/2206686532409/O1CN01morvane_!!2206686532409.jpg";
+inline constexpr std::string_view kCarouselSlide =
+    "https://img.alicdn.com/imgextra/i1/2206686532409/O1CN01morvaneSlide_!!2206686532409.jpg";
+inline constexpr std::string_view kMagnifier =
+    "https://img.alicdn.com/imgextra/i2/2206686532409/O1CN01morvane_magnifier_!!2206686532409.jpg";
+inline constexpr std::string_view kTwoSidedFront =
+    "https://img.alicdn.com/imgextra/i1/2206686532409/O1CN01morvane_front_!!2206686532409.jpg";
+inline constexpr std::string_view kCountdownBackground =
+    "https://img.alicdn.com/imgextra/i4/2206686532409/O1CN01morvaneCountdown_!!2206686532409.png";
+} // namespace placeholders
 
 // Everything the program knows about one kind, in one place: the toolbar,
 // adding, removing, selecting, the panels, the settings files and the
@@ -109,7 +127,7 @@ inline constexpr KindArray<KindInfo> kTable{{
                     "保存配置...",
      .panel = Kind::Picture,
      .toolbar = {"超级按钮_图片", 0, 0},
-     .picture = {PictureColumn::Picture}},
+     .picture = {PictureColumn::Picture, {}, placeholders::kPicture}},
     {.kind = Kind::Carousel,
      .word = "轮播",
      .width = 300,
@@ -120,7 +138,7 @@ inline constexpr KindArray<KindInfo> kTable{{
      .companions = kCarouselArrows,
      .panel = Kind::Carousel,
      .toolbar = {"超级按钮_轮播", 0, 1},
-     .picture = {-1, CarouselKey::FirstPicture}},
+     .picture = {-1, CarouselKey::FirstPicture, placeholders::kCarouselSlide}},
     {.kind = Kind::LeftArrow,
      .word = "左箭头",
      .width = 40,
@@ -142,7 +160,7 @@ inline constexpr KindArray<KindInfo> kTable{{
      .art = {700, 700, 0x5AAAA0, 0x287878},
      .panel = Kind::Magnifier,
      .toolbar = {"超级按钮3", 0, 2},
-     .picture = {MagnifierColumn::BasePicture}},
+     .picture = {MagnifierColumn::BasePicture, {}, placeholders::kMagnifier}},
     {.kind = Kind::TwoSided,
      .word = "双面图",
      .width = 120,
@@ -150,7 +168,7 @@ inline constexpr KindArray<KindInfo> kTable{{
      .art = {700, 700, 0xE69650, 0xBE6432},
      .panel = Kind::TwoSided,
      .toolbar = {"超级按钮1", 0, 3},
-     .picture = {TwoSidedColumn::FrontPicture}},
+     .picture = {TwoSidedColumn::FrontPicture, {}, placeholders::kTwoSidedFront}},
     {.kind = Kind::Countdown,
      .word = "倒计时",
      .width = 360,
@@ -159,7 +177,7 @@ inline constexpr KindArray<KindInfo> kTable{{
      .settingsPrefix = "djs",
      .panel = Kind::Countdown,
      .toolbar = {"超级按钮2", 0, 4},
-     .picture = {-1, CountdownKey::Background}},
+     .picture = {-1, CountdownKey::Background, placeholders::kCountdownBackground}},
     {.kind = Kind::WangwangGroup,
      .word = "旺旺群",
      .width = 63,

@@ -2,6 +2,7 @@
 
 #include "DesignDocument.h"
 #include "KindColumns.h"
+#include "KindTable.h"
 #include "Lenient.h"
 #include "SettingsKeys.h"
 
@@ -11,8 +12,7 @@
 
 namespace morvane {
 
-const QString CarouselPanel::DefaultPictureAddress =
-    QStringLiteral("https://img.alicdn.com/imgextra/i1/2206686532409/O1CN01morvaneSlide_!!2206686532409.jpg");
+const QString CarouselPanel::DefaultPictureAddress = QString::fromUtf8(placeholders::kCarouselSlide);
 const QString CarouselPanel::DefaultLeftArrowAddress =
     QStringLiteral("https://img.alicdn.com/imgextra/i2/2206686532409/O1CN01morvaneLeft_!!2206686532409.png");
 const QString CarouselPanel::DefaultRightArrowAddress =
@@ -48,12 +48,15 @@ CarouselPanel::CarouselPanel(const PanelHost& host)
     QWidget* animation = AddPage(QStringLiteral("动画设置"));
     AddBadge(basic, QStringLiteral("透明标签28"));
 
-    // The carousel's size and place are only stored, never applied live.
-    const auto inert = GeometryRule::Inert;
-    PanelField* width = AddGeometryField(basic, Geometry::Width, QStringLiteral("宽度"), {8, 10}, inert, 32, 60);
-    PanelField* height = AddGeometryField(basic, Geometry::Height, QStringLiteral("高度"), {8, 40}, inert, 32, 60);
-    PanelField* left = AddGeometryField(basic, Geometry::Left, QStringLiteral("距左"), {140, 10}, inert, 32, 60);
-    PanelField* top = AddGeometryField(basic, Geometry::Top, QStringLiteral("距顶"), {140, 40}, inert, 32, 60);
+    // Live like every panel's: the carousel moves and resizes while the
+    // user types, so the size it is saved with is the size it shows, and a
+    // reopen, which takes the size from the element, loses nothing. Its
+    // arrows move along with it (the document keeps them in place).
+    const auto live = GeometryRule::Live;
+    PanelField* width = AddGeometryField(basic, Geometry::Width, QStringLiteral("宽度"), {8, 10}, live, 32, 60);
+    PanelField* height = AddGeometryField(basic, Geometry::Height, QStringLiteral("高度"), {8, 40}, live, 32, 60);
+    PanelField* left = AddGeometryField(basic, Geometry::Left, QStringLiteral("距左"), {140, 10}, live, 32, 60);
+    PanelField* top = AddGeometryField(basic, Geometry::Top, QStringLiteral("距顶"), {140, 40}, live, 32, 60);
     AddLabel(basic, QStringLiteral("图片"), {90, 96, 40, 20});
     AddLabel(basic, QStringLiteral("链接"), {240, 96, 40, 20});
     for (int row = 0; row < MaxRows; ++row) {
@@ -223,9 +226,19 @@ void CarouselPanel::Present(Kind kind, int number)
 void CarouselPanel::FollowArrows(int number)
 {
     const int carousel = Number();
-    if (carousel && (number == carousel + 1 || number == carousel + 2) &&
-        document_.KindAt(Sort::Component, carousel) == Kind::Carousel)
-        showArrows_->setChecked(document_.PlacementOf(Sort::Component, number).visible);
+    if (!carousel || (number != carousel + 1 && number != carousel + 2) ||
+        document_.KindAt(Sort::Component, carousel) != Kind::Carousel)
+        return;
+    const Placement& arrow = document_.PlacementOf(Sort::Component, number);
+    showArrows_->setChecked(arrow.visible);
+    // The arrows' window places go with them when the carousel moves (its
+    // own fields, a key, an undo): saving works out their places relative
+    // to the carousel from these.
+    if (mode_->text() == kCarouselMode) {
+        const ArrowFields& fields = arrows_[static_cast<size_t>(number - carousel - 1)];
+        fields.left->Write(QString::number(arrow.left + canvasOrigin_.x()));
+        fields.top->Write(QString::number(arrow.top + canvasOrigin_.y()));
+    }
 }
 
 void CarouselPanel::OnMode(const QString& mode)

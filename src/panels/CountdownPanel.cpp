@@ -2,6 +2,7 @@
 
 #include "DesignDocument.h"
 #include "KindColumns.h"
+#include "KindTable.h"
 #include "PicturePanel.h"
 #include "SettingsKeys.h"
 
@@ -9,8 +10,7 @@
 
 namespace morvane {
 
-const QString CountdownPanel::DefaultBackgroundAddress =
-    QStringLiteral("https://img.alicdn.com/imgextra/i4/2206686532409/O1CN01morvaneCountdown_!!2206686532409.png");
+const QString CountdownPanel::DefaultBackgroundAddress = QString::fromUtf8(placeholders::kCountdownBackground);
 
 // The title lacks its "设" on purpose: it is the window's title as users
 // know it. Do not "fix" it.
@@ -90,7 +90,9 @@ CountdownPanel::CountdownPanel(const PanelHost& host)
     auto* load = AddButton(this, QStringLiteral("按钮4"), QStringLiteral("载入保存数据"), {50, 282, 100, 28});
     connect(load, &QPushButton::clicked, this, [this] {
         document_.ShowStatus(QStringLiteral("正在载入已保存的设置...."));
-        LoadFields(restored_)();
+        // A key the file lacks (a countdown never saved has no file) loads
+        // the field's default: an empty date would generate "-- ::".
+        LoadFieldsOrInitial(restored_)();
         document_.ShowStatus(QStringLiteral("载入保存设置完成，可再次修改...."));
     });
     AddSaveButton(this, QStringLiteral("按钮1"), {170, 282, 100, 28});
@@ -103,7 +105,7 @@ CountdownPanel::CountdownPanel(const PanelHost& host)
                       // A saved countdown comes back as it was saved, so saving
                       // it again loses nothing.
                       if (RecordCell(ComponentRecord::Saved) == QLatin1String("1"))
-                          LoadFields(restored_)();
+                          LoadFieldsOrInitial(restored_)();
                   })});
     SetSaveSteps({ShowStatus(QStringLiteral("正在保存设置，请稍候....")), CheckPicture(background),
                   Download(background), WriteBindings(), MarkSaved(),

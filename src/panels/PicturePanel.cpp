@@ -1,11 +1,11 @@
 #include "PicturePanel.h"
 
 #include "KindColumns.h"
+#include "KindTable.h"
 
 namespace morvane {
 
-const QString PicturePanel::DefaultPictureAddress =
-    QStringLiteral("https://img.alicdn.com/imgextra/i4/2206686532409/O1CN01morvane_!!2206686532409.jpg");
+const QString PicturePanel::DefaultPictureAddress = QString::fromUtf8(placeholders::kPicture);
 
 const QString PicturePanel::UnsavedText =
     QStringLiteral("该图片组件未保存设置，请配置好后点击 保存设置，否则会影响生成代码的效果....");

@@ -391,8 +391,11 @@ void PropertyPanel::OnSaveFlag(const QString& text)
 
 void PropertyPanel::OnGeometry(Geometry which, const QString& text)
 {
+    // Only the element the fields were loaded for moves: the carousel's
+    // panel shows an arrow without loading it, and must not resize the
+    // arrow with the carousel's fields.
     const int number = Element();
-    if (!number || quiet_)
+    if (!number || quiet_ || number != Number())
         return;
     const int value = Lenient::ToInt(text.toStdString());
     Placement place = document_.PlacementOf(declaration_.sort, number);

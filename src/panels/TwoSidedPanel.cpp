@@ -1,12 +1,12 @@
 #include "TwoSidedPanel.h"
 
 #include "KindColumns.h"
+#include "KindTable.h"
 #include "PicturePanel.h"
 
 namespace morvane {
 
-const QString TwoSidedPanel::DefaultFrontAddress =
-    QStringLiteral("https://img.alicdn.com/imgextra/i1/2206686532409/O1CN01morvane_front_!!2206686532409.jpg");
+const QString TwoSidedPanel::DefaultFrontAddress = QString::fromUtf8(placeholders::kTwoSidedFront);
 
 namespace {
 
