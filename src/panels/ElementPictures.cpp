@@ -61,8 +61,17 @@ void ElementPictures::Show(ElementId id, const QString& address)
     std::unique_ptr<QObject>& target = targets_[id];
     if (!target)
         target = std::make_unique<QObject>();
-    fetcher_.Fetch(address, target.get(),
-                   [this, id, address](const QPixmap& picture) { document_.SetPicture(id, picture, address); });
+    fetcher_.Fetch(address, target.get(), [this, id, address](const QPixmap& picture) {
+        document_.SetPicture(id, picture, address);
+        // The element now shows an empty box: say which address gave nothing.
+        if (picture.isNull())
+            document_.ShowStatus(FailedText().arg(address));
+    });
+}
+
+QString ElementPictures::FailedText()
+{
+    return QStringLiteral("图片获取失败，请检查图片地址是否正确：%1");
 }
 
 void ElementPictures::DropGone()

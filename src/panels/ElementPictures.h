@@ -29,6 +29,8 @@ public:
     QString SourceAddress(Sort sort, int number) const;
 
     static bool IsWebPicture(const QString& address) { return address.contains(QLatin1String("http")); }
+    // The status text of a picture that could not be fetched; %1 the address.
+    static QString FailedText();
 
 private:
     // Every element shows the picture its stored address names.

@@ -135,8 +135,11 @@ void PageSettingsPanel::OnPicture(const QString& text)
     // The canvas is the picture's target: a newer address replaces a fetch
     // still under way, and clearing the address drops it.
     if (text.contains(QLatin1String("http"))) {
-        pictures_.Fetch(text, &document_,
-                        [document = &document_](const QPixmap& picture) { document->SetCanvasPicture(picture); });
+        pictures_.Fetch(text, &document_, [document = &document_, text](const QPixmap& picture) {
+            document->SetCanvasPicture(picture);
+            if (picture.isNull())
+                document->ShowStatus(QStringLiteral("背景图片获取失败，请检查图片地址是否正确：%1").arg(text));
+        });
         document_.SetCanvasSize(
             {static_cast<int>(Lenient::IntegerFromReal(Lenient::ToReal(width_->text().toStdString()))),
              ToInt(height_->text())},

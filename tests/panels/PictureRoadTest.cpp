@@ -97,7 +97,7 @@ TEST_F(PictureRoadTest, PictureReachesTheClipboardWithItsSavedValues)
     EXPECT_EQ(panels.Panel(Kind::Picture), nullptr); // generation closes the component panels
 }
 
-TEST_F(PictureRoadTest, NothingUsableArrivingLeavesTheElementWithoutPicture)
+TEST_F(PictureRoadTest, NothingUsableArrivingLeavesTheElementWithoutPictureAndSaysWhichAddress)
 {
     server.Serve("/junk.png", "this is no picture");
     CanvasElement* element = AddPictureAt({0, 0});
@@ -105,13 +105,22 @@ TEST_F(PictureRoadTest, NothingUsableArrivingLeavesTheElementWithoutPicture)
     PropertyPanel* panel = panels.Panel(Kind::Picture);
     for (const std::string path : {"/missing.png", "/junk.png"}) {
         element->SetPicture(QPixmap(4, 4));
-        Type(panel, "编辑框_图片", QString::fromStdString(server.BaseUrl() + path));
+        const QString address = QString::fromStdString(server.BaseUrl() + path);
+        Type(panel, "编辑框_图片", address);
         QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
         ASSERT_TRUE(WaitForPictures());
         EXPECT_FALSE(element->HasPicture()) << path;
         EXPECT_EQ(Cell(2, ComponentRecord::Saved), "1");
+        EXPECT_EQ(document.StatusText(), QStringLiteral("图片获取失败，请检查图片地址是否正确：") + address);
     }
     EXPECT_EQ(server.RequestCount("/junk.png"), 1);
+
+    // The page settings' background picture as well.
+    panels.OpenPageSettings();
+    const QString background = QString::fromStdString(server.BaseUrl() + "/missing-bg.png");
+    Type(panels.PageSettings(), "编辑框_背景图", background);
+    ASSERT_TRUE(WaitForPictures());
+    EXPECT_EQ(document.StatusText(), QStringLiteral("背景图片获取失败，请检查图片地址是否正确：") + background);
 }
 
 } // namespace
