@@ -7,6 +7,8 @@
 
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #ifndef MORVANE_TEMPLATE_URL
@@ -43,7 +45,7 @@ GenerationController::GenerationController(DesignDocument& document, const QStri
 GenerationController::GenerationController(DesignDocument& document, TemplateLoader::Sources sources,
                                            HttpClient::Limits limits, QObject* parent)
     : QObject(parent), document_(document), programDirectory_(document.ProgramDirectory()),
-      opener_([](const QUrl& url) { QDesktopServices::openUrl(url); })
+      opener_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
     // The worker hands each text over as a queued call, so only the
     // user-interface thread ever writes the texts. Posting to this object is
@@ -107,20 +109,43 @@ void GenerationController::GenerateCode()
     for (const std::string& status : result.statusTexts)
         document_.ShowStatus(QString::fromStdString(status));
 
-    if (result.finished) {
+    if (!result.missingOuterTexts.empty()) {
+        // Without its frame the code cannot be pasted into a shop: nothing
+        // goes to the clipboard or the preview file, and the status says
+        // what is missing (or that the start-up download is still on).
+        QStringList missing;
+        for (const std::string& name : result.missingOuterTexts)
+            missing << QString::fromStdString(name);
+        if (!result.missingPreview.empty())
+            missing << QString::fromStdString(result.missingPreview);
+        document_.ShowStatus(TemplatesLoaded()
+                                 ? QString::fromUtf8(StatusTemplatesMissing).arg(missing.join(QStringLiteral("、")))
+                                 : QString::fromUtf8(StatusTemplatesLoading));
+    } else if (result.finished) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(result.code));
-        const bool written =
-            FileSystem::WriteFileAtomically(PreviewPath().toStdString(), TextCodec::Utf8ToGb18030(result.previewPage));
-        if (!written)
-            document_.ShowStatus(QString::fromUtf8(StatusPreviewNotWritten));
+        if (!result.missingPreview.empty()) {
+            // An empty preview file would only open a blank page.
+            document_.ShowStatus(
+                QString::fromStdString(result.statusTexts.back()) +
+                QString::fromUtf8(StatusPreviewMissing).arg(QString::fromStdString(result.missingPreview)));
+        } else if (!result.previewPage.empty()) {
+            const bool written = FileSystem::WriteFileAtomically(PreviewPath().toStdString(),
+                                                                 TextCodec::Utf8ToGb18030(result.previewPage));
+            if (!written)
+                document_.ShowStatus(QString::fromUtf8(StatusPreviewNotWritten));
+        }
     }
     document_.RequestDeselect();
 }
 
 void GenerationController::OpenPreview()
 {
-    if (opener_)
-        opener_(QUrl::fromLocalFile(PreviewPath()));
+    if (!QFileInfo(PreviewPath()).isFile()) {
+        document_.ShowStatus(QString::fromUtf8(StatusNoPreview));
+        return;
+    }
+    if (opener_ && !opener_(QUrl::fromLocalFile(PreviewPath())))
+        document_.ShowStatus(QString::fromUtf8(StatusBrowserFailed).arg(QDir::toNativeSeparators(PreviewPath())));
 }
 
 } // namespace morvane

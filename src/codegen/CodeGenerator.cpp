@@ -8,6 +8,8 @@
 #include "KindTable.h"
 #include "Lenient.h"
 #include "PageSettings.h"
+#include "SerialNumber.h"
+#include "SettingsKeys.h"
 #include "TextRecord.h"
 
 #include <algorithm>
@@ -25,6 +27,30 @@ constexpr std::string_view kClosing = "</div></div></div>";
 constexpr std::string_view kCodeMarkerWrapper = "Morvane软件527304816";
 constexpr std::string_view kCodeMarkerPreview = "527304816";
 constexpr size_t kTypicalBlockBytes = 1024;
+constexpr int kMaxSlides = 8;
+constexpr std::string_view kPageFrameName = "tyb.txt";
+constexpr std::string_view kBasicWrapperName = "jcb.txt";
+constexpr std::string_view kTmallPreviewName = "tmb.txt";
+constexpr std::string_view kMarketPreviewName = "jsb.txt";
+
+std::string Joined(const std::vector<std::string>& parts, std::string_view separator)
+{
+    std::string joined;
+    for (const std::string& part : parts) {
+        if (!joined.empty())
+            joined += separator;
+        joined += part;
+    }
+    return joined;
+}
+
+std::string SerialList(const std::vector<int>& serials)
+{
+    std::vector<std::string> numbers;
+    for (const int serial : serials)
+        numbers.push_back(std::to_string(serial));
+    return Joined(numbers, "、");
+}
 
 } // namespace
 
@@ -93,15 +119,17 @@ GenerationResult CodeGenerator::Run(const TemplateTexts& texts)
         result.statusTexts = std::move(statusTexts_);
         return result;
     }
+    const std::string& edition = page(PageSettings::Edition);
+    const bool basic = edition == PageSettings::BasicEdition;
+    FindMissingTemplates(texts, edition, result);
     context_.code.clear();
     wrapperSuffix_.reset();
+    unsaved_.clear();
     // Blocks are a few hundred bytes to a few kilobytes; room for all of them
     // up front saves copying a growing text over and over.
     context_.code.reserve(texts.pageFrame.size() + texts.basicWrapper.size() +
                           kTypicalBlockBytes * static_cast<size_t>(components_.RowCount() + background_.RowCount()));
 
-    const std::string& edition = page(PageSettings::Edition);
-    const bool basic = edition == PageSettings::BasicEdition;
     double totalHeight = Lenient::ToReal(page(PageSettings::Height));
     if (!basic)
         totalHeight += Lenient::ToReal(page(PageSettings::TopSpacing));
@@ -154,7 +182,10 @@ GenerationResult CodeGenerator::Run(const TemplateTexts& texts)
             continue;
         context_.currentRow = row;
         context_.currentKind = *kind;
+        const size_t unsavedBefore = unsaved_.size();
         (this->*emitters[IndexOf(*kind)])();
+        if (unsaved_.size() == unsavedBefore && CarriesPlaceholder())
+            result.placeholderSerials.push_back(Serial());
     }
     const std::string_view textWord = KindTable::Word(Kind::Text);
     for (int row = 1; row < background_.RowCount(); ++row) {
@@ -207,7 +238,9 @@ void CodeGenerator::FinishCode(const TemplateTexts& texts, GenerationResult& res
     // The code text is emptied at the end of every run, so hand it over.
     result.code = std::move(context_.code);
     context_.code.clear();
-    statusTexts_.emplace_back(StatusDone);
+    result.unsavedSerials = std::move(unsaved_);
+    unsaved_.clear();
+    statusTexts_.push_back(DoneText(result));
     result.previewPage = TextTemplate::SubstitutePlaceholder(preview, kCodeMarkerPreview, result.code, 1);
     result.finished = true;
     result.statusTexts = std::move(statusTexts_);
@@ -224,7 +257,67 @@ bool CodeGenerator::Saved(std::string_view testValue, std::string_view unsavedSt
     if (!testValue.empty())
         return true;
     statusTexts_.emplace_back(unsavedStatus);
+    unsaved_.push_back(Serial());
     return false;
+}
+
+int CodeGenerator::Serial() const
+{
+    // Texts are counted after every component row, the carousels' arrows
+    // included, as their badges are.
+    return context_.currentKind == Kind::Text ? SerialNumber::ForText(context_.currentRow, components_.RowCount() - 1)
+                                              : SerialNumber::ForComponent(context_.currentRow);
+}
+
+bool CodeGenerator::CarriesPlaceholder() const
+{
+    const KindInfo& info = KindTable::Of(context_.currentKind);
+    const std::string_view placeholder = info.picture.placeholder;
+    if (placeholder.empty())
+        return false;
+    if (info.settingsPrefix.empty()) {
+        // The magnifier starts both its pictures with it.
+        for (int column = ComponentRecord::Left; column < ComponentRecord::ColumnCount; ++column) {
+            if (Cell(column) == placeholder)
+                return true;
+        }
+        return false;
+    }
+    const auto file = store_.Load(context_.currentKind, context_.currentRow);
+    if (context_.currentKind != Kind::Carousel)
+        return file->Value(info.picture.key) == placeholder;
+    // Every slide the carousel shows starts with it.
+    const std::int64_t count = Lenient::ToInteger(file->Value(CarouselKey::Count));
+    for (int slide = 1; slide <= count && slide <= kMaxSlides; ++slide) {
+        if (file->Value(CarouselKey::Picture(slide)) == placeholder)
+            return true;
+    }
+    return false;
+}
+
+void CodeGenerator::FindMissingTemplates(const TemplateTexts& texts, std::string_view edition, GenerationResult& result)
+{
+    const bool basic = edition == PageSettings::BasicEdition;
+    if (texts.pageFrame.empty())
+        result.missingOuterTexts.emplace_back(kPageFrameName);
+    if (basic && texts.basicWrapper.empty())
+        result.missingOuterTexts.emplace_back(kBasicWrapperName);
+    if (edition == PageSettings::TmallEdition && texts.tmallPreview.empty())
+        result.missingPreview = kTmallPreviewName;
+    if ((edition == PageSettings::ProEdition || basic) && texts.marketPreview.empty())
+        result.missingPreview = kMarketPreviewName;
+}
+
+std::string CodeGenerator::DoneText(const GenerationResult& result)
+{
+    std::string text(StatusDone);
+    if (!result.unsavedSerials.empty())
+        text += "（" + std::to_string(result.unsavedSerials.size()) + " 个组件未保存设置，已被忽略：序号 " +
+                SerialList(result.unsavedSerials) + "）";
+    if (!result.placeholderSerials.empty())
+        text += "（" + std::to_string(result.placeholderSerials.size()) +
+                " 个组件仍是默认图片地址，请换成店铺自己的图片：序号 " + SerialList(result.placeholderSerials) + "）";
+    return text;
 }
 
 void CodeGenerator::Append(const CompiledTemplate& block, std::span<const Step> steps)

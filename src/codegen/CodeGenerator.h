@@ -25,10 +25,21 @@ struct TemplateTexts {
 };
 
 struct GenerationResult {
-    bool finished = false;                // false when the page settings were never configured
+    bool finished = false;                // false when the page settings or an outer text were missing
     std::string code;                     // clipboard text
-    std::string previewPage;              // preview file text
+    std::string previewPage;              // preview file text; empty when its page is missing
     std::vector<std::string> statusTexts; // in the order they were written
+    // Serial numbers, as the badges show them, of the components left out
+    // unsaved and of the generated ones that still carry a placeholder
+    // picture address.
+    std::vector<int> unsavedSerials;
+    std::vector<int> placeholderSerials;
+    // The outer texts this edition needs that were empty, by file name. The
+    // code is made all the same, but without its frame (or the basic
+    // edition's wrapper) it cannot be pasted into a shop; without its
+    // preview page only the preview is lost.
+    std::vector<std::string> missingOuterTexts;
+    std::string missingPreview;
 };
 
 class CodeGenerator {
@@ -39,6 +50,10 @@ public:
     static constexpr std::string_view StatusDone = "代码生成完毕，并已复制到剪切板...";
     static constexpr std::string_view StatusUnsavedPicture = "发现未保存设置的图片组件，已被忽略...";
     static constexpr std::string_view StatusUnsavedCarousel = "发现未保存设置的轮播组件，已被忽略...";
+
+    // The completion text with what the run left out or left to do: the
+    // unsaved components and the placeholder pictures.
+    static std::string DoneText(const GenerationResult& result);
 
     static GenerationResult GenerateCode(const ComponentLayer& components, const BackgroundLayer& background,
                                          const SettingsStore& store, const TemplateTexts& texts, RandomSource& random);
@@ -73,6 +88,13 @@ private:
 
     // False (and reported) when the component was never saved.
     bool Saved(std::string_view testValue, std::string_view unsavedStatus);
+    // The badge's number of the current row.
+    int Serial() const;
+    // Whether the current component still holds its kind's placeholder
+    // picture address anywhere.
+    bool CarriesPlaceholder() const;
+    // The outer texts the edition needs that are empty.
+    static void FindMissingTemplates(const TemplateTexts& texts, std::string_view edition, GenerationResult& result);
     void Append(const CompiledTemplate& block, std::span<const Step> steps);
     void Append(const CompiledTemplate& block, std::initializer_list<Step> steps);
     const std::string& Cell(int column) const;
@@ -84,6 +106,7 @@ private:
     RandomSource& random_;
     GenerationContext context_;
     std::vector<std::string> statusTexts_;
+    std::vector<int> unsaved_;
     // Set while the code is being written inside the basic wrapper.
     std::optional<std::string> wrapperSuffix_;
 };

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
@@ -71,7 +72,10 @@ protected:
     {
         const std::string base = "file://" + dir.File("templates") + "/";
         Connect(new GenerationController(*document, {base, base}, TestLimits(), window.get()));
-        controller->SetOpener([this](const QUrl& url) { opened << url; });
+        controller->SetOpener([this](const QUrl& url) {
+            opened << url;
+            return true;
+        });
         QElapsedTimer timer;
         timer.start();
         while (!controller->TemplatesLoaded() && timer.elapsed() < 10000)
@@ -185,7 +189,7 @@ TEST_F(GenerationControllerTest, GenerateFromTheToolbarFillsClipboardStatusAndPr
     EXPECT_EQ(opened[0], QUrl::fromLocalFile(QString::fromStdString(dir.File("yl.htm"))));
 }
 
-TEST_F(GenerationControllerTest, EmptyTemplatesGiveTheBlocksAndAnEmptyPreviewFile)
+TEST_F(GenerationControllerTest, MissingTemplatesAreNamedAndNothingUnpastableIsHandedOut)
 {
     StartController(); // the templates folder is empty: every fetch fails
     const TemplateTexts& texts = controller->Templates();
@@ -194,14 +198,28 @@ TEST_F(GenerationControllerTest, EmptyTemplatesGiveTheBlocksAndAnEmptyPreviewFil
     SetPage("专业版", "950");
     WriteCarouselSettings();
     Click("超级按钮_轮播");
+    QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
     Click("超级按钮_生成");
 
-    const std::string code = Clipboard();
-    EXPECT_EQ(code.rfind("\n<div class=\"most-footer footer-more-trigger\"", 0), 0u) << code.substr(0, 80);
-    EXPECT_EQ(code.substr(code.size() - 18), "</div></div></div>");
-    EXPECT_EQ(Status(), "代码生成完毕，并已复制到剪切板...");
-    ASSERT_TRUE(std::filesystem::exists(dir.File("yl.htm")));
-    EXPECT_EQ(std::filesystem::file_size(dir.File("yl.htm")), 0u);
+    EXPECT_EQ(Clipboard(), "earlier");
+    EXPECT_EQ(Status(), "缺少模板文字 tyb.txt、jsb.txt，无法生成代码，请重新安装本程序...");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("yl.htm")));
+}
+
+TEST_F(GenerationControllerTest, PreviewSaysWhatToDoAndWhenNoBrowserStarts)
+{
+    WriteTemplates();
+    StartController();
+    Click("超级按钮_预览");
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_EQ(Status(), GenerationController::StatusNoPreview);
+
+    SetPage("专业版", "950");
+    Click("超级按钮_生成");
+    controller->SetOpener([](const QUrl&) { return false; });
+    Click("超级按钮_预览");
+    EXPECT_EQ(document->StatusText(), QString::fromUtf8(GenerationController::StatusBrowserFailed)
+                                          .arg(QDir::toNativeSeparators(QString::fromStdString(dir.File("yl.htm")))));
 }
 
 TEST_F(GenerationControllerTest, UnconfiguredPageSettingsLeaveClipboardAndPreviewAlone)

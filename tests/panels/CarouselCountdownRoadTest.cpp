@@ -11,6 +11,7 @@
 #include "KindColumns.h"
 #include "PageSettings.h"
 #include "PageSettingsPanel.h"
+#include "RoadController.h"
 #include "SettingsStore.h"
 
 #include <QClipboard>
@@ -26,8 +27,8 @@ class CarouselCountdownRoadTest : public PanelTest {};
 TEST_F(CarouselCountdownRoadTest, BlocksAreWhatTheGeneratorMakesOfTheSameValues)
 {
     document.Settings().CreateWorkingDirectory();
-    auto* controller = new GenerationController(document, {"file:///nowhere/", "file:///nowhere/"},
-                                                PictureFetcher::DefaultLimits(), &window);
+    auto* controller = StartRoadController(document, dir, &window);
+    ASSERT_NE(controller, nullptr);
     QObject::connect(&window, &DesignerWindow::GenerateRequested, controller, &GenerationController::GenerateCode);
     panels.OpenPageSettings();
     QTest::mouseClick(Find<QPushButton>(panels.PageSettings(), "按钮1"), Qt::LeftButton);

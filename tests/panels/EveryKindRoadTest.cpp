@@ -17,6 +17,7 @@
 #include "PageSettings.h"
 #include "PageSettingsPanel.h"
 #include "PicturePanel.h"
+#include "RoadController.h"
 #include "SettingsStore.h"
 #include "SmallWidgetMembers.h"
 #include "TwoSidedPanel.h"
@@ -119,8 +120,8 @@ protected:
 
 TEST_F(EveryKindRoadTest, EveryKindFromTheToolbarToTheClipboard)
 {
-    auto* controller = new GenerationController(document, {"file:///nowhere/", "file:///nowhere/"},
-                                                PictureFetcher::DefaultLimits(), &window);
+    auto* controller = StartRoadController(document, dir, &window);
+    ASSERT_NE(controller, nullptr);
     QObject::connect(&window, &DesignerWindow::GenerateRequested, controller, &GenerationController::GenerateCode);
     panels.OpenPageSettings();
     Save(panels.PageSettings());
