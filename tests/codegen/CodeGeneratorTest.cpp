@@ -111,28 +111,6 @@ TEST_F(Driver, WrapperOrPreviewWithoutMarkerDropsTheCode)
     EXPECT_EQ(result.previewPage, "no marker");
 }
 
-// The outer texts an edition needs and lacks are named by file.
-TEST_F(Driver, MissingTemplateTextsAreNamedByFile)
-{
-    const struct {
-        const char* edition;
-        std::vector<std::string> outer;
-        std::string preview;
-    } cases[] = {
-        {"专业版", {"tyb.txt"}, "jsb.txt"},
-        {"基础版", {"tyb.txt", "jcb.txt"}, "jsb.txt"},
-        {"天猫版", {"tyb.txt"}, "tmb.txt"},
-        {"企业版", {"tyb.txt"}, ""},
-    };
-    for (const auto& c : cases) {
-        SetPage(c.edition, "950", "510", "30");
-        const GenerationResult result = Generate({});
-        EXPECT_EQ(result.missingOuterTexts, c.outer) << c.edition;
-        EXPECT_EQ(result.missingPreview, c.preview) << c.edition;
-        EXPECT_TRUE(Generate(Texts()).missingOuterTexts.empty());
-    }
-}
-
 TEST_F(Driver, ComponentsInRowOrderThenTextsAndFixedRowsNeverEmit)
 {
     components.SetCell(0, 0, "图片");
@@ -178,35 +156,23 @@ TEST_F(Driver, UnsavedComponentsAreSkippedWithStatusText)
     EXPECT_EQ(result.code.find("<div class"), std::string::npos);
 }
 
-// The completion text names, by the badges' numbers, what was left out
-// unsaved (texts counted after every component row, the arrows included)
-// and what still shows a placeholder picture.
+// The completion text names, by the badges' numbers (texts after every
+// component row, the arrows included), what was left out unsaved and what
+// still shows a placeholder picture.
 TEST_F(Driver, TheCompletionTextNamesUnsavedComponentsAndPlaceholderPictures)
 {
-    const std::string picture(placeholders::kPicture);
-    Add(Kind::Picture, {"", "4"});                               // 1: unsaved
-    const int carousel = Add(Kind::Carousel, {"真"});            // 2: a default second slide
-    Add(Kind::LeftArrow, {});                                    // 3
-    Add(Kind::RightArrow, {});                                   // 4
-    Add(Kind::Picture, {"1", "2", "3", "4", "_blank", picture}); // 5: default picture
-    Add(Kind::Magnifier, {"1", "2", "220", "", "", "own.jpg", std::string(placeholders::kMagnifier)}); // 6
-    Add(Kind::Picture, {"1", "2", "3", "4", "_blank", "own.jpg"}); // 7: its own picture
-    Add(Kind::Countdown, {});                                      // 8: unsaved
+    Add(Kind::Picture, {"", "4"});
+    const int carousel = Add(Kind::Carousel, {"真"});
+    Add(Kind::LeftArrow, {});
+    Add(Kind::RightArrow, {});
+    Add(Kind::Magnifier, {"1", "2", "220", "", "", "own.jpg", std::string(placeholders::kMagnifier)});
+    Add(Kind::Picture, {"1", "2", "3", "4", "_blank", "own.jpg"});
     WriteSettings(Kind::Carousel, carousel,
-                  {{"宽度", "300"},
-                   {"编辑框数量", "2"},
-                   {"图片1", "own.jpg"},
-                   {"图片2", std::string(placeholders::kCarouselSlide)}});
-    background.AppendText();                  // 9: unsaved
-    const int text = background.AppendText(); // 10: saved
-    WriteSettings(Kind::Text, text, {{"宽度", "100"}, {"内容", "hello"}});
-
-    const GenerationResult result = Generate(Texts());
-    EXPECT_EQ(result.unsavedSerials, (std::vector<int>{1, 8, 9}));
-    EXPECT_EQ(result.placeholderSerials, (std::vector<int>{2, 5, 6}));
-    EXPECT_EQ(result.statusTexts.back(),
-              "代码生成完毕，并已复制到剪切板...（3 个组件未保存设置，已被忽略：序号 1、8、9）"
-              "（3 个组件仍是默认图片地址，请换成店铺自己的图片：序号 2、5、6）");
+                  {{"宽度", "300"}, {"编辑框数量", "2"}, {"图片2", std::string(placeholders::kCarouselSlide)}});
+    background.AppendText();
+    EXPECT_EQ(Generate(Texts()).statusTexts.back(),
+              "代码生成完毕，并已复制到剪切板...（2 个组件未保存设置，已被忽略：序号 1、7）"
+              "（2 个组件仍是默认图片地址，请换成店铺自己的图片：序号 2、5）");
 }
 
 namespace {
