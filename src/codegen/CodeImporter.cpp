@@ -87,7 +87,9 @@ public:
             }
             const std::string_view block = text.substr(pos, stop - pos);
             for (Values& reading : Readings(variant, std::move(values))) {
-                if (Fits(variant, reading) && variant.pattern->Filled(reading) == block) {
+                // The emitter skips a component whose test value is empty.
+                const bool saved = test_ < 0 || !reading[static_cast<size_t>(test_)].empty();
+                if (saved && Fits(variant, reading) && variant.pattern->Filled(reading) == block) {
                     best = ReadBlock{stop, Elements(variant, reading)};
                     break;
                 }
@@ -119,6 +121,8 @@ protected:
     }
 
     std::vector<Variant> variants_;
+    // The variable whose emptiness marks a component as never saved.
+    int test_ = -1;
     // The earlier forms of a block only add to or drop from its end: the
     // longest reading that fits is the one meant.
     bool longest_ = false;
@@ -135,6 +139,9 @@ public:
             steps.push_back({std::string(step.placeholder), Src::Var(step.column), step.maxCount});
         for (const RecordBlock::Step& step : block.steps)
             columns_.push_back(step.column);
+        // The QR code's test is its type, which its code does not show.
+        if (std::find(columns_.begin(), columns_.end(), block.savedColumn) != columns_.end())
+            test_ = block.savedColumn;
         Add(block.text, steps);
         if (kind_ == Kind::TwoSided) {
             // Written until the blocks closed exactly what they opened.
@@ -235,6 +242,7 @@ public:
     MagnifierReader()
     {
         using C = MagnifierColumn;
+        test_ = C::Left;
         Add(CodeTemplates::Magnifier, {
                                           {"宽度", Src::Var(C::Side), 4},
                                           {"#边框色", Src::Var(C::BorderColour), 1},
@@ -282,6 +290,7 @@ public:
     CustomerServiceReader()
     {
         using C = CustomerServiceColumn;
+        test_ = ComponentRecord::Width;
         for (int tag = 0; tag < 4; ++tag) {
             std::vector<Pattern::Step> steps = {
                 {"宽度", Src::Var(ComponentRecord::Width)},
@@ -436,6 +445,8 @@ protected:
 
     int Key(std::string_view key)
     {
+        if (key == "宽度")
+            test_ = static_cast<int>(keys_.size());
         keys_.emplace_back(key);
         return static_cast<int>(keys_.size()) - 1;
     }
@@ -990,11 +1001,24 @@ private:
                 const std::string& word = values[kEditionWord];
                 read[P::Edition] = word == kTmallWord ? P::TmallEdition : word == kMarketWord ? P::ProEdition : "";
             }
-            DeriveFrame(read, basic);
-            if (pattern->Filled(read) == text_.substr(begin, stop - begin)) {
-                for (size_t i = 0; i < P::ColumnCount; ++i)
-                    page[i] = read[i];
-                return stop;
+            // The generator writes no frame without a horizontal position;
+            // the two positions stand with a blank between them, which
+            // either may hold, so the other splits of them are tried too.
+            const std::string both = read[P::HorizontalPos] + " " + read[P::VerticalPos];
+            constexpr int kMostSplits = 16;
+            int splits = 0;
+            for (size_t blank = both.find(' '); blank != std::string::npos && splits++ < kMostSplits;
+                 blank = both.find(' ', blank + 1)) {
+                read[P::HorizontalPos] = both.substr(0, blank);
+                read[P::VerticalPos] = both.substr(blank + 1);
+                if (read[P::HorizontalPos].empty())
+                    continue;
+                DeriveFrame(read, basic);
+                if (pattern->Filled(read) == text_.substr(begin, stop - begin)) {
+                    for (size_t i = 0; i < P::ColumnCount; ++i)
+                        page[i] = read[i];
+                    return stop;
+                }
             }
         }
         // No frame these settings give: it is reported, and blocks are
