@@ -56,6 +56,13 @@ struct Variant {
     int tag = 0;
 };
 
+std::vector<ImportedElement> Only(ImportedElement element)
+{
+    std::vector<ImportedElement> elements;
+    elements.push_back(std::move(element));
+    return elements;
+}
+
 std::vector<std::string> NewRecord(Kind kind)
 {
     std::vector<std::string> cells(ComponentRecord::ColumnCount);
@@ -69,14 +76,15 @@ class BlockReader {
 public:
     virtual ~BlockReader() = default;
 
-    std::optional<ReadBlock> Read(Pattern::Scanner& scanner, size_t pos, size_t end) const
+    std::optional<ReadBlock> Read(Pattern::Scanner& scanner, size_t pos, size_t end, Captured& captured) const
     {
         std::optional<ReadBlock> best;
         const std::string_view text = scanner.Text();
-        for (const Variant& variant : variants_) {
+        const size_t first = FirstVariant(text.substr(0, end), pos);
+        for (size_t n = 0; n < variants_.size(); ++n) {
+            const Variant& variant = variants_[(first + n) % variants_.size()];
             if (best && !longest_)
                 break;
-            Captured captured;
             const size_t stop = variant.pattern->Match(scanner, pos, end, captured);
             if (stop == std::string::npos || (best && stop <= best->end))
                 continue;
@@ -89,7 +97,8 @@ public:
             for (Values& reading : Readings(variant, std::move(values))) {
                 // The emitter skips a component whose test value is empty.
                 const bool saved = test_ < 0 || !reading[static_cast<size_t>(test_)].empty();
-                if (saved && Fits(variant, reading) && variant.pattern->Filled(reading) == block) {
+                if (saved && Fits(variant, reading) &&
+                    (AsRead(*variant.pattern, reading, captured) || variant.pattern->Filled(reading) == block)) {
                     best = ReadBlock{stop, Elements(variant, reading)};
                     break;
                 }
@@ -98,7 +107,26 @@ public:
         return best;
     }
 
+    // What every block of the kind begins with.
+    const std::string& FirstPiece() const { return variants_.front().pattern->Items().front().literal; }
+
 protected:
+    // The variant most likely to be the one, tried first.
+    virtual size_t FirstVariant(std::string_view, size_t) const { return 0; }
+
+    // Values each just as it stood, none of which can have taken part in
+    // a later step, fill the template exactly where they were read: the
+    // block is what they generate without generating it.
+    static bool AsRead(const Pattern& pattern, const Values& reading, const Captured& captured)
+    {
+        for (size_t i = 0; i < reading.size(); ++i) {
+            const std::string_view read = i < captured.size() && captured[i] ? *captured[i] : std::string_view();
+            if (read != reading[i] || !pattern.Inert(read))
+                return false;
+        }
+        return true;
+    }
+
     // The values as read; derived values worked out again from the ones
     // they come from, so a block that disagrees with itself is not taken.
     virtual std::vector<Values> Readings(const Variant&, Values values) const
@@ -213,7 +241,7 @@ protected:
             place.width = info.width;
             place.height = info.height;
         }
-        return {element};
+        return Only(std::move(element));
     }
 
 public:
@@ -277,7 +305,7 @@ protected:
         element.cells[C::Open] = std::string(PanelDefaults::LinkTarget);
         const int side = Lenient::ToInt(values[C::Side]);
         element.placement = {Lenient::ToInt(values[C::Left]), Lenient::ToInt(values[C::Top]), side, side};
-        return {element};
+        return Only(std::move(element));
     }
 
 private:
@@ -398,7 +426,7 @@ protected:
         element.placement = {
             Lenient::ToInt(values[ComponentRecord::Left]), Lenient::ToInt(values[ComponentRecord::Top]),
             Lenient::ToInt(values[ComponentRecord::Width]), Lenient::ToInt(values[ComponentRecord::Height])};
-        return {element};
+        return Only(std::move(element));
     }
 
 private:
@@ -559,6 +587,19 @@ public:
     }
 
 protected:
+    // The navigation list has an item per slide.
+    size_t FirstVariant(std::string_view text, size_t pos) const override
+    {
+        const size_t list = text.find("\" style=\"display:none;\">\n\t\t\t", pos);
+        if (list == std::string_view::npos)
+            return 0;
+        int items = 0;
+        for (size_t at = text.find("<li>", list); at != std::string_view::npos && at - list < 200 && items < 9;
+             at = text.find("<li>", at + 1))
+            ++items;
+        return items >= 2 && items <= 8 ? static_cast<size_t>(8 - items) : 0;
+    }
+
     std::vector<ImportedElement> Elements(const Variant& variant, const Values& values) const override
     {
         using K = CarouselKey;
@@ -577,7 +618,9 @@ protected:
         const bool shown = ValueOf(values, K::ArrowSwitch) != "none";
         carousel.cells[CarouselColumn::ArrowSwitch] =
             shown ? CarouselColumn::ArrowsShown : CarouselColumn::ArrowsHidden;
-        std::vector<ImportedElement> elements = {carousel};
+        std::vector<ImportedElement> elements;
+        elements.reserve(3);
+        elements.push_back(std::move(carousel));
         const std::array<std::pair<std::string_view, std::string_view>, 2> offsets = {
             {{K::LeftArrowLeft, K::LeftArrowTop}, {K::RightArrowLeft, K::RightArrowTop}}};
         for (size_t i = 0; i < 2; ++i) {
@@ -586,9 +629,9 @@ protected:
             ImportedElement arrow;
             arrow.kind = kind;
             arrow.cells = {std::string(info.word)};
-            arrow.placement = {carousel.placement.left + Lenient::ToInt(ValueOf(values, offsets[i].first)),
-                               carousel.placement.top + Lenient::ToInt(ValueOf(values, offsets[i].second)), info.width,
-                               info.height, shown};
+            arrow.placement = {elements.front().placement.left + Lenient::ToInt(ValueOf(values, offsets[i].first)),
+                               elements.front().placement.top + Lenient::ToInt(ValueOf(values, offsets[i].second)),
+                               info.width, info.height, shown};
             elements.push_back(std::move(arrow));
         }
         return elements;
@@ -634,10 +677,10 @@ protected:
         values.resize(keys_.size());
         values[static_cast<size_t>(yearWord_)] = std::string(PanelDefaults::CountdownYearWord);
         values[static_cast<size_t>(monthWord_)] = std::string(PanelDefaults::CountdownMonthWord);
-        return {Element(values, {K::Left,     K::Top,    K::Width,      K::Height, K::Background, K::Year,
-                                 K::YearWord, K::Month,  K::MonthWord,  K::Day,    K::DayWord,    K::Hour,
-                                 K::HourWord, K::Minute, K::MinuteWord, K::Second, K::SecondWord, K::Spacing,
-                                 K::FontSize, K::Font,   K::Colour})};
+        return Only(Element(values, {K::Left,     K::Top,    K::Width,      K::Height, K::Background, K::Year,
+                                     K::YearWord, K::Month,  K::MonthWord,  K::Day,    K::DayWord,    K::Hour,
+                                     K::HourWord, K::Minute, K::MinuteWord, K::Second, K::SecondWord, K::Spacing,
+                                     K::FontSize, K::Font,   K::Colour}));
     }
 
 private:
@@ -690,9 +733,9 @@ protected:
     std::vector<ImportedElement> Elements(const Variant&, const Values& values) const override
     {
         using K = SearchKey;
-        return {Element(values, {K::Width, K::Height, K::Left, K::Top, K::BoxWidth, K::BoxHeight, K::ButtonWidth,
-                                 K::ButtonHeight, K::Keyword, K::Shop, K::BoxBackground, K::BoxText, K::BoxBorder,
-                                 K::ButtonBackground, K::ButtonText})};
+        return Only(Element(values, {K::Width, K::Height, K::Left, K::Top, K::BoxWidth, K::BoxHeight, K::ButtonWidth,
+                                     K::ButtonHeight, K::Keyword, K::Shop, K::BoxBackground, K::BoxText, K::BoxBorder,
+                                     K::ButtonBackground, K::ButtonText}));
     }
 
 private:
@@ -764,7 +807,7 @@ protected:
         const std::string& colour = ValueOf(values, K::Colour);
         if (colour.size() == 7 && colour[0] == '#')
             look.colour = colour;
-        return {text};
+        return Only(std::move(text));
     }
 
 private:
@@ -786,6 +829,26 @@ const std::vector<std::unique_ptr<BlockReader>>& Readers()
         return made;
     }();
     return readers;
+}
+
+// The readers by the piece their blocks begin with, so that a block is
+// offered only to the kinds that can begin so.
+const std::vector<std::pair<std::string, std::vector<const BlockReader*>>>& ReaderGroups()
+{
+    static const auto groups = [] {
+        std::vector<std::pair<std::string, std::vector<const BlockReader*>>> made;
+        for (const auto& reader : Readers()) {
+            const std::string& piece = reader->FirstPiece();
+            const auto it =
+                std::find_if(made.begin(), made.end(), [&](const auto& group) { return group.first == piece; });
+            if (it == made.end())
+                made.push_back({piece, {reader.get()}});
+            else
+                it->second.push_back(reader.get());
+        }
+        return made;
+    }();
+    return groups;
 }
 
 // Where blocks may begin, found once, in order.
@@ -899,6 +962,8 @@ public:
     ImportedDesign Run()
     {
         using P = PageSettings;
+        // The blocks' templates take the first numbers of the scanner's pieces.
+        Readers();
         BackgroundLayer defaults;
         design_.pageSettings = defaults.Row(P::Row);
         size_t begin = 0;
@@ -922,12 +987,15 @@ public:
         if (bodyEnd == end && (design_.unread.empty() || design_.unread.back().offset < end))
             Unread(end, end);
         if (wrapped) {
-            // The wrapper must be what these page settings give.
+            // The wrapper must be what these page settings give; the code
+            // goes in last, so the wrapper without it is the text around it.
             Values check = page;
             DeriveWrapper(check);
-            check[kCode] = std::string(text_.substr(begin, end - begin));
-            if (WrapperPattern(texts_.basicWrapper)->Filled(check) !=
-                text_.substr(wrapperStart, wrapperEnd - wrapperStart))
+            const std::string around = WrapperPattern(texts_.basicWrapper)->Filled(check);
+            if (around.size() != (begin - wrapperStart) + (wrapperEnd - end) ||
+                text_.substr(wrapperStart, begin - wrapperStart) !=
+                    std::string_view(around).substr(0, begin - wrapperStart) ||
+                text_.substr(end, wrapperEnd - end) != std::string_view(around).substr(begin - wrapperStart))
                 Unread(wrapperStart, begin);
         }
         for (size_t i = 0; i < design_.pageSettings.size(); ++i)
@@ -1035,7 +1103,6 @@ private:
     void ReadBlocks(size_t begin, size_t end)
     {
         BlockStarts starts(text_, end);
-        const auto& readers = Readers();
         size_t pos = begin;
         while (pos < end) {
             // A block is looked for before the next place one may begin, and
@@ -1043,8 +1110,15 @@ private:
             std::optional<ReadBlock> read;
             for (const int reach : {1, kAnchorsPerBlock}) {
                 const size_t region = std::min(starts.NthAfter(pos, reach), end);
-                for (const auto& reader : readers) {
-                    read = reader->Read(scanner_, pos, region);
+                const std::string_view here = text_.substr(pos, region - pos);
+                for (const auto& [piece, group] : ReaderGroups()) {
+                    if (!here.starts_with(piece))
+                        continue;
+                    for (const BlockReader* reader : group) {
+                        read = reader->Read(scanner_, pos, region, captured_);
+                        if (read)
+                            break;
+                    }
                     if (read)
                         break;
                 }
@@ -1110,6 +1184,7 @@ private:
     std::string_view text_;
     const TemplateTexts& texts_;
     Pattern::Scanner scanner_;
+    Captured captured_;
     ImportedDesign design_;
 };
 

@@ -2,7 +2,10 @@
 
 #include "TextTemplate.h"
 
+#include "AsciiFold.h"
+
 #include <algorithm>
+#include <atomic>
 
 namespace morvane {
 
@@ -10,6 +13,7 @@ namespace {
 // Stands for a value while the steps are worked through: no placeholder
 // holds it, since placeholders are whole UTF-8 text.
 constexpr char kMark = '\xFF';
+std::atomic<std::uint32_t> nextPieceId{0};
 } // namespace
 
 TemplatePattern::TemplatePattern(std::string_view text, std::vector<Step> steps)
@@ -21,17 +25,75 @@ TemplatePattern::TemplatePattern(std::string_view text, std::vector<Step> steps)
         else if (step.source.type == Source::Type::Nested)
             variableCount_ = std::max(variableCount_, step.source.nested->VariableCount());
     }
+    std::vector<std::string> placeholders;
+    const auto collect = [&](const auto& self, const TemplatePattern& pattern) -> void {
+        for (const Step& step : pattern.steps_) {
+            placeholders.push_back(step.placeholder);
+            if (step.source.type == Source::Type::Nested)
+                self(self, *step.source.nested);
+        }
+    };
+    collect(collect, *this);
+    for (const std::string& placeholder : placeholders) {
+        for (size_t i = 0; i < placeholder.size();) {
+            const auto lead = static_cast<unsigned char>(placeholder[i]);
+            const size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+            if (lead >= 0x80)
+                placeholderCharacters_.push_back(placeholder.substr(i, length));
+            i += length;
+        }
+    }
+    std::sort(placeholderCharacters_.begin(), placeholderCharacters_.end());
+    placeholderCharacters_.erase(std::unique(placeholderCharacters_.begin(), placeholderCharacters_.end()),
+                                 placeholderCharacters_.end());
     const Symbolic worked = Work();
     for (size_t i = 0; i < worked.text.size(); ++i) {
         const int variable = worked.variables[i];
         if (variable >= 0) {
-            items_.push_back({variable, {}});
+            items_.push_back({variable, {}, 0});
         } else {
             if (items_.empty() || items_.back().variable >= 0)
-                items_.push_back({-1, {}});
+                items_.push_back({-1, {}, nextPieceId++});
             items_.back().literal += worked.text[i];
         }
     }
+    // A slot against the start or the end of a placeholder.
+    for (size_t i = 0; i < items_.size(); ++i) {
+        if (items_[i].variable < 0)
+            continue;
+        const std::string_view before = i > 0 && items_[i - 1].variable < 0 ? items_[i - 1].literal : "";
+        const std::string_view after = i + 1 < items_.size() && items_[i + 1].variable < 0 ? items_[i + 1].literal : "";
+        for (const std::string_view placeholder : placeholders) {
+            for (size_t k = 1; k < placeholder.size(); ++k) {
+                const std::string_view head = placeholder.substr(0, k);
+                const std::string_view tail = placeholder.substr(k);
+                if ((before.size() >= head.size() &&
+                     AsciiFold::Same(before.substr(before.size() - head.size()), head)) ||
+                    (after.size() >= tail.size() && AsciiFold::Same(after.substr(0, tail.size()), tail)))
+                    slotsStandClear_ = false;
+            }
+        }
+    }
+}
+
+bool TemplatePattern::Inert(std::string_view value) const
+{
+    if (!slotsStandClear_)
+        return false;
+    for (size_t i = 0; i < value.size();) {
+        const auto lead = static_cast<unsigned char>(value[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        const size_t length = std::min(value.size() - i, lead >= 0xF0   ? size_t{4}
+                                                         : lead >= 0xE0 ? size_t{3}
+                                                                        : size_t{2});
+        if (std::binary_search(placeholderCharacters_.begin(), placeholderCharacters_.end(), value.substr(i, length)))
+            return false;
+        i += length;
+    }
+    return true;
 }
 
 TemplatePattern::Symbolic TemplatePattern::Work() const
@@ -97,28 +159,45 @@ void TemplatePattern::AppendFilled(std::string& out, std::span<const std::string
 std::string TemplatePattern::Filled(std::span<const std::string> values) const
 {
     std::string out;
+    size_t size = text_.size();
+    for (const std::string& value : values)
+        size += 2 * value.size();
+    out.reserve(size);
     AppendFilled(out, values);
     return out;
 }
 
-size_t TemplatePattern::Scanner::Find(const std::string& literal, size_t from)
+size_t TemplatePattern::Scanner::Find(const Item& piece, size_t from, size_t end)
 {
-    const auto it = memo_.find(&literal);
-    if (it == memo_.end())
-        return memo_.emplace(&literal, Memo{from, text_.find(literal, from)}).first->second.found;
-    Memo& memo = it->second;
-    if (memo.from <= from && from <= memo.found)
-        return memo.found;
-    if (from < memo.from) {
-        // Only the stretch before the one already searched is new.
-        const size_t limit = std::min(text_.size(), memo.from + literal.size() - 1);
-        const size_t found = text_.substr(0, limit).find(literal, from);
-        memo.from = from;
-        if (found != std::string_view::npos)
-            memo.found = found;
-        return memo.found;
+    const std::string& literal = piece.literal;
+    end = std::min(end, text_.size());
+    if (end < from || end - from < literal.size())
+        return std::string::npos;
+    // Starts before last end in time; only they are searched.
+    const size_t last = end - literal.size() + 1;
+    const auto search = [&](size_t first) {
+        return TextTemplate::FindBytes(text_.substr(0, last + literal.size() - 1), literal, first);
+    };
+    if (piece.id >= kRemembered)
+        return search(from);
+    if (memo_.size() <= piece.id)
+        memo_.resize(std::min<size_t>(kRemembered, 2 * (piece.id + 1)));
+    Memo& memo = memo_[piece.id];
+    if (memo.from <= from && from <= memo.to) {
+        if (memo.found != std::string::npos && memo.found >= from)
+            return memo.found < last ? memo.found : std::string::npos;
+        if (memo.found == std::string::npos) {
+            if (last <= memo.to)
+                return std::string::npos;
+            // Only the stretch after the one already searched is new.
+            memo.found = search(memo.to);
+            memo.to = memo.found == std::string::npos ? last : memo.found + 1;
+            return memo.found;
+        }
     }
-    memo = {from, text_.find(literal, from)};
+    memo.from = from;
+    memo.found = search(from);
+    memo.to = memo.found == std::string::npos ? last : memo.found + 1;
     return memo.found;
 }
 
@@ -126,8 +205,10 @@ size_t TemplatePattern::Match(Scanner& scanner, size_t pos, size_t end,
                               std::vector<std::optional<std::string_view>>& values, int greedyVariable) const
 {
     const std::string_view text = scanner.Text().substr(0, end);
-    if (values.size() < static_cast<size_t>(variableCount_))
-        values.resize(static_cast<size_t>(variableCount_));
+    // Most blocks are told apart by their first piece.
+    if (!items_.empty() && items_[0].variable < 0 && text.substr(pos, items_[0].literal.size()) != items_[0].literal)
+        return std::string::npos;
+    values.assign(static_cast<size_t>(variableCount_), std::nullopt);
     for (size_t i = 0; i < items_.size(); ++i) {
         const Item& item = items_[i];
         if (item.variable < 0) {
@@ -155,7 +236,7 @@ size_t TemplatePattern::Match(Scanner& scanner, size_t pos, size_t end,
                     return std::string::npos;
             }
         } else if (i + 1 < items_.size() && items_[i + 1].variable < 0) {
-            stop = scanner.Find(items_[i + 1].literal, pos);
+            stop = scanner.Find(items_[i + 1], pos, end);
             if (stop == std::string::npos || stop + items_[i + 1].literal.size() > end)
                 return std::string::npos;
         }

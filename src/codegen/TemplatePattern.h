@@ -2,12 +2,12 @@
 
 #include "CompiledTemplate.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace morvane {
@@ -43,6 +43,8 @@ public:
     struct Item {
         int variable = -1;
         std::string literal;
+        // Numbers the literal pieces of all patterns, for the scanner.
+        std::uint32_t id = 0;
     };
 
     TemplatePattern(std::string_view text, std::vector<Step> steps);
@@ -54,6 +56,12 @@ public:
     std::string Filled(std::span<const std::string> values) const;
 
     const std::vector<Item>& Items() const { return items_; }
+    // Whether a value can have taken no part in a later step's match:
+    // it holds no character of any placeholder of the steps, and no slot
+    // stands against text that a value could complete into a placeholder.
+    // Such values fill the template exactly where they were read.
+    bool Inert(std::string_view value) const;
+
     // The first variable number not used, nested templates included.
     int VariableCount() const { return variableCount_; }
 
@@ -64,16 +72,23 @@ public:
     public:
         explicit Scanner(std::string_view text) : text_(text) {}
         std::string_view Text() const { return text_; }
-        // Leftmost occurrence of the literal at or after from, or npos.
-        size_t Find(const std::string& literal, size_t from);
+        // Leftmost occurrence of the piece at or after from that ends by
+        // end, or npos.
+        size_t Find(const Item& piece, size_t from, size_t end);
 
     private:
+        // The first pieces made (the blocks' templates, made once) are
+        // remembered; the few made for one text are searched afresh.
+        static constexpr std::uint32_t kRemembered = 4096;
+        // Starts in [from, to) were searched; found is the first of them
+        // that holds the piece, or npos for none.
         struct Memo {
-            size_t from;
-            size_t found;
+            size_t from = std::string::npos;
+            size_t to = 0;
+            size_t found = std::string::npos;
         };
         std::string_view text_;
-        std::unordered_map<const std::string*, Memo> memo_;
+        std::vector<Memo> memo_;
     };
 
     // Matches the items at pos, no further than end. A slot takes the text
@@ -98,6 +113,9 @@ private:
     std::vector<Step> steps_;
     std::vector<Item> items_;
     int variableCount_ = 0;
+    // The characters beyond ASCII of the placeholders, nested ones included.
+    std::vector<std::string> placeholderCharacters_;
+    bool slotsStandClear_ = true;
     std::unique_ptr<CompiledTemplate> compiled_;
 };
 
