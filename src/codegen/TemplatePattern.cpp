@@ -61,8 +61,12 @@ TemplatePattern::TemplatePattern(std::string_view text, std::vector<Step> steps)
     for (size_t i = 0; i < items_.size(); ++i) {
         if (items_[i].variable < 0)
             continue;
-        const std::string_view before = i > 0 && items_[i - 1].variable < 0 ? items_[i - 1].literal : "";
-        const std::string_view after = i + 1 < items_.size() && items_[i + 1].variable < 0 ? items_[i + 1].literal : "";
+        std::string_view before;
+        std::string_view after;
+        if (i > 0 && items_[i - 1].variable < 0)
+            before = items_[i - 1].literal;
+        if (i + 1 < items_.size() && items_[i + 1].variable < 0)
+            after = items_[i + 1].literal;
         for (const std::string_view placeholder : placeholders) {
             for (size_t k = 1; k < placeholder.size(); ++k) {
                 const std::string_view head = placeholder.substr(0, k);
