@@ -73,6 +73,13 @@ size_t FindExact(std::string_view text, std::string_view needle, size_t from)
 
 } // namespace
 
+size_t TextTemplate::FindBytes(std::string_view text, std::string_view needle, size_t from)
+{
+    if (needle.empty())
+        return from <= text.size() ? from : std::string_view::npos;
+    return FindExact(text, needle, from);
+}
+
 size_t TextTemplate::FindPlaceholder(std::string_view text, std::string_view placeholder, size_t from)
 {
     if (placeholder.empty() || from >= text.size())

@@ -11,6 +11,10 @@ public:
     // under the matching rule below, or npos.
     static size_t FindPlaceholder(std::string_view text, std::string_view placeholder, size_t from = 0);
 
+    // Leftmost exact occurrence of needle at or after from, or npos; quick
+    // for the HTML and CJK text of templates.
+    static size_t FindBytes(std::string_view text, std::string_view needle, size_t from = 0);
+
     // Replaces at most maxCount leftmost occurrences of placeholder by value.
     // ASCII letters compare case-insensitively; every other byte must match,
     // and a match only starts on a character boundary.

@@ -1,5 +1,7 @@
-// Generates designs of saved components of every kind, 1,000 and 10,000 of them.
+// Generates designs of saved components of every kind, 1,000 and 10,000 of
+// them, and imports their code.
 #include "CodeGenerator.h"
+#include "CodeImporter.h"
 #include "TempDir.h"
 
 #include "KindTable.h"
@@ -54,6 +56,15 @@ void Fill(ComponentLayer& components, BackgroundLayer& background, const Setting
     }
 }
 
+TemplateTexts Texts()
+{
+    TemplateTexts texts;
+    texts.pageFrame = "<div>宽度 总高 高度</div><div><div>";
+    texts.basicWrapper = "<div>Morvane软件527304816</div>";
+    texts.marketPreview = "<html>527304816</html>";
+    return texts;
+}
+
 void BM_Generate(benchmark::State& state)
 {
     TempDir dir;
@@ -62,10 +73,7 @@ void BM_Generate(benchmark::State& state)
     ComponentLayer components;
     BackgroundLayer background;
     Fill(components, background, store, static_cast<int>(state.range(0)));
-    TemplateTexts texts;
-    texts.pageFrame = "<div>宽度 总高 高度</div><div><div>";
-    texts.basicWrapper = "<div>Morvane软件527304816</div>";
-    texts.marketPreview = "<html>527304816</html>";
+    const TemplateTexts texts = Texts();
     RandomSource random(1);
     // In the designer, settings files were saved well before the generation
     // that reads them; a file changed within the last second is read again
@@ -78,11 +86,37 @@ void BM_Generate(benchmark::State& state)
     }
 }
 
+// Reading the code of the same designs back.
+void BM_Import(benchmark::State& state)
+{
+    TempDir dir;
+    SettingsStore store(dir.Path());
+    store.CreateWorkingDirectory();
+    ComponentLayer components;
+    BackgroundLayer background;
+    Fill(components, background, store, static_cast<int>(state.range(0)));
+    const TemplateTexts texts = Texts();
+    RandomSource random(1);
+    const std::string code = CodeGenerator::GenerateCode(components, background, store, texts, random).code;
+    for (auto _ : state) {
+        ImportedDesign design = CodeImporter::ImportCode(code, texts);
+        benchmark::DoNotOptimize(design.components.data());
+        state.counters["components"] = static_cast<double>(design.components.size());
+        state.counters["unread"] = static_cast<double>(design.unread.size());
+    }
+}
+
 } // namespace
 
 // The machines this runs on are shared; the fastest repetition is the
 // figure least disturbed by neighbours. Run with --benchmark_repetitions=N.
 BENCHMARK(BM_Generate)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("min",
+                        [](const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); });
+BENCHMARK(BM_Import)
     ->Arg(1000)
     ->Arg(10000)
     ->Unit(benchmark::kMillisecond)
