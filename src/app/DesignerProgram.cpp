@@ -1,5 +1,6 @@
 #include "DesignerProgram.h"
 
+#include "CodeImport.h"
 #include "DesignDocument.h"
 #include "DesignFiles.h"
 #include "DesignerWindow.h"
@@ -7,7 +8,9 @@
 #include "PanelSet.h"
 #include "TerminationSignals.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QFont>
 
 namespace morvane {
@@ -45,10 +48,22 @@ DesignerProgram::DesignerProgram(const QString& programDirectory) : folders_(Nam
     signals_ = std::make_unique<TerminationSignals>();
     const QString user = ProgramFolders::UserFolder();
     files_ = std::make_unique<DesignFiles>(*document_, *window_, user.isEmpty() ? folders_.DataDirectory() : user);
+    import_ = std::make_unique<CodeImport>(*document_, *files_,
+                                           [generation = generation_]() -> const TemplateTexts& {
+                                               return generation->Templates();
+                                           });
+    auto* importAction = new QAction(QStringLiteral("导入代码..."), window_.get());
+    importAction->setObjectName(QStringLiteral("动作_导入代码"));
+    importAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    importAction->setShortcutContext(Qt::ApplicationShortcut);
+    window_->addAction(importAction);
+    files_->Menu()->addAction(importAction);
+    QObject::connect(importAction, &QAction::triggered, import_.get(), &CodeImport::Run);
 }
 
 DesignerProgram::~DesignerProgram()
 {
+    import_.reset();
     files_.reset();
     window_->SetPanelPresenter(nullptr);
     panels_.reset();

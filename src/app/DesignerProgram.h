@@ -8,6 +8,7 @@
 
 namespace morvane {
 
+class CodeImport;
 class DesignDocument;
 class DesignFiles;
 class DesignerWindow;
@@ -38,6 +39,7 @@ public:
     PanelSet& Panels() { return *panels_; }
     GenerationController& Generation() { return *generation_; }
     DesignFiles& Files() { return *files_; }
+    CodeImport& Import() { return *import_; }
 
 private:
     ProgramFolders folders_;
@@ -47,6 +49,7 @@ private:
     GenerationController* generation_ = nullptr; // a child of the window
     std::unique_ptr<TerminationSignals> signals_;
     std::unique_ptr<DesignFiles> files_;
+    std::unique_ptr<CodeImport> import_;
 };
 
 } // namespace morvane
