@@ -2,6 +2,7 @@
 
 #include "DesignDocument.h"
 #include "DesignerWindow.h"
+#include "FileSystem.h"
 #include "GenerationController.h"
 #include "PanelSet.h"
 #include "TerminationSignals.h"
@@ -32,6 +33,8 @@ DesignerProgram::DesignerProgram(const QString& programDirectory) : folders_(Nam
     // The design's files (bj, yl.htm) live in the data folder; the template
     // texts come from beside the program.
     document_ = std::make_unique<DesignDocument>(folders_.DataDirectory());
+    // A run killed while writing the preview file leaves its temporary.
+    FileSystem::RemoveStaleTemporaries(folders_.DataDirectory().toStdString(), "yl.htm");
     window_ = std::make_unique<DesignerWindow>(*document_);
     panels_ = std::make_unique<PanelSet>(*document_, window_.get());
     window_->SetPanelPresenter(panels_.get());

@@ -27,17 +27,17 @@ void CodeGenerator::EmitMagnifier()
     const std::string popupWidth = Lenient::NumberText(Lenient::ToReal(zoomWidth) - kPopupNarrowing);
     static const CompiledTemplate block(CodeTemplates::Magnifier);
     Append(block, {
-                       {"宽度", Cell(MagnifierColumn::Side), 4},
-                       {"#边框色", Cell(MagnifierColumn::BorderColour), 1},
-                       {"序号", classNumber, 3},
-                       {"放大2", zoomWidth, 1},
-                       {"放大宽", popupWidth, 2},
-                       {"底图", Cell(MagnifierColumn::BasePicture), 1},
-                       {"放大图", Cell(MagnifierColumn::ZoomPicture), 2},
-                       {"#链接", Cell(MagnifierColumn::Link), 2},
-                       {"距左", Cell(MagnifierColumn::Left), 1},
-                       {"距顶", Cell(MagnifierColumn::Top), 1},
-                   });
+                      {"宽度", Cell(MagnifierColumn::Side), 4},
+                      {"#边框色", Cell(MagnifierColumn::BorderColour), 1},
+                      {"序号", classNumber, 3},
+                      {"放大2", zoomWidth, 1},
+                      {"放大宽", popupWidth, 2},
+                      {"底图", Cell(MagnifierColumn::BasePicture), 1},
+                      {"放大图", Cell(MagnifierColumn::ZoomPicture), 2},
+                      {"#链接", Cell(MagnifierColumn::Link), 2},
+                      {"距左", Cell(MagnifierColumn::Left), 1},
+                      {"距顶", Cell(MagnifierColumn::Top), 1},
+                  });
 }
 
 } // namespace morvane

@@ -61,7 +61,13 @@ void ElementPictures::Show(ElementId id, const QString& address)
     std::unique_ptr<QObject>& target = targets_[id];
     if (!target)
         target = std::make_unique<QObject>();
-    fetcher_.Fetch(address, target.get(),
+    // Elements stretch their picture over their size: nothing finer is kept.
+    QSize shown;
+    if (const std::optional<DesignDocument::Ref> ref = document_.Find(id)) {
+        const Placement& place = document_.PlacementOf(ref->sort, ref->number);
+        shown = QSize(place.width, place.height);
+    }
+    fetcher_.Fetch(address, target.get(), shown, PictureFetcher::Fit::Stretch,
                    [this, id, address](const QPixmap& picture) { document_.SetPicture(id, picture, address); });
 }
 

@@ -130,12 +130,13 @@ void PageSettingsPanel::OnPicture(const QString& text)
     // The canvas is the picture's target: a newer address replaces a fetch
     // still under way, and clearing the address drops it.
     if (text.contains(QLatin1String("http"))) {
-        pictures_.Fetch(text, &document_,
+        const QSize canvas(static_cast<int>(Lenient::IntegerFromReal(Lenient::ToReal(width_->text().toStdString()))),
+                           ToInt(height_->text()));
+        // The canvas shows its picture from the top left at full scale, and
+        // its size may still grow: only the pixel budget cuts it.
+        pictures_.Fetch(text, &document_, QSize(), PictureFetcher::Fit::Crop,
                         [document = &document_](const QPixmap& picture) { document->SetCanvasPicture(picture); });
-        document_.SetCanvasSize(
-            {static_cast<int>(Lenient::IntegerFromReal(Lenient::ToReal(width_->text().toStdString()))),
-             ToInt(height_->text())},
-            moduleWidth);
+        document_.SetCanvasSize(canvas, moduleWidth);
     } else {
         pictures_.Cancel(&document_);
         document_.SetCanvasPicture(QPixmap());
