@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
 
 namespace morvane {
 
@@ -26,8 +27,13 @@ QString Named(const QString& programDirectory)
 
 DesignerProgram::DesignerProgram(const QString& programDirectory) : folders_(Named(programDirectory))
 {
+    // The window is Chinese whatever the desktop's language, so Qt's own
+    // dialogs and context menus are too.
+    if (qtTexts_.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts_);
     QFont font = QApplication::font();
-    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), font.family()});
+    // Emoji typed into a text come from the colour emoji font.
+    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), font.family(), QStringLiteral("Noto Color Emoji")});
     QApplication::setFont(font);
 
     // The design's files (bj, yl.htm) live in the data folder; the template

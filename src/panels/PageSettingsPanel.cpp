@@ -51,8 +51,13 @@ PageSettingsPanel::PageSettingsPanel(const PanelHost& host) : PanelForm(host, QS
 
     AddLabel(this, QStringLiteral("背景颜色"), {16, 84, 60, 20});
     colour_ = AddField(this, QStringLiteral("编辑框_背景色"), {80, 82, 160, 22});
-    // A typed colour is only stored; a picked one is painted too.
-    OnChange(colour_, [this](const QString&) { document_.SetCanvasVisible(!NoBackground()); });
+    // A typed colour that reads as one paints the canvas as a picked one
+    // does; the field keeps the text as typed either way.
+    OnChange(colour_, [this](const QString& text) {
+        if (const QColor typed(text); typed.isValid())
+            document_.SetCanvasColour(typed);
+        document_.SetCanvasVisible(!NoBackground());
+    });
     AddColourPicker(this, QStringLiteral("颜色选择器1"), colour_, {246, 79, 30, 28},
                     [this](const QColor& colour) { document_.SetCanvasColour(colour); });
 
