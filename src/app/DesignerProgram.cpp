@@ -1,6 +1,7 @@
 #include "DesignerProgram.h"
 
 #include "DesignDocument.h"
+#include "DesignFiles.h"
 #include "DesignerWindow.h"
 #include "FileSystem.h"
 #include "GenerationController.h"
@@ -51,19 +52,25 @@ DesignerProgram::DesignerProgram(const QString& programDirectory) : folders_(Nam
                      &GenerationController::GenerateCode);
     QObject::connect(window_.get(), &DesignerWindow::PreviewRequested, generation_, &GenerationController::OpenPreview);
     signals_ = std::make_unique<TerminationSignals>();
+    const QString user = ProgramFolders::UserFolder();
+    files_ = std::make_unique<DesignFiles>(*document_, *window_, user.isEmpty() ? folders_.DataDirectory() : user);
 }
 
 DesignerProgram::~DesignerProgram()
 {
+    files_.reset();
     window_->SetPanelPresenter(nullptr);
     panels_.reset();
     window_.reset();
     document_.reset();
 }
 
-void DesignerProgram::Start()
+void DesignerProgram::Start(const QString& designPath)
 {
     window_->Start();
+    files_->OfferRecovery();
+    if (!designPath.isEmpty())
+        files_->OpenFile(designPath);
 }
 
 } // namespace morvane

@@ -10,6 +10,7 @@
 namespace morvane {
 
 class DesignDocument;
+class DesignFiles;
 class DesignerWindow;
 class GenerationController;
 class PanelSet;
@@ -27,8 +28,10 @@ public:
     DesignerProgram(const DesignerProgram&) = delete;
     DesignerProgram& operator=(const DesignerProgram&) = delete;
 
-    // Shows the window and starts the run (working folder, page settings).
-    void Start();
+    // Shows the window and starts the run (working folder, page settings),
+    // opening the design file given, and offers to restore the autosave of
+    // a run that did not end through its close button.
+    void Start(const QString& designPath = {});
 
     const ProgramFolders& Folders() const { return folders_; }
     // Whether Qt's own texts (dialogs, context menus) were found in Chinese.
@@ -37,6 +40,7 @@ public:
     DesignerWindow& Window() { return *window_; }
     PanelSet& Panels() { return *panels_; }
     GenerationController& Generation() { return *generation_; }
+    DesignFiles& Files() { return *files_; }
 
 private:
     ProgramFolders folders_;
@@ -46,6 +50,7 @@ private:
     std::unique_ptr<PanelSet> panels_;
     GenerationController* generation_ = nullptr; // a child of the window
     std::unique_ptr<TerminationSignals> signals_;
+    std::unique_ptr<DesignFiles> files_;
 };
 
 } // namespace morvane

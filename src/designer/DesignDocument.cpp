@@ -230,6 +230,70 @@ DesignElement DesignDocument::ElementAt(Sort sort, int number) const
     return element;
 }
 
+Design DesignDocument::Snapshot() const
+{
+    Design design;
+    design.page = background_.Row(PageSettings::Row);
+    for (int number = FirstNumber(Sort::Component); number <= Count(Sort::Component); ++number)
+        design.components.push_back(ElementAt(Sort::Component, number));
+    for (int number = FirstNumber(Sort::Text); number <= Count(Sort::Text); ++number)
+        design.texts.push_back(ElementAt(Sort::Text, number));
+    return design;
+}
+
+void DesignDocument::Replace(const Design& design)
+{
+    if (macroDepth_ > 0)
+        return;
+    currentComponentId_ = 0;
+    currentTextId_ = 0;
+    UpdateState();
+    emit SelectionChanged();
+    undoStack_.clear();
+    for (const Sort sort : {Sort::Component, Sort::Text}) {
+        if (Count(sort) >= FirstNumber(sort))
+            TakeElements(sort, FirstNumber(sort), Count(sort) - FirstNumber(sort) + 1);
+    }
+    // Whatever the old design left in the working folder goes with it.
+    settings_.DeleteStore();
+    settings_.CreateWorkingDirectory();
+    std::vector<std::pair<int, std::string>> page;
+    for (int column = 0; column < PageSettings::ColumnCount; ++column)
+        page.emplace_back(column, static_cast<size_t>(column) < design.page.size()
+                                      ? design.page[static_cast<size_t>(column)]
+                                      : std::string());
+    if (design.page.empty())
+        page.clear();
+    background_.Reset();
+    ApplyPageSettings(page);
+    for (const auto& [sort, elements] : {std::pair{Sort::Component, &design.components}, {Sort::Text, &design.texts}}) {
+        std::vector<Taken> taken;
+        taken.reserve(elements->size());
+        for (const DesignElement& element : *elements) {
+            Taken one;
+            one.id = nextId_++;
+            one.element = element;
+            taken.push_back(std::move(one));
+        }
+        if (!taken.empty())
+            InsertElements(sort, FirstNumber(sort), taken);
+    }
+    undoStack_.clear();
+    undoStack_.setClean();
+    emit Replaced();
+}
+
+void DesignDocument::SetPageDefaults(const std::vector<std::pair<int, QString>>& cells)
+{
+    std::vector<std::pair<int, std::string>> defaults;
+    for (const auto& [column, text] : cells) {
+        if (background_.Cell(PageSettings::Row, column).empty())
+            defaults.emplace_back(column, text.toStdString());
+    }
+    if (!defaults.empty())
+        ApplyPageSettings(defaults);
+}
+
 void DesignDocument::SetStartPlaces(QPoint component, QPoint text)
 {
     componentStart_ = component;

@@ -2,6 +2,7 @@
 
 #include "BackgroundLayer.h"
 #include "ComponentLayer.h"
+#include "Design.h"
 #include "DesignElement.h"
 #include "DesignerState.h"
 #include "Kind.h"
@@ -85,6 +86,19 @@ public:
     QString PictureAddressOf(Sort sort, int number) const;
     // The element with its record and settings file, as copies carry it.
     DesignElement ElementAt(Sort sort, int number) const;
+
+    // The whole design, as a design file keeps it.
+    Design Snapshot() const;
+    // Puts a whole design in place of the open one, settings files
+    // included, with a fresh undo history: opening a file, 新建 (an empty
+    // design) and restoring an autosave. Not an edit: it cannot be undone.
+    void Replace(const Design& design);
+    // Changes since the design was started, opened or saved.
+    bool IsModified() const { return !undoStack_.isClean(); }
+    void MarkSaved() { undoStack_.setClean(); }
+    // Values the page settings take before the user has set them (the
+    // panel's defaults): part of starting a design, not an edit of it.
+    void SetPageDefaults(const std::vector<std::pair<int, QString>>& cells);
 
     // Where a component or text starts, in canvas coordinates: beside the
     // canvas, as the window's prototypes stand. The window sets it.
@@ -177,6 +191,8 @@ signals:
     // An undo or redo has put the design back: whoever shows a part of it
     // shows it again.
     void Restored();
+    // Another design has taken the open one's place.
+    void Replaced();
 
 private:
     friend class AddElementsCommand;

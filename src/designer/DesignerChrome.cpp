@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 // The resource lives in a static library, so it is registered by hand, and
 // Q_INIT_RESOURCE must stand outside any namespace.
 static void InitDesignerResources()
@@ -80,6 +82,8 @@ DesignerChrome::DesignerChrome(QWidget* window) : QObject(window)
 
     global_ = Button(QStringLiteral("超级按钮_全局"), QStringLiteral("全局设置 ☆"), "tool", {92, 24, 76, 24}, topBand_);
     connect(global_, &QPushButton::clicked, this, &DesignerChrome::PageSettingsRequested);
+    // Above "全局设置", where the band is free at every window width.
+    file_ = Button(QStringLiteral("超级按钮_文件"), QStringLiteral("文件"), "tool", {92, 0, 76, 22}, topBand_);
 
     for (const KindInfo& kind : KindTable::All()) {
         const ToolbarSlot& slot = kind.toolbar;
@@ -108,6 +112,10 @@ DesignerChrome::DesignerChrome(QWidget* window) : QObject(window)
     ruler_->setObjectName(QStringLiteral("图片框_刻度"));
     ruler_->setPixmap(Artwork::Ruler());
     ruler_->setGeometry(133, 4, 980, 18);
+    designName_ = new QLabel(rulerBand_);
+    designName_->setObjectName(QStringLiteral("标签_设计名"));
+    designName_->setGeometry(8, 3, 120, 18);
+    designName_->setStyleSheet(QStringLiteral("color: rgb(70, 76, 88);"));
 
     status_ =
         Band(QStringLiteral("状态提示"), QColor(38, 43, 54), {0, 608, 1200, DesignerLayout::StatusHeight}, window);
@@ -136,8 +144,16 @@ void DesignerChrome::ShowStatus(const QString& text)
     statusText_->setText(text);
 }
 
+void DesignerChrome::ShowDesignName(const QString& text)
+{
+    designName_->setText(text);
+    designName_->setToolTip(text);
+}
+
 void DesignerChrome::LayOut(const DesignerLayout& l)
 {
+    designName_->resize(std::max(0, l.rulerLeft - 16), designName_->height());
+    file_->move(l.globalButtonLeft, file_->y());
     topBand_->resize(l.width, 90);
     rulerBand_->resize(l.width, 24);
     close_->move(l.closeLeft, close_->y());

@@ -29,6 +29,10 @@ public:
     QWidget* StatusBar() const;
     // Pane 1 of the status bar.
     void ShowStatus(const QString& text);
+    // "文件": its menu holds the design-file commands.
+    QPushButton* FileButton() const { return file_; }
+    // The open design's name with its modified mark, left of the ruler.
+    void ShowDesignName(const QString& text);
 
 signals:
     // A component button: the kind it adds.
@@ -43,6 +47,8 @@ private:
     QWidget* topBand_ = nullptr;
     QLabel* logo_ = nullptr;
     QPushButton* global_ = nullptr;
+    QPushButton* file_ = nullptr;
+    QLabel* designName_ = nullptr;
     QLabel* toolbar_ = nullptr;
     QPushButton* generate_ = nullptr;
     QPushButton* preview_ = nullptr;

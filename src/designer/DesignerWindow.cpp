@@ -126,6 +126,9 @@ DesignerWindow::DesignerWindow(DesignDocument& document, QWidget* parent)
     connect(chrome_, &DesignerChrome::CloseRequested, this, [this] {
         // Only this button ends the run's settings; other ways of closing
         // leave them for the next start.
+        if (closeGuard_ && !closeGuard_())
+            return;
+        closeAllowed_ = true;
         document_.Settings().DeleteStore();
         close();
     });
@@ -490,6 +493,11 @@ void DesignerWindow::mouseReleaseEvent(QMouseEvent* event)
 
 void DesignerWindow::closeEvent(QCloseEvent* event)
 {
+    if (!closeAllowed_ && closeGuard_ && !closeGuard_()) {
+        event->ignore();
+        return;
+    }
+    closeAllowed_ = false;
     QWidget::closeEvent(event);
     // However the window is closed, the program ends with it, panels open
     // or not.

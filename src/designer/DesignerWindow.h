@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -73,6 +74,11 @@ public:
     void SetPanelPresenter(PanelPresenter* presenter);
 
     DesignDocument& Document() const { return document_; }
+    DesignerChrome& Chrome() const { return *chrome_; }
+
+    // Asked before the window closes, by its button or the window manager;
+    // false keeps it open. A termination signal does not ask.
+    void SetCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
 
 signals:
     void GenerateRequested();
@@ -129,6 +135,9 @@ private:
     // Consecutive nudges of one element are one step.
     std::uint64_t nudgeMerge_ = 0;
     std::uint64_t nudged_ = 0;
+    std::function<bool()> closeGuard_;
+    // The guard has been asked for this close already.
+    bool closeAllowed_ = false;
 };
 
 } // namespace morvane

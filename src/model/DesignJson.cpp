@@ -1,6 +1,8 @@
 #include "DesignJson.h"
 
 #include "ComponentRecord.h"
+#include "KindTable.h"
+#include "PageSettings.h"
 #include "TextCodec.h"
 
 #include <nlohmann/json.hpp>
@@ -167,7 +169,177 @@ DesignElement ElementFrom(const json& in)
     return element;
 }
 
+// What one design may hold: a thousand components is a large module, and
+// the largest settings file the program writes is a few kilobytes.
+constexpr size_t kMaxDesignElements = 10000;
+constexpr size_t kMaxDesignSettingsBytes = 1024 * 1024;
+constexpr int kMaxCoordinate = 1000000;
+
+// A problem found while reading a design, in the user's words.
+struct Problem {
+    std::string text;
+};
+
+std::string Numbered(const char* sort, size_t index)
+{
+    return "第 " + std::to_string(index + 1) + " 个" + sort;
+}
+
+DesignElement DesignElementFrom(const json& in, const char* sort, size_t index)
+{
+    DesignElement element;
+    try {
+        // Places are numbers wherever the program writes them.
+        if (in.is_object() && in.contains("placement") && in["placement"].is_object()) {
+            for (const char* name : {"left", "top", "width", "height"}) {
+                const auto value = in["placement"].find(name);
+                if (value != in["placement"].end() && !value->is_number_integer())
+                    throw Problem{Numbered(sort, index) + "的位置“" + name + "”不是整数"};
+            }
+        }
+        element = ElementFrom(in);
+    } catch (const Invalid&) {
+        throw Problem{Numbered(sort, index) + "的内容不完整或格式不对"};
+    } catch (const json::exception&) {
+        throw Problem{Numbered(sort, index) + "的内容不完整或格式不对"};
+    }
+    const Placement& p = element.placement;
+    for (const int value : {p.left, p.top})
+        if (value < -kMaxCoordinate || value > kMaxCoordinate)
+            throw Problem{Numbered(sort, index) + "的位置超出范围"};
+    for (const int value : {p.width, p.height})
+        if (value < 0 || value > kMaxCoordinate)
+            throw Problem{Numbered(sort, index) + "的尺寸超出范围"};
+    if (element.settings && element.settings->size() > kMaxDesignSettingsBytes)
+        throw Problem{Numbered(sort, index) + "的设置内容过大"};
+    return element;
+}
+
+std::vector<DesignElement> ComponentsFrom(const json& list)
+{
+    if (!list.is_array())
+        throw Problem{"组件列表格式不对"};
+    if (list.size() > kMaxDesignElements)
+        throw Problem{"组件数量超出本程序能处理的范围（最多 " + std::to_string(kMaxDesignElements) + " 个）"};
+    std::vector<DesignElement> components;
+    components.reserve(list.size());
+    // A companion stands right behind its owner, in the order the owner
+    // brings them.
+    std::span<const Companion> expected;
+    for (size_t i = 0; i < list.size(); ++i) {
+        DesignElement element = DesignElementFrom(list[i], "组件", i);
+        const std::optional<Kind> kind = KindTable::FromWord(element.cells[ComponentRecord::Kind]);
+        if (!kind || SortOf(*kind) != Sort::Component)
+            throw Problem{Numbered("组件", i) + "的类型未知：" + element.cells[ComponentRecord::Kind]};
+        const KindInfo& info = KindTable::Of(*kind);
+        if (!expected.empty()) {
+            if (expected.front().kind != *kind)
+                throw Problem{Numbered("组件", i) + "应为" + std::string(KindTable::Word(expected.front().kind))};
+            expected = expected.subspan(1);
+        } else if (info.owner) {
+            throw Problem{Numbered("组件", i) + "（" + element.cells[ComponentRecord::Kind] + "）没有所属的组件"};
+        } else {
+            expected = info.companions;
+        }
+        components.push_back(std::move(element));
+    }
+    if (!expected.empty())
+        throw Problem{"最后一个组件缺少" + std::string(KindTable::Word(expected.front().kind))};
+    return components;
+}
+
+std::vector<DesignElement> TextsFrom(const json& list)
+{
+    if (!list.is_array())
+        throw Problem{"文字列表格式不对"};
+    if (list.size() > kMaxDesignElements)
+        throw Problem{"文字数量超出本程序能处理的范围（最多 " + std::to_string(kMaxDesignElements) + " 个）"};
+    std::vector<DesignElement> texts;
+    texts.reserve(list.size());
+    for (size_t i = 0; i < list.size(); ++i) {
+        DesignElement element = DesignElementFrom(list[i], "文字", i);
+        if (element.cells[0] != KindTable::Word(Kind::Text))
+            throw Problem{Numbered("文字", i) + "的类型不是文字"};
+        texts.push_back(std::move(element));
+    }
+    return texts;
+}
+
+std::vector<std::string> PageFrom(const json& page)
+{
+    if (!page.is_array() || page.size() != static_cast<size_t>(PageSettings::ColumnCount))
+        throw Problem{"全局设置格式不对"};
+    std::vector<std::string> cells;
+    for (const json& cell : page) {
+        if (!cell.is_string() || cell.get_ref<const std::string&>().size() > kMaxCellBytes)
+            throw Problem{"全局设置格式不对"};
+        cells.push_back(cell.get<std::string>());
+    }
+    const std::string& edition = cells[PageSettings::Edition];
+    if (edition != PageSettings::TmallEdition && edition != PageSettings::ProEdition &&
+        edition != PageSettings::BasicEdition)
+        throw Problem{"全局设置中的店铺版本未知：" + edition};
+    return cells;
+}
+
 } // namespace
+
+std::string DesignJson::DesignToText(const Design& design)
+{
+    json components = json::array();
+    for (const DesignElement& element : design.components)
+        components.push_back(ElementJson(element));
+    json texts = json::array();
+    for (const DesignElement& element : design.texts)
+        texts.push_back(ElementJson(element));
+    const json document = {{"program", ProgramName},
+                           {"format", DesignFormat},
+                           {"page", design.page},
+                           {"components", components},
+                           {"texts", texts}};
+    return document.dump(1, '\t', false, json::error_handler_t::replace) + "\n";
+}
+
+DesignJson::DesignReading DesignJson::DesignFromText(std::string_view text)
+{
+    DesignReading reading;
+    json document;
+    try {
+        document = json::parse(text);
+    } catch (const json::parse_error& error) {
+        // A parse that ran out of text is a file cut short, not a damaged one.
+        reading.problem = error.byte >= text.size()
+                              ? "文件不完整，可能没有写完或被截断"
+                              : "文件已损坏，不是有效的设计文件（第 " + std::to_string(error.byte) + " 个字节处）";
+        return reading;
+    }
+    if (!document.is_object() || !document.contains("program") || document["program"] != ProgramName) {
+        reading.problem = "不是 Morvane 的设计文件";
+        return reading;
+    }
+    const auto format = document.find("format");
+    if (format == document.end() || !format->is_number_integer() || format->get<long long>() < 1) {
+        reading.problem = "文件已损坏：缺少格式版本";
+        return reading;
+    }
+    if (format->get<long long>() > DesignFormat) {
+        reading.problem =
+            "文件由较新版本的 Morvane 保存（格式 " + std::to_string(format->get<long long>()) + "），请先更新本程序";
+        return reading;
+    }
+    try {
+        if (!document.contains("page") || !document.contains("components") || !document.contains("texts"))
+            throw Problem{"不是完整的设计文件：缺少全局设置、组件或文字"};
+        Design design;
+        design.page = PageFrom(document["page"]);
+        design.components = ComponentsFrom(document["components"]);
+        design.texts = TextsFrom(document["texts"]);
+        reading.design = std::move(design);
+    } catch (const Problem& problem) {
+        reading.problem = "文件内容有误：" + problem.text;
+    }
+    return reading;
+}
 
 std::string DesignJson::ElementsToText(const std::vector<DesignElement>& elements)
 {

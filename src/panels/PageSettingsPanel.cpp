@@ -115,6 +115,11 @@ void PageSettingsPanel::Fill()
         height_->Write(QString::number(ViewSize().height() - 110));
     if (spacing_->text().isEmpty())
         spacing_->Write(QStringLiteral("0"));
+    // A design nobody has touched closes without asking: what the panel
+    // fills in for it is where it starts, not a change.
+    document_.SetPageDefaults({{PageSettings::Width, width_->text()},
+                               {PageSettings::Height, height_->text()},
+                               {PageSettings::TopSpacing, spacing_->text()}});
 }
 
 void PageSettingsPanel::OnSize(bool widthChanged)

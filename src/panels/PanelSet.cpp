@@ -33,26 +33,37 @@ PropertyPanel* MakeSmallWidget(const PanelHost& host, Kind kind)
 // The panel of every kind that has one of its own (the arrows open their
 // carousel's). Kinds not named here are small widgets, whose panel is one
 // shape and a member row.
-constexpr KindArray<MakePanel> kPanels = [] {
-    KindArray<MakePanel> panels{};
+// Whether a slot is filled is kept beside it: a function pointer's
+// comparison is not a constant expression under UBSan's instrumentation.
+struct PanelTable {
+    KindArray<MakePanel> make{};
+    KindArray<bool> filled{};
+    constexpr void Set(Kind kind, MakePanel panel)
+    {
+        make[IndexOf(kind)] = panel;
+        filled[IndexOf(kind)] = true;
+    }
+};
+constexpr PanelTable kPanels = [] {
+    PanelTable panels;
     for (const KindInfo& kind : kinds::kTable) {
         if (kind.panel == kind.kind)
-            panels[IndexOf(kind.kind)] = &MakeSmallWidget;
+            panels.Set(kind.kind, &MakeSmallWidget);
     }
-    panels[IndexOf(Kind::Picture)] = &Make<PicturePanel>;
-    panels[IndexOf(Kind::Carousel)] = &Make<CarouselPanel>;
-    panels[IndexOf(Kind::Magnifier)] = &Make<MagnifierPanel>;
-    panels[IndexOf(Kind::TwoSided)] = &Make<TwoSidedPanel>;
-    panels[IndexOf(Kind::Countdown)] = &Make<CountdownPanel>;
-    panels[IndexOf(Kind::CustomerService)] = &Make<CustomerServicePanel>;
-    panels[IndexOf(Kind::Search)] = &Make<SearchPanel>;
-    panels[IndexOf(Kind::Text)] = &Make<TextPanel>;
+    panels.Set(Kind::Picture, &Make<PicturePanel>);
+    panels.Set(Kind::Carousel, &Make<CarouselPanel>);
+    panels.Set(Kind::Magnifier, &Make<MagnifierPanel>);
+    panels.Set(Kind::TwoSided, &Make<TwoSidedPanel>);
+    panels.Set(Kind::Countdown, &Make<CountdownPanel>);
+    panels.Set(Kind::CustomerService, &Make<CustomerServicePanel>);
+    panels.Set(Kind::Search, &Make<SearchPanel>);
+    panels.Set(Kind::Text, &Make<TextPanel>);
     return panels;
 }();
 static_assert(
     [] {
         for (const KindInfo& kind : kinds::kTable) {
-            if (!kPanels[IndexOf(kind.panel)])
+            if (!kPanels.filled[IndexOf(kind.panel)])
                 return false;
         }
         return true;
@@ -65,6 +76,7 @@ PanelSet::PanelSet(DesignDocument& document, QWidget* owner)
     : document_(document), owner_(owner), elementPictures_(document, pictures_)
 {
     QObject::connect(&document_, &DesignDocument::Restored, &elementPictures_, [this] { ShowRestored(); });
+    QObject::connect(&document_, &DesignDocument::Replaced, &elementPictures_, [this] { ShowReplaced(); });
     QObject::connect(&document_, &DesignDocument::SelectionChanged, &elementPictures_, [this] {
         const DesignerState& state = document_.State();
         if (state.Current() == 0)
@@ -73,7 +85,7 @@ PanelSet::PanelSet(DesignDocument& document, QWidget* owner)
             Present(state.CurrentSort(), state.Current());
     });
     for (const KindInfo& kind : KindTable::All()) {
-        if (const MakePanel make = kPanels[IndexOf(kind.kind)])
+        if (const MakePanel make = kPanels.make[IndexOf(kind.kind)])
             factories_[IndexOf(kind.kind)] = [make, k = kind.kind](const PanelHost& host) { return make(host, k); };
     }
 }
@@ -186,6 +198,16 @@ void PanelSet::CloseComponentPanels()
 void PanelSet::ClosePanelOfKind(Kind kind)
 {
     Close(KindTable::Of(kind).panel);
+}
+
+void PanelSet::ShowReplaced()
+{
+    CloseComponentPanels();
+    // Closing would commit what the panel shows over the new design's
+    // page settings: it goes without a word, and opens on the new ones, as
+    // at start.
+    delete pageSettings_.data();
+    OpenPageSettings();
 }
 
 void PanelSet::OpenPageSettings()

@@ -51,6 +51,7 @@ private:
     // After an undo or redo every open panel shows its element as it is
     // now, or closes when the element is gone.
     void ShowRestored();
+    void ShowReplaced();
 
     DesignDocument& document_;
     QPointer<QWidget> owner_;
