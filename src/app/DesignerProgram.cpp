@@ -53,7 +53,12 @@ DesignerProgram::DesignerProgram(const QString& programDirectory) : folders_(Nam
     QObject::connect(window_.get(), &DesignerWindow::PreviewRequested, generation_, &GenerationController::OpenPreview);
     signals_ = std::make_unique<TerminationSignals>();
     const QString user = ProgramFolders::UserFolder();
-    files_ = std::make_unique<DesignFiles>(*document_, *window_, user.isEmpty() ? folders_.DataDirectory() : user);
+    const QString userDirectory = user.isEmpty() ? folders_.DataDirectory() : user;
+    // And one killed while writing its autosave, those of the autosave.
+    const std::string autosave = std::string("autosave.") + DesignFiles::Extension;
+    for (const std::string& name : {autosave, autosave + ".origin"})
+        FileSystem::RemoveStaleTemporaries(userDirectory.toStdString(), name);
+    files_ = std::make_unique<DesignFiles>(*document_, *window_, userDirectory);
 }
 
 DesignerProgram::~DesignerProgram()
