@@ -376,6 +376,10 @@ TEST_F(PictureFetchTest, HostileAddressesAndHugePictures)
     QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
     ASSERT_TRUE(WaitForPictures());
     EXPECT_EQ(element->Picture().size(), element->size());
+    // Grown past that, it is fetched again at its new size.
+    Resize(element, element->size() + QSize(40, 30));
+    ASSERT_TRUE(WaitForPictures());
+    EXPECT_EQ(element->Picture().size(), element->size());
     const QImage budget = PictureFetcher::Decode(TestPicture::Png(3000, 2400), QSize(), PictureFetcher::Fit::Crop);
     EXPECT_LE(static_cast<qint64>(budget.width()) * budget.height(), PictureFetcher::kPixelBudget);
     EXPECT_GT(budget.width(), budget.height()); // cut at about the same proportions
