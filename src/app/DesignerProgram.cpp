@@ -4,6 +4,7 @@
 #include "DesignDocument.h"
 #include "DesignFiles.h"
 #include "DesignerWindow.h"
+#include "FileSystem.h"
 #include "GenerationController.h"
 #include "PanelSet.h"
 #include "TerminationSignals.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QFont>
+#include <QLibraryInfo>
 
 namespace morvane {
 
@@ -29,13 +31,20 @@ QString Named(const QString& programDirectory)
 
 DesignerProgram::DesignerProgram(const QString& programDirectory) : folders_(Named(programDirectory))
 {
+    // The window is Chinese whatever the desktop's language, so Qt's own
+    // dialogs and context menus are too.
+    if (qtTexts_.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts_);
     QFont font = QApplication::font();
-    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), font.family()});
+    // Emoji typed into a text come from the colour emoji font.
+    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), font.family(), QStringLiteral("Noto Color Emoji")});
     QApplication::setFont(font);
 
     // The design's files (bj, yl.htm) live in the data folder; the template
     // texts come from beside the program.
     document_ = std::make_unique<DesignDocument>(folders_.DataDirectory());
+    // A run killed while writing the preview file leaves its temporary.
+    FileSystem::RemoveStaleTemporaries(folders_.DataDirectory().toStdString(), "yl.htm");
     window_ = std::make_unique<DesignerWindow>(*document_);
     panels_ = std::make_unique<PanelSet>(*document_, window_.get());
     window_->SetPanelPresenter(panels_.get());
@@ -47,7 +56,12 @@ DesignerProgram::DesignerProgram(const QString& programDirectory) : folders_(Nam
     QObject::connect(window_.get(), &DesignerWindow::PreviewRequested, generation_, &GenerationController::OpenPreview);
     signals_ = std::make_unique<TerminationSignals>();
     const QString user = ProgramFolders::UserFolder();
-    files_ = std::make_unique<DesignFiles>(*document_, *window_, user.isEmpty() ? folders_.DataDirectory() : user);
+    const QString userDirectory = user.isEmpty() ? folders_.DataDirectory() : user;
+    // And one killed while writing its autosave, those of the autosave.
+    const std::string autosave = std::string("autosave.") + DesignFiles::Extension;
+    for (const std::string& name : {autosave, autosave + ".origin"})
+        FileSystem::RemoveStaleTemporaries(userDirectory.toStdString(), name);
+    files_ = std::make_unique<DesignFiles>(*document_, *window_, userDirectory);
     import_ = std::make_unique<CodeImport>(*document_, *files_,
                                            [generation = generation_]() -> const TemplateTexts& {
                                                return generation->Templates();

@@ -3,6 +3,7 @@
 #include "ProgramFolders.h"
 
 #include <QString>
+#include <QTranslator>
 
 #include <memory>
 
@@ -34,6 +35,8 @@ public:
     void Start(const QString& designPath = {});
 
     const ProgramFolders& Folders() const { return folders_; }
+    // Whether Qt's own texts (dialogs, context menus) were found in Chinese.
+    bool QtSpeaksChinese() const { return !qtTexts_.isEmpty(); }
     DesignDocument& Document() { return *document_; }
     DesignerWindow& Window() { return *window_; }
     PanelSet& Panels() { return *panels_; }
@@ -43,6 +46,7 @@ public:
 
 private:
     ProgramFolders folders_;
+    QTranslator qtTexts_;
     std::unique_ptr<DesignDocument> document_;
     std::unique_ptr<DesignerWindow> window_;
     std::unique_ptr<PanelSet> panels_;

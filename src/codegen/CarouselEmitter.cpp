@@ -35,7 +35,7 @@ std::string NavigationItem(int slide)
 
 void CodeGenerator::EmitCarousel()
 {
-    const auto file = store_.Load(Kind::Carousel, context_.currentRow);
+    const auto file = LoadSettings(Kind::Carousel);
     const SettingsFile& settings = *file;
     const std::string width = settings.Value(CarouselKey::Width);
     if (!Saved(width, StatusUnsavedCarousel))

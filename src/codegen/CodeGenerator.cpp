@@ -252,6 +252,14 @@ const std::string& CodeGenerator::Cell(int column) const
     return components_.Cell(context_.currentRow, column);
 }
 
+std::shared_ptr<const SettingsFile> CodeGenerator::LoadSettings(Kind kind)
+{
+    std::shared_ptr<const SettingsFile> file = store_.Load(kind, context_.currentRow);
+    if (file->TooLarge())
+        statusTexts_.push_back(std::string(StatusTooLarge) + store_.PathFor(kind, context_.currentRow));
+    return file;
+}
+
 bool CodeGenerator::Saved(std::string_view testValue, std::string_view unsavedStatus)
 {
     if (!testValue.empty())

@@ -50,6 +50,8 @@ public:
     static constexpr std::string_view StatusDone = "代码生成完毕，并已复制到剪切板...";
     static constexpr std::string_view StatusUnsavedPicture = "发现未保存设置的图片组件，已被忽略...";
     static constexpr std::string_view StatusUnsavedCarousel = "发现未保存设置的轮播组件，已被忽略...";
+    // Followed by the file's path.
+    static constexpr std::string_view StatusTooLarge = "设置文件过大，无法读取：";
 
     // The completion text with what the run left out or left to do: the
     // unsaved components and the placeholder pictures.
@@ -86,6 +88,9 @@ private:
     // The basic edition's wrapper with the page values, its code marker open.
     std::string BasicWrapper(const TemplateTexts& texts) const;
 
+    // The current component's settings file; one too large to read is
+    // reported by its path and reads as empty.
+    std::shared_ptr<const SettingsFile> LoadSettings(Kind kind);
     // False (and reported) when the component was never saved.
     bool Saved(std::string_view testValue, std::string_view unsavedStatus);
     // The badge's number of the current row.

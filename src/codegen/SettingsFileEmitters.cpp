@@ -21,7 +21,7 @@ constexpr double kSearchLineInset = 2;
 
 void CodeGenerator::EmitCountdown()
 {
-    const auto file = store_.Load(Kind::Countdown, context_.currentRow);
+    const auto file = LoadSettings(Kind::Countdown);
     const SettingsFile& s = *file;
     const std::string width = s.Value(CountdownKey::Width);
     if (!Saved(width, StatusUnsavedPicture))
@@ -96,7 +96,7 @@ void CodeGenerator::EmitCustomerService()
 
 void CodeGenerator::EmitSearch()
 {
-    const auto file = store_.Load(Kind::Search, context_.currentRow);
+    const auto file = LoadSettings(Kind::Search);
     const SettingsFile& s = *file;
     const std::string width = s.Value(SearchKey::Width);
     if (!Saved(width, StatusUnsavedPicture))
@@ -127,7 +127,7 @@ void CodeGenerator::EmitSearch()
 
 void CodeGenerator::EmitText()
 {
-    const auto file = store_.Load(Kind::Text, context_.currentRow);
+    const auto file = LoadSettings(Kind::Text);
     const SettingsFile& s = *file;
     const std::string width = s.Value(TextKey::Width);
     if (!Saved(width, StatusUnsavedPicture))

@@ -1,5 +1,6 @@
 #include "TemplateLoader.h"
 
+#include "FileSystem.h"
 #include "TextCodec.h"
 
 #include <atomic>
@@ -10,6 +11,7 @@ namespace morvane {
 struct TemplateLoader::Shared {
     Sources sources;
     HttpClient::Limits limits;
+    Getter getter;
     std::atomic<bool> cancelled{false};
     std::atomic<bool> finished{false};
     std::mutex deliverMutex;
@@ -17,7 +19,7 @@ struct TemplateLoader::Shared {
 
     std::string Fetch(const std::string& url)
     {
-        std::optional<std::string> body = HttpClient::Get(url, limits, &cancelled);
+        std::optional<std::string> body = getter(url, limits, cancelled);
         return body ? TextFromBody(*body) : std::string();
     }
 
@@ -64,26 +66,33 @@ struct TemplateLoader::Shared {
     }
 };
 
-TemplateLoader::TemplateLoader(Sources sources, HttpClient::Limits limits, Deliver deliver)
+TemplateLoader::TemplateLoader(Sources sources, HttpClient::Limits limits, Deliver deliver, Getter getter)
     : shared_(std::make_shared<Shared>())
 {
     shared_->sources = std::move(sources);
     shared_->limits = limits;
+    shared_->getter = getter ? std::move(getter)
+                             : [](const std::string& url, const HttpClient::Limits& caps,
+                                  const std::atomic<bool>& cancelled) -> std::optional<std::string> {
+        if (const std::optional<std::string> path = FileSystem::PathOfFileAddress(url))
+            return FileSystem::ReadWholeFile(*path, caps.maxBodyBytes);
+        return HttpClient::Get(url, caps, &cancelled);
+    };
     shared_->deliver = std::move(deliver);
 }
 
 TemplateLoader::~TemplateLoader()
 {
     Cancel();
-    if (worker_.joinable())
-        worker_.join();
+    // worker_ ends last: a bounded wait, then the worker is left behind.
 }
 
 void TemplateLoader::LoadRemoteTemplates()
 {
-    if (worker_.joinable())
+    if (started_)
         return;
-    worker_ = std::thread([shared = shared_] { shared->Run(); });
+    started_ = true;
+    worker_ = WorkerThread([shared = shared_] { shared->Run(); });
 }
 
 void TemplateLoader::Cancel()

@@ -1,20 +1,23 @@
 #pragma once
 
 #include "HttpClient.h"
+#include "WorkerThread.h"
 
+#include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
-#include <thread>
 
 namespace morvane {
 
 // Fetches the four template texts once, on a worker thread of its own, and
 // hands each text (UTF-8) to a callback as soon as its request has finished.
+// A "file:" base is read from the disk directly (regular files only, never
+// waiting on a FIFO or a device); any other base goes over http or https.
 // The worker never touches this object: everything it needs lives in a
-// shared block, so cancelling never waits for a request that hangs. Only the
-// destructor waits, for the fraction of a second the worker takes to notice:
-// a worker that outlived the program would crash it on the way out.
+// shared block, so cancelling never waits for a request that hangs, and the
+// destructor waits about a second at most before leaving the worker behind.
 class TemplateLoader {
 public:
     // Indices of the four texts, in the order of the window's hidden boxes.
@@ -31,7 +34,13 @@ public:
         std::string distributorFolder;
     };
 
-    TemplateLoader(Sources sources, HttpClient::Limits limits, Deliver deliver);
+    // How one text is fetched: the body, or nullopt on any failure. The
+    // default reads "file:" addresses from the disk and the others over the
+    // network; tests put a client of their own in its place.
+    using Getter = std::function<std::optional<std::string>(
+        const std::string& address, const HttpClient::Limits& limits, const std::atomic<bool>& cancelled)>;
+
+    TemplateLoader(Sources sources, HttpClient::Limits limits, Deliver deliver, Getter getter = {});
     ~TemplateLoader();
     TemplateLoader(const TemplateLoader&) = delete;
     TemplateLoader& operator=(const TemplateLoader&) = delete;
@@ -43,6 +52,8 @@ public:
     void Cancel();
     // True once the worker has made its last request and delivered it.
     bool Finished() const;
+    // Worker threads still running: 0 or 1.
+    int Workers() const { return worker_.Running() ? 1 : 0; }
 
     // Bytes of a fetched text as the boxes take them: up to the first zero
     // byte, GB18030 read into UTF-8.
@@ -51,7 +62,8 @@ public:
 private:
     struct Shared;
     std::shared_ptr<Shared> shared_;
-    std::thread worker_;
+    bool started_ = false;
+    WorkerThread worker_;
 };
 
 } // namespace morvane

@@ -532,7 +532,8 @@ void DesignDocument::SetTextLook(int number, const TextLook& look, MergeKey merg
 bool DesignDocument::WriteSettings(Sort sort, int number, const std::vector<std::pair<std::string, std::string>>& keys)
 {
     const std::optional<Kind> kind = KindAt(sort, number);
-    if (!kind || settings_.PathFor(*kind, number).empty())
+    // Writing over a file too large to be read would lose it unseen.
+    if (!kind || settings_.PathFor(*kind, number).empty() || settings_.Load(*kind, number)->TooLarge())
         return false;
     const std::optional<std::string> before = settings_.ReadBytes(*kind, number);
     SettingsFile file = before ? SettingsFile::FromBytes(*before) : SettingsFile();

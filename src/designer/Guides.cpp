@@ -78,7 +78,7 @@ Guides::Guides(QWidget* window, QWidget* toolbar) : QObject(window)
     Paint();
 
     connect(picker_, &QPushButton::clicked, this, [this, window] {
-        const QColor chosen = QColorDialog::getColor(colour_, window, QStringLiteral("辅助线颜色"));
+        const QColor chosen = QColorDialog::getColor(colour_, window, QStringLiteral("选择颜色：辅助线颜色"));
         if (chosen.isValid())
             SetColour(chosen);
     });

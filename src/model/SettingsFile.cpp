@@ -60,10 +60,18 @@ bool SectionName(std::string_view line, std::string_view& name)
 
 SettingsFile SettingsFile::Load(const std::string& path)
 {
-    auto bytes = FileSystem::ReadWholeFile(path);
+    bool tooLarge = false;
+    auto bytes = FileSystem::ReadWholeFile(path, kMaxBytes, &tooLarge);
     if (!bytes)
-        return {};
+        return tooLarge ? TooLargeFile() : SettingsFile();
     return FromBytes(std::move(*bytes));
+}
+
+SettingsFile SettingsFile::TooLargeFile()
+{
+    SettingsFile file;
+    file.tooLarge_ = true;
+    return file;
 }
 
 SettingsFile SettingsFile::FromBytes(std::string bytes)

@@ -39,30 +39,33 @@ bool SettingsFileCache::IdentityOf(const std::string& path, Identity& identity)
 std::shared_ptr<const SettingsFile> SettingsFileCache::Load(const std::string& path)
 {
     static const auto empty = std::make_shared<const SettingsFile>();
+    static const auto tooLarge = std::make_shared<const SettingsFile>(SettingsFile::TooLargeFile());
     Identity before;
-    if (!IdentityOf(path, before)) {
+    const bool known = IdentityOf(path, before);
+    if (!known || static_cast<unsigned long long>(before.size) > SettingsFile::kMaxBytes) {
         std::lock_guard lock(mutex_);
         entries_.erase(path);
-        return empty;
+        return known ? tooLarge : empty;
     }
-    std::shared_ptr<const SettingsFile> known;
+    std::shared_ptr<const SettingsFile> cached;
     {
         std::lock_guard lock(mutex_);
         if (const auto found = entries_.find(path); found != entries_.end()) {
             if (found->second.settled && found->second.identity == before)
                 return found->second.file;
-            known = found->second.file;
+            cached = found->second.file;
         }
     }
-    auto bytes = FileSystem::ReadWholeFile(path);
+    bool grown = false;
+    auto bytes = FileSystem::ReadWholeFile(path, SettingsFile::kMaxBytes, &grown);
     if (!bytes) {
         std::lock_guard lock(mutex_);
         entries_.erase(path);
-        return empty;
+        return grown ? tooLarge : empty;
     }
     std::shared_ptr<const SettingsFile> file =
-        known && known->Bytes() == *bytes
-            ? known
+        cached && cached->Bytes() == *bytes
+            ? cached
             : std::make_shared<const SettingsFile>(SettingsFile::FromBytes(std::move(*bytes)));
     Identity after;
     const bool unchanged = IdentityOf(path, after) && after == before;

@@ -27,6 +27,7 @@ std::string SettingsStore::PathFor(Kind kind, int number) const
 void SettingsStore::CreateWorkingDirectory() const
 {
     FileSystem::CreateDirectory(WorkingDirectory());
+    FileSystem::RemoveStaleTemporaries(WorkingDirectory(), ".ini");
 }
 
 void SettingsStore::DeleteStore() const
@@ -87,7 +88,7 @@ std::optional<std::string> SettingsStore::ReadBytes(Kind kind, int number) const
     const std::string path = PathFor(kind, number);
     if (path.empty())
         return std::nullopt;
-    return FileSystem::ReadWholeFile(path);
+    return FileSystem::ReadWholeFile(path, SettingsFile::kMaxBytes);
 }
 
 bool SettingsStore::WriteBytes(Kind kind, int number, const std::optional<std::string>& bytes) const
@@ -118,6 +119,9 @@ bool SettingsStore::WriteValue(const std::string& path, std::string_view key, st
 bool SettingsStore::WriteValues(const std::string& path, const std::vector<std::pair<std::string, std::string>>& values)
 {
     SettingsFile file = SettingsFile::Load(path);
+    // Writing over a file that could not be read would lose it unseen.
+    if (file.TooLarge())
+        return false;
     for (const auto& [key, value] : values)
         file.SetValue(key, value);
     return FileSystem::WriteFileAtomically(path, file.ToBytes());

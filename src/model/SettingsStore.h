@@ -26,6 +26,8 @@ public:
     // <program dir>/bj/lb5.ini; empty for a kind without settings file.
     std::string PathFor(Kind kind, int number) const;
 
+    // Creates the working directory, or removes the temporaries that a save
+    // cut short (a killed run) left in the one there.
     void CreateWorkingDirectory() const;
     // Deletes the working directory with everything in it.
     void DeleteStore() const;

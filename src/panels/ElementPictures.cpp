@@ -14,6 +14,7 @@ ElementPictures::ElementPictures(DesignDocument& document, PictureFetcher& fetch
         }
     });
     connect(&document_, &DesignDocument::ElementsRemoved, this, &ElementPictures::DropGone);
+    connect(&document_, &DesignDocument::PlacementChanged, this, &ElementPictures::Regrow);
     connect(&document_, &DesignDocument::Restored, this, [this] {
         for (const Sort sort : {Sort::Component, Sort::Text}) {
             for (int number = 1; number <= document_.Count(sort); ++number) {
@@ -50,6 +51,7 @@ void ElementPictures::Refresh(Sort sort, int number)
     // Back to before its picture came: its kind's placeholder, and nothing
     // still on its way.
     targets_.erase(id);
+    decoded_.erase(id);
     if (document_.PictureOf(sort, number))
         document_.SetPicture(id, std::nullopt, {});
 }
@@ -61,12 +63,21 @@ void ElementPictures::Show(ElementId id, const QString& address)
     std::unique_ptr<QObject>& target = targets_[id];
     if (!target)
         target = std::make_unique<QObject>();
-    fetcher_.Fetch(address, target.get(), [this, id, address](const QPixmap& picture) {
-        document_.SetPicture(id, picture, address);
-        // The element now shows an empty box: say which address gave nothing.
-        if (picture.isNull())
-            document_.ShowStatus(FailedText().arg(address));
-    });
+    // Elements stretch their picture over their size: nothing finer is kept.
+    QSize shown;
+    if (const std::optional<DesignDocument::Ref> ref = document_.Find(id)) {
+        const Placement& place = document_.PlacementOf(ref->sort, ref->number);
+        shown = QSize(place.width, place.height);
+    }
+    decoded_[id] = {address, shown, {}};
+    fetcher_.Fetch(address, target.get(), shown, PictureFetcher::Fit::Stretch,
+                   [this, id, address](const QPixmap& picture) {
+                       decoded_[id].got = picture.size();
+                       document_.SetPicture(id, picture, address);
+                       // The element now shows an empty box: say which address gave nothing.
+                       if (picture.isNull())
+                           document_.ShowStatus(FailedText().arg(address));
+                   });
 }
 
 QString ElementPictures::FailedText()
@@ -77,6 +88,23 @@ QString ElementPictures::FailedText()
 void ElementPictures::DropGone()
 {
     std::erase_if(targets_, [this](const auto& entry) { return !document_.Find(entry.first); });
+    std::erase_if(decoded_, [this](const auto& entry) { return !document_.Find(entry.first); });
+}
+
+void ElementPictures::Regrow(Sort sort, int number)
+{
+    const auto found = decoded_.find(document_.IdOf(sort, number));
+    if (found == decoded_.end() || !found->second.got.isValid())
+        return;
+    const Decoded& decoded = found->second;
+    const Placement& place = document_.PlacementOf(sort, number);
+    // A picture that came in smaller than asked was whole already.
+    const bool cutWidth = decoded.got.width() >= decoded.asked.width();
+    const bool cutHeight = decoded.got.height() >= decoded.asked.height();
+    if ((cutWidth && place.width > decoded.asked.width()) || (cutHeight && place.height > decoded.asked.height())) {
+        const QString address = decoded.address;
+        Show(found->first, address);
+    }
 }
 
 } // namespace morvane

@@ -4,6 +4,7 @@
 #include "PictureFetcher.h"
 
 #include <QObject>
+#include <QSize>
 #include <QString>
 
 #include <map>
@@ -39,9 +40,21 @@ private:
 
     DesignDocument& document_;
     PictureFetcher& fetcher_;
+    // Fetches again when an element grows past the size its picture was
+    // cut down to.
+    void Regrow(Sort sort, int number);
+
     // One per element with a download, so that a newer one replaces it and
     // a removed element takes it along.
     std::map<ElementId, std::unique_ptr<QObject>> targets_;
+    // The size each element's picture was asked for and the size it came
+    // in, with its address.
+    struct Decoded {
+        QString address;
+        QSize asked;
+        QSize got;
+    };
+    std::map<ElementId, Decoded> decoded_;
 };
 
 } // namespace morvane

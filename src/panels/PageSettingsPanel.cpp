@@ -51,8 +51,13 @@ PageSettingsPanel::PageSettingsPanel(const PanelHost& host) : PanelForm(host, QS
 
     AddLabel(this, QStringLiteral("背景颜色"), {16, 84, 60, 20});
     colour_ = AddField(this, QStringLiteral("编辑框_背景色"), {80, 82, 160, 22});
-    // A typed colour is only stored; a picked one is painted too.
-    OnChange(colour_, [this](const QString&) { document_.SetCanvasVisible(!NoBackground()); });
+    // A typed colour that reads as one paints the canvas as a picked one
+    // does; the field keeps the text as typed either way.
+    OnChange(colour_, [this](const QString& text) {
+        if (const QColor typed(text); typed.isValid())
+            document_.SetCanvasColour(typed);
+        document_.SetCanvasVisible(!NoBackground());
+    });
     AddColourPicker(this, QStringLiteral("颜色选择器1"), colour_, {246, 79, 30, 28},
                     [this](const QColor& colour) { document_.SetCanvasColour(colour); });
 
@@ -135,15 +140,18 @@ void PageSettingsPanel::OnPicture(const QString& text)
     // The canvas is the picture's target: a newer address replaces a fetch
     // still under way, and clearing the address drops it.
     if (text.contains(QLatin1String("http"))) {
-        pictures_.Fetch(text, &document_, [document = &document_, text](const QPixmap& picture) {
-            document->SetCanvasPicture(picture);
-            if (picture.isNull())
-                document->ShowStatus(QStringLiteral("背景图片获取失败，请检查图片地址是否正确：%1").arg(text));
-        });
-        document_.SetCanvasSize(
-            {static_cast<int>(Lenient::IntegerFromReal(Lenient::ToReal(width_->text().toStdString()))),
-             ToInt(height_->text())},
-            moduleWidth);
+        const QSize canvas(static_cast<int>(Lenient::IntegerFromReal(Lenient::ToReal(width_->text().toStdString()))),
+                           ToInt(height_->text()));
+        // The canvas shows its picture from the top left at full scale, and
+        // its size may still grow: only the pixel budget cuts it.
+        pictures_.Fetch(text, &document_, QSize(), PictureFetcher::Fit::Crop,
+                        [document = &document_, text](const QPixmap& picture) {
+                            document->SetCanvasPicture(picture);
+                            if (picture.isNull())
+                                document->ShowStatus(
+                                    QStringLiteral("背景图片获取失败，请检查图片地址是否正确：%1").arg(text));
+                        });
+        document_.SetCanvasSize(canvas, moduleWidth);
     } else {
         pictures_.Cancel(&document_);
         document_.SetCanvasPicture(QPixmap());

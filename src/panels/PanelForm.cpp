@@ -231,11 +231,29 @@ QPushButton* PanelForm::AddColourPicker(QWidget* page, const QString& unitName, 
     connect(picker, &QPushButton::clicked, this, [this, unitName, field] {
         // The dialog starts from the field's colour when it holds one.
         const QColor current(field->text());
-        const QColor colour = QColorDialog::getColor(current.isValid() ? current : QColor(Qt::white), this);
+        const QColor colour =
+            QColorDialog::getColor(current.isValid() ? current : QColor(Qt::white), this, ColourDialogTitle(field));
         if (colour.isValid())
             ChooseColour(unitName, colour);
     });
     return picker;
+}
+
+QString PanelForm::ColourDialogTitle(const QWidget* field)
+{
+    // The field's caption is the label on its row nearest to its left.
+    const QRect place = field->geometry();
+    const QLabel* caption = nullptr;
+    for (const QLabel* label : field->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        const QRect at = label->geometry();
+        if (at.right() >= place.left() || at.bottom() < place.top() || at.top() > place.bottom() ||
+            label->text().isEmpty())
+            continue;
+        if (!caption || at.right() > caption->geometry().right())
+            caption = label;
+    }
+    const QString name = caption ? caption->text() : field->objectName().section(QLatin1Char('_'), 1);
+    return QStringLiteral("选择颜色：") + name;
 }
 
 void PanelForm::ChooseColour(const QString& pickerName, const QColor& colour)

@@ -44,6 +44,8 @@ public:
     void WriteField(const QString& unitName, const QString& text);
     // Chooses a colour as if picked in the named picker (the dialog's result).
     void ChooseColour(const QString& pickerName, const QColor& colour);
+    // "选择颜色：" and the caption beside the field, for its colour dialog.
+    static QString ColourDialogTitle(const QWidget* field);
 
     QSize OuterSize() const { return outerSize_; }
     // The designer window's size.

@@ -89,6 +89,11 @@ TextPanel::TextPanel(const PanelHost& host)
     PanelField* colour = WithEmptyDefault(AddRow(fonts, QStringLiteral("文字颜色"), QStringLiteral("编辑框_字色"),
                                                  {10, 168}, 110, QStringLiteral("#000000")),
                                           QStringLiteral("#000000"));
+    // A typed colour that reads as one shows as a picked one does.
+    OnChange(colour, [this](const QString& text) {
+        if (const QColor typed(text); typed.isValid())
+            ChangeLook([name = typed.name().toUpper().toStdString()](TextLook& look) { look.colour = name; });
+    });
     AddColourPicker(fonts, QStringLiteral("颜色选择器2"), colour, {192, 166, 26, 26}, [this](const QColor& picked) {
         ChangeLook([name = picked.name().toUpper().toStdString()](TextLook& look) { look.colour = name; });
     });

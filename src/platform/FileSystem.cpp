@@ -53,8 +53,10 @@ bool WriteAll(int fd, const std::string& bytes)
 
 } // namespace
 
-std::optional<std::string> FileSystem::ReadWholeFile(const std::string& path)
+std::optional<std::string> FileSystem::ReadWholeFile(const std::string& path, size_t maxBytes, bool* tooLarge)
 {
+    if (tooLarge)
+        *tooLarge = false;
     // Opening never waits (a FIFO would block until someone writes to it)
     // and never follows a link; only a regular file is read, anything else
     // reads as missing.
@@ -66,6 +68,14 @@ std::optional<std::string> FileSystem::ReadWholeFile(const std::string& path)
         ::close(fd);
         return std::nullopt;
     }
+    const auto over = [&] {
+        ::close(fd);
+        if (tooLarge)
+            *tooLarge = true;
+        return std::nullopt;
+    };
+    if (st.st_size > 0 && static_cast<unsigned long long>(st.st_size) > maxBytes)
+        return over();
     std::string data;
     if (st.st_size > 0)
         data.reserve(static_cast<size_t>(st.st_size));
@@ -80,10 +90,51 @@ std::optional<std::string> FileSystem::ReadWholeFile(const std::string& path)
         }
         if (n == 0)
             break;
+        // The file grew while it was read.
+        if (static_cast<size_t>(n) > maxBytes - data.size())
+            return over();
         data.append(buffer, static_cast<size_t>(n));
     }
     ::close(fd);
     return data;
+}
+
+std::optional<std::string> FileSystem::PathOfFileAddress(std::string_view address)
+{
+    constexpr std::string_view scheme = "file://";
+    if (address.size() < scheme.size())
+        return std::nullopt;
+    for (size_t i = 0; i < scheme.size(); ++i) {
+        const char c = address[i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != scheme[i])
+            return std::nullopt;
+    }
+    address.remove_prefix(scheme.size());
+    constexpr std::string_view localhost = "localhost";
+    if (address.substr(0, localhost.size()) == localhost)
+        address.remove_prefix(localhost.size());
+    if (address.empty() || address.front() != '/')
+        return std::nullopt;
+    address = address.substr(0, address.find_first_of("?#"));
+    const auto hex = [](char c) {
+        return c >= '0' && c <= '9'   ? c - '0'
+               : c >= 'a' && c <= 'f' ? c - 'a' + 10
+               : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                      : -1;
+    };
+    std::string path;
+    for (size_t i = 0; i < address.size(); ++i) {
+        if (address[i] == '%' && i + 2 < address.size() && hex(address[i + 1]) >= 0 && hex(address[i + 2]) >= 0) {
+            path += static_cast<char>(hex(address[i + 1]) * 16 + hex(address[i + 2]));
+            i += 2;
+        } else {
+            path += address[i];
+        }
+    }
+    // A zero byte would end the path early at the system call.
+    if (path.find('\0') != std::string::npos)
+        return std::nullopt;
+    return path;
 }
 
 bool FileSystem::WriteFileAtomically(const std::string& path, const std::string& bytes)
@@ -143,6 +194,29 @@ bool FileSystem::Exists(const std::string& path)
 bool FileSystem::RenameFile(const std::string& from, const std::string& to)
 {
     return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+int FileSystem::RemoveStaleTemporaries(const std::string& folder, std::string_view suffix)
+{
+    constexpr std::string_view marker = ".tmp";
+    constexpr size_t digits = 16;
+    int removed = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() < suffix.size() + marker.size() + digits)
+            continue;
+        const std::string_view stem = std::string_view(name).substr(0, name.size() - marker.size() - digits);
+        const std::string_view tail = std::string_view(name).substr(stem.size());
+        if (!stem.ends_with(suffix) || !tail.starts_with(marker) ||
+            tail.substr(marker.size()).find_first_not_of("0123456789abcdef") != std::string_view::npos)
+            continue;
+        std::error_code statError;
+        // Only the program's own leftovers: never a link or a folder.
+        if (it->symlink_status(statError).type() == fs::file_type::regular && ::unlink(it->path().c_str()) == 0)
+            ++removed;
+    }
+    return removed;
 }
 
 } // namespace morvane

@@ -54,7 +54,7 @@ std::optional<std::string> HttpClient::Get(const std::string& url, const Limits&
     transfer.maxBytes = limits.maxBodyBytes;
     transfer.cancel = cancel;
     curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https,file");
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 5L);
@@ -72,10 +72,7 @@ std::optional<std::string> HttpClient::Get(const std::string& url, const Limits&
     long status = 0;
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
     curl_easy_cleanup(curl);
-    if (result != CURLE_OK || transfer.tooLarge)
-        return std::nullopt;
-    const bool isFile = url.rfind("file:", 0) == 0;
-    if (!isFile && (status < 200 || status > 299))
+    if (result != CURLE_OK || transfer.tooLarge || status < 200 || status > 299)
         return std::nullopt;
     return std::move(transfer.body);
 }

@@ -6,9 +6,11 @@
 
 namespace morvane {
 
-// Whole-body HTTP GET (and file:// reads) through libcurl. Every fetch has a
-// connect timeout, a total timeout and a cap on the body size, and can be
-// cancelled from another thread through the flag it is given.
+// Whole-body HTTP GET through libcurl, over http and https only: an address
+// typed into a panel must never make the program open a local file or
+// device. Every fetch has a connect timeout, a total timeout and a cap on the
+// body size, and can be cancelled from another thread through the flag it is
+// given.
 class HttpClient {
 public:
     struct Limits {
@@ -17,9 +19,9 @@ public:
         size_t maxBodyBytes = 16 * 1024 * 1024;
     };
 
-    // The body on a complete transfer with a 2xx status (or any file://
-    // read); nullopt on every failure: refused, timed out, too large,
-    // cancelled, a status outside 2xx.
+    // The body on a complete transfer with a 2xx status; nullopt on every
+    // failure: another scheme, refused, timed out, too large, cancelled, a
+    // status outside 2xx.
     static std::optional<std::string> Get(const std::string& url, const Limits& limits,
                                           const std::atomic<bool>* cancel = nullptr);
     static std::optional<std::string> Get(const std::string& url) { return Get(url, Limits{}); }

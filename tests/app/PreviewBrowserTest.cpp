@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -198,9 +197,7 @@ TEST(PreviewBrowserTest, ThePreviewPageComesAliveInChromium)
     const std::string file = dir.File("yl.htm");
     std::ofstream(file, std::ios::binary) << TextCodec::Utf8ToGb18030(page);
 
-    const auto start = std::chrono::steady_clock::now();
     const std::string dom = RunChromium(dir.File("profile"), file);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(90));
     ASSERT_NE(dom.find("</html>"), std::string::npos) << "no page from chromium";
     if (const char* keep = std::getenv("MORVANE_KEEP_PREVIEW")) {
         std::filesystem::copy_file(file, std::string(keep) + "/yl.htm",

@@ -11,12 +11,13 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
 #include <chrono>
 #include <condition_variable>
-#include <filesystem>
 #include <fstream>
+#include <future>
 #include <mutex>
-#include <thread>
 
 using namespace morvane;
 using namespace std::chrono_literals;
@@ -58,12 +59,25 @@ HttpClient::Limits ShortLimits()
     return limits;
 }
 
-bool WaitFinished(const TemplateLoader& loader, std::chrono::milliseconds limit = 10s)
+// Waits for the condition as the worker moves on; the bound only keeps a
+// broken loader from hanging the run. Finishing follows the last delivery
+// without a signal of its own, so the condition is also looked at again
+// every few milliseconds.
+template <typename Condition> bool Eventually(Boxes& boxes, Condition condition)
 {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (!loader.Finished() && std::chrono::steady_clock::now() < end)
-        std::this_thread::sleep_for(5ms);
-    return loader.Finished();
+    std::unique_lock lock(boxes.mutex);
+    const auto end = std::chrono::steady_clock::now() + 30s;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
+        boxes.changed.wait_for(lock, 5ms);
+    }
+    return true;
+}
+
+bool WaitFinished(Boxes& boxes, const TemplateLoader& loader)
+{
+    return Eventually(boxes, [&loader] { return loader.Finished(); });
 }
 
 TemplateLoader::Sources SourcesOf(const LoopbackHttpServer& server)
@@ -88,7 +102,7 @@ TEST(TemplateLoaderTest, FetchesTheFourTextsInOrderAndReadsThemAsGb18030)
     Boxes boxes;
     TemplateLoader loader(SourcesOf(server), ShortLimits(), boxes.Sink());
     loader.LoadRemoteTemplates();
-    ASSERT_TRUE(WaitFinished(loader));
+    ASSERT_TRUE(WaitFinished(boxes, loader));
 
     EXPECT_EQ(boxes.Box(0), "框架 宽度");
     EXPECT_EQ(boxes.Box(1), "包装 Morvane软件527304816");
@@ -116,10 +130,8 @@ TEST(TemplateLoaderTest, NotFoundHangingAndOversizedBodiesLeaveTheirBoxesEmpty)
     server.Serve(std::string(kDistributor) + "jsb.txt", std::string(200 * 1024, 'x')); // over the cap
     Boxes boxes;
     TemplateLoader loader(SourcesOf(server), ShortLimits(), boxes.Sink());
-    const auto start = std::chrono::steady_clock::now();
     loader.LoadRemoteTemplates();
-    ASSERT_TRUE(WaitFinished(loader));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 8s);
+    ASSERT_TRUE(WaitFinished(boxes, loader));
 
     EXPECT_EQ(boxes.Box(0), "");
     EXPECT_EQ(boxes.Box(1), "");
@@ -143,7 +155,7 @@ TEST(TemplateLoaderTest, RefusedConnectionGivesEmptyBoxesAndRetriesThePreviewsOn
     Boxes boxes;
     TemplateLoader loader({base + kShared, base + kDistributor}, ShortLimits(), boxes.Sink());
     loader.LoadRemoteTemplates();
-    ASSERT_TRUE(WaitFinished(loader));
+    ASSERT_TRUE(WaitFinished(boxes, loader));
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(boxes.Box(i), "") << i;
     std::vector<int> order;
@@ -165,7 +177,7 @@ TEST(TemplateLoaderTest, FailedTmallPageRetriesBothPreviewsExactlyOnce)
         Boxes boxes;
         TemplateLoader loader(SourcesOf(server), ShortLimits(), boxes.Sink());
         loader.LoadRemoteTemplates();
-        ASSERT_TRUE(WaitFinished(loader));
+        ASSERT_TRUE(WaitFinished(boxes, loader));
         EXPECT_EQ(boxes.Box(2), "天猫二");
         EXPECT_EQ(boxes.Box(3), "two");
         EXPECT_EQ(server.RequestCount(tmb), 2);
@@ -182,7 +194,7 @@ TEST(TemplateLoaderTest, FailedTmallPageRetriesBothPreviewsExactlyOnce)
         Boxes boxes;
         TemplateLoader loader(SourcesOf(server), ShortLimits(), boxes.Sink());
         loader.LoadRemoteTemplates();
-        ASSERT_TRUE(WaitFinished(loader));
+        ASSERT_TRUE(WaitFinished(boxes, loader));
         EXPECT_EQ(boxes.Box(2), "");
         EXPECT_EQ(boxes.Box(3), "");
         EXPECT_EQ(server.RequestCount(tmb), 2);
@@ -196,56 +208,74 @@ TEST(TemplateLoaderTest, FailedTmallPageRetriesBothPreviewsExactlyOnce)
         Boxes boxes;
         TemplateLoader loader(SourcesOf(server), ShortLimits(), boxes.Sink());
         loader.LoadRemoteTemplates();
-        ASSERT_TRUE(WaitFinished(loader));
+        ASSERT_TRUE(WaitFinished(boxes, loader));
         EXPECT_EQ(server.Requests().size(), 4u);
     }
 }
 
-TEST(TemplateLoaderTest, FileAddressesWorkLikeHttp)
+TEST(TemplateLoaderTest, FileAddressesAreReadAsRegularFilesOnly)
 {
     TempDir dir;
     const char* names[] = {"tyb.txt", "jcb.txt", "tmb.txt", "jsb.txt"};
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 3; ++i)
         std::ofstream(dir.File(names[i]), std::ios::binary) << TextCodec::Utf8ToGb18030("文本" + std::to_string(i));
+    // A FIFO in place of a text would block a reader for ever.
+    ASSERT_EQ(::mkfifo(dir.File(names[3]).c_str(), 0600), 0);
     const std::string base = "file://" + dir.Path() + "/";
     Boxes boxes;
     TemplateLoader loader({base, base}, ShortLimits(), boxes.Sink());
     loader.LoadRemoteTemplates();
-    ASSERT_TRUE(WaitFinished(loader));
-    for (int i = 0; i < 4; ++i)
+    ASSERT_TRUE(WaitFinished(boxes, loader));
+    for (int i = 0; i < 3; ++i)
         EXPECT_EQ(boxes.Box(i), "文本" + std::to_string(i));
+    EXPECT_EQ(boxes.Box(3), "");
 }
 
-TEST(TemplateLoaderTest, CancellingDuringAHangingFetchReturnsAtOnceAndDeliversNothingMore)
+TEST(TemplateLoaderTest, CancellingDuringAHangingFetchAbortsItAndDeliversNothingMore)
 {
     LoopbackHttpServer server;
     ServeAll(server);
     server.Hang(std::string(kShared) + "tyb.txt");
     Boxes boxes;
     HttpClient::Limits slow = ShortLimits();
-    slow.totalTimeoutMs = 60000;
-    const auto threads = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/task"), {}); };
-    const auto threadsBefore = threads();
-    auto end = std::chrono::steady_clock::now();
-    {
-        TemplateLoader loader(SourcesOf(server), slow, boxes.Sink());
-        loader.LoadRemoteTemplates();
-        const auto deadline = std::chrono::steady_clock::now() + 5s;
-        while (server.RequestCount(std::string(kShared) + "tyb.txt") == 0 &&
-               std::chrono::steady_clock::now() < deadline)
-            std::this_thread::sleep_for(5ms);
-        const auto start = std::chrono::steady_clock::now();
-        loader.Cancel();
-        EXPECT_LT(std::chrono::steady_clock::now() - start, 200ms);
-        end = std::chrono::steady_clock::now();
-    }
-    // Going away waits for the worker, but only briefly: none is left behind
-    // to outlive the program.
-    EXPECT_LT(std::chrono::steady_clock::now() - end, 1500ms);
-    EXPECT_LE(threads(), threadsBefore);
-    // The cancelled worker gives up its request and asks for nothing else.
-    std::this_thread::sleep_for(300ms);
+    slow.totalTimeoutMs = 600000;
+    TemplateLoader loader(SourcesOf(server), slow, boxes.Sink());
+    loader.LoadRemoteTemplates();
+    ASSERT_TRUE(Eventually(boxes, [&server] { return server.RequestCount(std::string(kShared) + "tyb.txt") == 1; }));
+    loader.Cancel();
+    // The worker gives up the request that would hang for ten minutes.
+    ASSERT_TRUE(Eventually(boxes, [&loader] { return loader.Workers() == 0; }));
     std::lock_guard lock(boxes.mutex);
     EXPECT_TRUE(boxes.log.empty());
     EXPECT_EQ(server.Requests().size(), 1u);
+}
+
+TEST(TemplateLoaderTest, NeitherCancelNorTheEndWaitsForAFetchThatIgnoresCancelling)
+{
+    // A client stuck where no cancel flag reaches it (a hung file system),
+    // until the test lets it go.
+    auto release = std::make_shared<std::promise<void>>();
+    std::shared_future<void> released = release->get_future().share();
+    auto entered = std::make_shared<std::promise<void>>();
+    std::future<void> inside = entered->get_future();
+    Boxes boxes;
+    {
+        TemplateLoader loader({"http://127.0.0.1/", "http://127.0.0.1/"}, ShortLimits(), boxes.Sink(),
+                              [entered, released](const std::string&, const HttpClient::Limits&,
+                                                  const std::atomic<bool>&) -> std::optional<std::string> {
+                                  entered->set_value();
+                                  released.wait();
+                                  return "late";
+                              });
+        loader.LoadRemoteTemplates();
+        inside.wait();
+        loader.Cancel();
+        // Cancel came back while the fetch still holds the worker.
+        EXPECT_EQ(loader.Workers(), 1);
+    }
+    // So did the destructor: the worker was left behind. Let it end; it
+    // delivers nothing, and touches nothing of the test.
+    release->set_value();
+    std::lock_guard lock(boxes.mutex);
+    EXPECT_TRUE(boxes.log.empty());
 }

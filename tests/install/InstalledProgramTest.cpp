@@ -18,7 +18,6 @@
 #include "WidgetDriver.h"
 
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QTest>
@@ -62,12 +61,8 @@ TEST(InstalledDesigner, SavesAPictureAndGeneratesWithAReadOnlyProgramFolder)
     DesignDocument& document = program.Document();
     EXPECT_EQ(program.Folders().DataDirectory().toStdString(), userData.string());
     EXPECT_TRUE(std::filesystem::is_directory(userData / "bj"));
-    QElapsedTimer timer;
-    timer.start();
-    while (!program.Generation().TemplatesLoaded() && timer.elapsed() < 20000)
-        QTest::qWait(10);
-    QTest::qWait(50); // the last text arrives through the event loop
-    ASSERT_TRUE(program.Generation().TemplatesLoaded());
+    ASSERT_TRUE(QTest::qWaitFor([&program] { return program.Generation().TemplatesLoaded(); }, 30000));
+    QCoreApplication::sendPostedEvents(); // the last text arrives through the event loop
     ASSERT_FALSE(program.Generation().Templates().pageFrame.empty()) << "the installed templates";
 
     // The page settings panel opens at start-up.
@@ -90,9 +85,7 @@ TEST(InstalledDesigner, SavesAPictureAndGeneratesWithAReadOnlyProgramFolder)
     Type(panel, "编辑框_图片", picture);
     QTest::mouseClick(WidgetDriver::Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
     // The picture may arrive after the click returns.
-    timer.restart();
-    while (element->Picture().size() != QSize(40, 30) && timer.elapsed() < 10000)
-        QTest::qWait(10);
+    (void)QTest::qWaitFor([element] { return element->Picture().size() == QSize(40, 30); }, 30000);
     EXPECT_EQ(element->Picture().size(), QSize(40, 30));
 
     // A settings file lands in the user's working folder.

@@ -121,9 +121,9 @@ TEST_F(PageSettingsTest, WidthCentresTheCanvasAndColoursShowOrHideIt)
     panel->ChooseColour(QStringLiteral("颜色选择器1"), QColor(18, 5, 171));
     EXPECT_EQ(Text(panel, "编辑框_背景色"), QStringLiteral("#1205AB"));
 
-    // A typed colour is stored as typed but never painted.
+    // A typed colour is stored as typed and painted as a picked one.
     Type(panel, "编辑框_背景色", QStringLiteral("red"));
-    EXPECT_EQ(canvas->palette().color(QPalette::Window), QColor(18, 5, 171));
+    EXPECT_EQ(canvas->palette().color(QPalette::Window), QColor(255, 0, 0));
     panel->close();
     EXPECT_EQ(Stored(PageSettings::BackColour), "red");
     EXPECT_EQ(Stored(PageSettings::Width), "800");

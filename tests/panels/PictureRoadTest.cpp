@@ -38,10 +38,8 @@ TEST_F(PictureRoadTest, PictureReachesTheClipboardWithItsSavedValues)
     auto* controller =
         new GenerationController(document, {server.BaseUrl() + "/s/", server.BaseUrl() + "/d/"}, limits, &window);
     QObject::connect(&window, &DesignerWindow::GenerateRequested, controller, &GenerationController::GenerateCode);
-    for (int i = 0; i < 200 && !controller->TemplatesLoaded(); ++i)
-        QTest::qWait(10);
-    QTest::qWait(20); // the last text arrives through the event loop
-    ASSERT_TRUE(controller->TemplatesLoaded());
+    ASSERT_TRUE(QTest::qWaitFor([controller] { return controller->TemplatesLoaded(); }, 30000));
+    QCoreApplication::sendPostedEvents(); // the last text arrives through the event loop
 
     panels.OpenPageSettings();
     CanvasElement* element = AddPictureAt({100, 50});

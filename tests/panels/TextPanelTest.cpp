@@ -95,12 +95,13 @@ TEST_F(TextPanelTest, ChoicesAndPickedColoursShowOnTheLabel)
     EXPECT_EQ(Text(panel, "编辑框_字色"), QStringLiteral("#FF0000"));
     EXPECT_EQ(text->TextColour(), QColor(255, 0, 0));
     Type(panel, "编辑框_字色", QStringLiteral("#00ff00"));
-    EXPECT_EQ(text->TextColour(), QColor(255, 0, 0)); // typed colours are only stored
+    EXPECT_EQ(text->TextColour(), QColor(0, 255, 0)); // typed colours show as picked ones
     Type(panel, "编辑框_字色", QString());
     EXPECT_EQ(Text(panel, "编辑框_字色"), QStringLiteral("#000000"));
+    EXPECT_EQ(text->TextColour(), QColor(0, 0, 0));
     panel->ChooseColour(QStringLiteral("颜色选择器3"), QColor(18, 5, 171));
     EXPECT_EQ(Text(panel, "编辑框_背色"), QStringLiteral("#1205AB"));
-    EXPECT_EQ(text->TextColour(), QColor(255, 0, 0));
+    EXPECT_EQ(text->TextColour(), QColor(0, 0, 0));
 
     // Loaded words select their items and leave the label alone.
     Save(panel);

@@ -1,5 +1,6 @@
 #include "FileSystem.h"
 #include "TempDir.h"
+#include "WorkerThread.h"
 
 #include <gtest/gtest.h>
 
@@ -94,4 +95,63 @@ TEST(FileSystem, OnlyRegularFilesAreReadAndNothingWaits)
     EXPECT_FALSE(FileSystem::ReadWholeFile(dir.Path()));
     EXPECT_TRUE(FileSystem::WriteFileAtomically(fifo, "file now"));
     EXPECT_EQ(FileSystem::ReadWholeFile(fifo), "file now");
+}
+
+TEST(FileSystem, CapsReadsAndTellsFileAddressesAndLeftoversApart)
+{
+    TempDir dir;
+    ASSERT_TRUE(FileSystem::WriteFileAtomically(dir.File("f"), std::string(100, 'x')));
+    bool tooLarge = false;
+    EXPECT_EQ(FileSystem::ReadWholeFile(dir.File("f"), 100, &tooLarge), std::string(100, 'x'));
+    EXPECT_FALSE(tooLarge);
+    EXPECT_FALSE(FileSystem::ReadWholeFile(dir.File("f"), 99, &tooLarge));
+    EXPECT_TRUE(tooLarge);
+    EXPECT_FALSE(FileSystem::ReadWholeFile(dir.File("missing"), 99, &tooLarge));
+    EXPECT_FALSE(tooLarge);
+
+    const std::pair<const char*, std::optional<std::string>> addresses[] = {
+        {"file:///a/b%20c/%E6%A8%A1.txt", "/a/b c/\xE6\xA8\xA1.txt"},
+        {"FILE://localhost/t/", "/t/"},
+        {"file:///etc/shadow?http", "/etc/shadow"},
+        {"file:///dev/stdin#http", "/dev/stdin"},
+        {"file://host/t", std::nullopt},
+        {"file:///a%00b", std::nullopt},
+        {"http://x/file:///a", std::nullopt},
+    };
+    for (const auto& [address, path] : addresses)
+        EXPECT_EQ(FileSystem::PathOfFileAddress(address), path) << address;
+
+    // A save cut short leaves "<name>.tmp" and sixteen hexadecimal digits.
+    const std::string kept[] = {"lb2.ini", "lb2.ini.tmp", "lb2.ini.tmpXYZ0123456789abcd", "a.txt.tmp0123456789abcdef"};
+    for (const std::string& name : kept)
+        ASSERT_TRUE(FileSystem::WriteFileAtomically(dir.File(name), "x"));
+    ASSERT_TRUE(FileSystem::WriteFileAtomically(dir.File("lb2.ini.tmp0123456789abcdef"), "x"));
+    ASSERT_TRUE(FileSystem::WriteFileAtomically(dir.File("ss3.ini.tmpfedcba9876543210"), "x"));
+    ASSERT_TRUE(FileSystem::CreateDirectory(dir.File("wz4.ini.tmp0000000000000000")));
+    EXPECT_EQ(FileSystem::RemoveStaleTemporaries(dir.Path(), ".ini"), 2);
+    for (const std::string& name : kept)
+        EXPECT_TRUE(FileSystem::Exists(dir.File(name))) << name;
+    EXPECT_FALSE(FileSystem::Exists(dir.File("lb2.ini.tmp0123456789abcdef")));
+    EXPECT_TRUE(FileSystem::Exists(dir.File("wz4.ini.tmp0000000000000000")));
+}
+
+TEST(WorkerThread, EndingWaitsForAWorkerOnlyAsLongAsAskedThenLeavesItBehind)
+{
+    auto release = std::make_shared<std::promise<void>>();
+    std::shared_future<void> released = release->get_future().share();
+    auto finished = std::make_shared<std::promise<void>>();
+    std::future<void> done = finished->get_future();
+    morvane::WorkerThread stuck([released, finished] {
+        released.wait();
+        finished->set_value();
+    });
+    EXPECT_TRUE(stuck.Running());
+    EXPECT_FALSE(stuck.End(std::chrono::milliseconds(10))); // left behind
+    EXPECT_FALSE(stuck.Running());
+    release->set_value();
+    done.wait(); // the worker still ran to its end on its own
+
+    morvane::WorkerThread quick([] {});
+    EXPECT_TRUE(quick.End());
+    EXPECT_TRUE(morvane::WorkerThread().End());
 }
