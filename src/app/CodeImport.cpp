@@ -92,12 +92,13 @@ void CodeImport::Run()
         return;
     const QFileInfo info(path);
     if (!info.isFile() || info.size() > MaxFileBytes) {
-        document_.ShowStatus(QStringLiteral("无法导入“%1”：%2")
-                                 .arg(path, info.isFile() ? QStringLiteral("文件过大，不是模块代码")
-                                                          : QStringLiteral("不是普通文件")));
+        document_.ShowStatus(
+            QStringLiteral("无法导入“%1”：%2")
+                .arg(path, info.isFile() ? QStringLiteral("文件过大，不是模块代码") : QStringLiteral("不是普通文件")));
         return;
     }
-    std::optional<std::string> bytes = FileSystem::ReadWholeFile(QFile::encodeName(info.canonicalFilePath()).toStdString());
+    std::optional<std::string> bytes =
+        FileSystem::ReadWholeFile(QFile::encodeName(info.canonicalFilePath()).toStdString());
     if (!bytes) {
         document_.ShowStatus(QStringLiteral("无法导入“%1”：无法读取文件").arg(path));
         return;
@@ -146,8 +147,9 @@ QString CodeImport::Report(const ImportedDesign& imported)
 void CodeImport::Done(std::shared_ptr<ImportedDesign> imported, const QString& source)
 {
     busy_ = false;
-    // Nothing that looks like a module: the open design stays as it is.
-    if (imported->pageSettings.empty() && imported->components.empty() && imported->texts.empty()) {
+    // Nothing read but what was left unread: not a module's code, and the
+    // open design stays as it is.
+    if (imported->components.empty() && imported->texts.empty() && !imported->unread.empty()) {
         document_.ShowStatus(QStringLiteral("%1中没有可以导入的模块代码，请先复制本程序生成的代码...").arg(source));
         emit Finished(false);
         return;
