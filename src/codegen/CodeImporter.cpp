@@ -97,7 +97,7 @@ public:
             for (Values& reading : Readings(variant, std::move(values))) {
                 // The emitter skips a component whose test value is empty.
                 const bool saved = test_ < 0 || !reading[static_cast<size_t>(test_)].empty();
-                if (saved && Fits(variant, reading) &&
+                if (saved && Fits(variant, reading) && Storable(reading) &&
                     (AsRead(*variant.pattern, reading, captured) || variant.pattern->Filled(reading) == block)) {
                     best = ReadBlock{stop, Elements(variant, reading)};
                     break;
@@ -137,6 +137,8 @@ protected:
     }
     // Whether the emitter would have chosen this variant for these values.
     virtual bool Fits(const Variant&, const Values&) const { return true; }
+    // Whether the values come back unchanged from where the design keeps them.
+    virtual bool Storable(const Values&) const { return true; }
     virtual std::vector<ImportedElement> Elements(const Variant&, const Values& values) const = 0;
 
     Variant& Add(std::string_view text, std::vector<Pattern::Step> steps, int tag = 0)
@@ -470,6 +472,25 @@ private:
 class SettingsBlockReader : public BlockReader {
 protected:
     explicit SettingsBlockReader(Kind kind) : kind_(kind) {}
+
+    // A settings file keeps text: bytes that are no UTF-8 would come back
+    // otherwise, and the code they generate would differ.
+    bool Storable(const Values& values) const override
+    {
+        for (size_t i = 0; i < values.size() && i < keys_.size(); ++i) {
+            if (keys_[i].empty())
+                continue;
+            const std::string& value = values[i];
+            const bool plain = std::all_of(value.begin(), value.end(), [](char c) { return c > ' ' && c < 0x7F; });
+            if (plain && (value.empty() || (value.front() != '"' && value.back() != '"')))
+                continue;
+            SettingsFile file;
+            file.SetValue("k", value);
+            if (SettingsFile::FromBytes(file.ToBytes()).Value("k") != value)
+                return false;
+        }
+        return true;
+    }
 
     int Key(std::string_view key)
     {
