@@ -139,7 +139,8 @@ protected:
     virtual bool Fits(const Variant&, const Values&) const { return true; }
     // Whether the values come back unchanged from where the design keeps them.
     virtual bool Storable(const Values&) const { return true; }
-    virtual std::vector<ImportedElement> Elements(const Variant&, const Values& values) const = 0;
+    // The values are the reader's to take.
+    virtual std::vector<ImportedElement> Elements(const Variant&, Values& values) const = 0;
 
     Variant& Add(std::string_view text, std::vector<Pattern::Step> steps, int tag = 0)
     {
@@ -216,13 +217,13 @@ protected:
         return readings;
     }
 
-    std::vector<ImportedElement> Elements(const Variant&, const Values& values) const override
+    std::vector<ImportedElement> Elements(const Variant&, Values& values) const override
     {
         ImportedElement element;
         element.kind = kind_;
         element.cells = NewRecord(kind_);
         for (const int column : columns_)
-            element.cells[static_cast<size_t>(column)] = values[static_cast<size_t>(column)];
+            element.cells[static_cast<size_t>(column)] = std::move(values[static_cast<size_t>(column)]);
         const KindInfo& info = KindTable::Of(kind_);
         Placement& place = element.placement;
         place.left = Lenient::ToInt(element.cells[ComponentRecord::Left]);
@@ -295,7 +296,7 @@ protected:
         return {std::move(values)};
     }
 
-    std::vector<ImportedElement> Elements(const Variant&, const Values& values) const override
+    std::vector<ImportedElement> Elements(const Variant&, Values& values) const override
     {
         using C = MagnifierColumn;
         ImportedElement element;
@@ -415,7 +416,7 @@ protected:
         return readings;
     }
 
-    std::vector<ImportedElement> Elements(const Variant&, const Values& values) const override
+    std::vector<ImportedElement> Elements(const Variant&, Values& values) const override
     {
         using C = CustomerServiceColumn;
         ImportedElement element;
@@ -621,7 +622,7 @@ protected:
         return items >= 2 && items <= 8 ? static_cast<size_t>(8 - items) : 0;
     }
 
-    std::vector<ImportedElement> Elements(const Variant& variant, const Values& values) const override
+    std::vector<ImportedElement> Elements(const Variant& variant, Values& values) const override
     {
         using K = CarouselKey;
         std::vector<std::string_view> order = {K::Width,          K::Height,        K::Left,          K::Top,
@@ -690,7 +691,7 @@ public:
     }
 
 protected:
-    std::vector<ImportedElement> Elements(const Variant&, const Values& read) const override
+    std::vector<ImportedElement> Elements(const Variant&, Values& read) const override
     {
         using K = CountdownKey;
         // The code shows no word after the year and the month.
@@ -751,7 +752,7 @@ protected:
         return {std::move(values)};
     }
 
-    std::vector<ImportedElement> Elements(const Variant&, const Values& values) const override
+    std::vector<ImportedElement> Elements(const Variant&, Values& values) const override
     {
         using K = SearchKey;
         return Only(Element(values, {K::Width, K::Height, K::Left, K::Top, K::BoxWidth, K::BoxHeight, K::ButtonWidth,
@@ -810,7 +811,7 @@ protected:
         return (variant.tag == 1) == !values[static_cast<size_t>(link_)].empty();
     }
 
-    std::vector<ImportedElement> Elements(const Variant&, const Values& values) const override
+    std::vector<ImportedElement> Elements(const Variant&, Values& values) const override
     {
         using K = TextKey;
         ImportedElement text =
