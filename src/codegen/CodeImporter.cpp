@@ -97,7 +97,7 @@ public:
             for (Values& reading : Readings(variant, std::move(values))) {
                 // The emitter skips a component whose test value is empty.
                 const bool saved = test_ < 0 || !reading[static_cast<size_t>(test_)].empty();
-                if (saved && Fits(variant, reading) &&
+                if (saved && Fits(variant, reading) && Storable(reading) &&
                     (AsRead(*variant.pattern, reading, captured) || variant.pattern->Filled(reading) == block)) {
                     best = ReadBlock{stop, Elements(variant, reading)};
                     break;
@@ -137,7 +137,10 @@ protected:
     }
     // Whether the emitter would have chosen this variant for these values.
     virtual bool Fits(const Variant&, const Values&) const { return true; }
-    virtual std::vector<ImportedElement> Elements(const Variant&, const Values& values) const = 0;
+    // Whether the values come back unchanged from where the design keeps them.
+    virtual bool Storable(const Values&) const { return true; }
+    // The values are the reader's to take.
+    virtual std::vector<ImportedElement> Elements(const Variant&, Values& values) const = 0;
 
     Variant& Add(std::string_view text, std::vector<Pattern::Step> steps, int tag = 0)
     {
@@ -214,13 +217,13 @@ protected:
         return readings;
     }
 
-    std::vector<ImportedElement> Elements(const Variant&, const Values& values) const override
+    std::vector<ImportedElement> Elements(const Variant&, Values& values) const override
     {
         ImportedElement element;
         element.kind = kind_;
         element.cells = NewRecord(kind_);
         for (const int column : columns_)
-            element.cells[static_cast<size_t>(column)] = values[static_cast<size_t>(column)];
+            element.cells[static_cast<size_t>(column)] = std::move(values[static_cast<size_t>(column)]);
         const KindInfo& info = KindTable::Of(kind_);
         Placement& place = element.placement;
         place.left = Lenient::ToInt(element.cells[ComponentRecord::Left]);
@@ -293,7 +296,7 @@ protected:
         return {std::move(values)};
     }
 
-    std::vector<ImportedElement> Elements(const Variant&, const Values& values) const override
+    std::vector<ImportedElement> Elements(const Variant&, Values& values) const override
     {
         using C = MagnifierColumn;
         ImportedElement element;
@@ -413,7 +416,7 @@ protected:
         return readings;
     }
 
-    std::vector<ImportedElement> Elements(const Variant&, const Values& values) const override
+    std::vector<ImportedElement> Elements(const Variant&, Values& values) const override
     {
         using C = CustomerServiceColumn;
         ImportedElement element;
@@ -470,6 +473,25 @@ private:
 class SettingsBlockReader : public BlockReader {
 protected:
     explicit SettingsBlockReader(Kind kind) : kind_(kind) {}
+
+    // A settings file keeps text: bytes that are no UTF-8 would come back
+    // otherwise, and the code they generate would differ.
+    bool Storable(const Values& values) const override
+    {
+        for (size_t i = 0; i < values.size() && i < keys_.size(); ++i) {
+            if (keys_[i].empty())
+                continue;
+            const std::string& value = values[i];
+            const bool plain = std::all_of(value.begin(), value.end(), [](char c) { return c > ' ' && c < 0x7F; });
+            if (plain && (value.empty() || (value.front() != '"' && value.back() != '"')))
+                continue;
+            SettingsFile file;
+            file.SetValue("k", value);
+            if (SettingsFile::FromBytes(file.ToBytes()).Value("k") != value)
+                return false;
+        }
+        return true;
+    }
 
     int Key(std::string_view key)
     {
@@ -600,7 +622,7 @@ protected:
         return items >= 2 && items <= 8 ? static_cast<size_t>(8 - items) : 0;
     }
 
-    std::vector<ImportedElement> Elements(const Variant& variant, const Values& values) const override
+    std::vector<ImportedElement> Elements(const Variant& variant, Values& values) const override
     {
         using K = CarouselKey;
         std::vector<std::string_view> order = {K::Width,          K::Height,        K::Left,          K::Top,
@@ -669,7 +691,7 @@ public:
     }
 
 protected:
-    std::vector<ImportedElement> Elements(const Variant&, const Values& read) const override
+    std::vector<ImportedElement> Elements(const Variant&, Values& read) const override
     {
         using K = CountdownKey;
         // The code shows no word after the year and the month.
@@ -730,7 +752,7 @@ protected:
         return {std::move(values)};
     }
 
-    std::vector<ImportedElement> Elements(const Variant&, const Values& values) const override
+    std::vector<ImportedElement> Elements(const Variant&, Values& values) const override
     {
         using K = SearchKey;
         return Only(Element(values, {K::Width, K::Height, K::Left, K::Top, K::BoxWidth, K::BoxHeight, K::ButtonWidth,
@@ -789,7 +811,7 @@ protected:
         return (variant.tag == 1) == !values[static_cast<size_t>(link_)].empty();
     }
 
-    std::vector<ImportedElement> Elements(const Variant&, const Values& values) const override
+    std::vector<ImportedElement> Elements(const Variant&, Values& values) const override
     {
         using K = TextKey;
         ImportedElement text =

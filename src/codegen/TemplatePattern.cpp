@@ -243,6 +243,10 @@ size_t TemplatePattern::Match(Scanner& scanner, size_t pos, size_t end,
             stop = scanner.Find(items_[i + 1], pos, end);
             if (stop == std::string::npos || stop + items_[i + 1].literal.size() > end)
                 return std::string::npos;
+            // The piece found is the next item: step over it too.
+            value = text.substr(pos, stop - pos);
+            pos = stop + items_[++i].literal.size();
+            continue;
         }
         value = text.substr(pos, stop - pos);
         pos = stop;
