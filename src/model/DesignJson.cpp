@@ -312,6 +312,10 @@ DesignJson::DesignReading DesignJson::DesignFromText(std::string_view text)
                               ? "文件不完整，可能没有写完或被截断"
                               : "文件已损坏，不是有效的设计文件（第 " + std::to_string(error.byte) + " 个字节处）";
         return reading;
+    } catch (const json::exception&) {
+        // A number no design holds, for one.
+        reading.problem = "文件已损坏，不是有效的设计文件";
+        return reading;
     }
     if (!document.is_object() || !document.contains("program") || document["program"] != ProgramName) {
         reading.problem = "不是 Morvane 的设计文件";
