@@ -3,6 +3,7 @@
 #include "DesignDocument.h"
 #include "KindColumns.h"
 #include "KindTable.h"
+#include "PanelDefaults.h"
 #include "PicturePanel.h"
 #include "SettingsKeys.h"
 
@@ -38,8 +39,8 @@ CountdownPanel::CountdownPanel(const PanelHost& host)
         const char* initialWord;
         std::string_view numberKey, wordKey;
     } units[] = {
-        {"编辑框_年数", "2015", "编辑框_年字", "年", K::Year, K::YearWord},
-        {"编辑框_月数", "5", "编辑框_月字", "月", K::Month, K::MonthWord},
+        {"编辑框_年数", "2015", "编辑框_年字", PanelDefaults::CountdownYearWord.data(), K::Year, K::YearWord},
+        {"编辑框_月数", "5", "编辑框_月字", PanelDefaults::CountdownMonthWord.data(), K::Month, K::MonthWord},
         {"编辑框_号数", "9", "编辑框_号字", "日", K::Day, K::DayWord},
         {"编辑框_时数", "20", "编辑框_时字", "时", K::Hour, K::HourWord},
         {"编辑框_分数", "23", "编辑框_分字", "分", K::Minute, K::MinuteWord},

@@ -1,5 +1,7 @@
 #include "CustomerServicePanel.h"
 
+#include "PanelDefaults.h"
+
 #include "KindColumns.h"
 #include "PicturePanel.h"
 
@@ -7,16 +9,22 @@
 
 namespace morvane {
 
+namespace {
+
+QString Address(size_t i)
+{
+    const std::string_view address = PanelDefaults::CustomerServiceAddresses[i];
+    return QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size()));
+}
+
+} // namespace
+
 // The status icons and the contact service live on the messaging service's
-// host; the web chat page on the platform's own.
-const QString CustomerServicePanel::BigStatusIcon =
-    QStringLiteral("http://amos.alicdn.com/online.aw?v=2&uid=旺旺&site=cntaobao&s=1&charset=utf-8");
-const QString CustomerServicePanel::SmallStatusIcon =
-    QStringLiteral("http://amos.alicdn.com/online.aw?v=2&uid=旺旺&site=cntaobao&s=2&charset=utf-8");
-const QString CustomerServicePanel::GetcidLink =
-    QStringLiteral("http://amos.alicdn.com/getcid.aw?v=2&uid=旺旺&site=cntaobao&s=1&groupid=0&charset=utf-8");
-const QString CustomerServicePanel::WebChatLink =
-    QStringLiteral("http://www.taobao.com/webww/ww.php?ver=3&touid=旺旺&siteid=cntaobao&status=1&charset=utf-8");
+// host, the web chat page on the platform's own; the import reads them too.
+const QString CustomerServicePanel::BigStatusIcon = Address(0);
+const QString CustomerServicePanel::SmallStatusIcon = Address(1);
+const QString CustomerServicePanel::GetcidLink = Address(2);
+const QString CustomerServicePanel::WebChatLink = Address(3);
 const QString CustomerServicePanel::DefaultAvatar =
     QStringLiteral("https://img.alicdn.com/imgextra/i3/2206686532409/O1CN01morvane_avatar_!!2206686532409.gif");
 const QString CustomerServicePanel::IconInsideAvatar = QStringLiteral("most-footer footer-more-trigger");

@@ -1,6 +1,7 @@
 #include "SmallWidgetMembers.h"
 
 #include "KindColumns.h"
+#include "PanelDefaults.h"
 #include "PicturePanel.h"
 
 namespace morvane {
@@ -11,11 +12,13 @@ namespace {
 
 // Every fixed address of the small widgets is formed here. Pictures sit in
 // the designer's folder on the platform's picture host, the video on its
-// video host. QR codes come from its QR image service, except a Tmall
-// shop's, which goes through its mobile transit service.
+// video host.
 const QString kPictureFolder = u"https://img.alicdn.com/imgextra/i1/2206686532409/O1CN01morvane_"_s;
-const QString kQrImage = u"http://gqrcode.alicdn.com/img?"_s;
-const QString kQrTransit = u"http://m.tmall.com/web/doSuperTransit.do?"_s;
+
+QString FromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 } // namespace
 
@@ -27,15 +30,14 @@ const QString SmallWidgetMembers::ShareIcon = kPictureFolder + u"share.gif"_s;
 const QString SmallWidgetMembers::FavouritePicture = kPictureFolder + u"favourite.gif"_s;
 const QString SmallWidgetMembers::FollowIcon = kPictureFolder + u"follow.png"_s;
 
-const std::array<QString, 5> SmallWidgetMembers::QrTemplates{
-    kQrTransit + u"url=http://m.tb.cn/shop&type=shop&biz=tmall&iframe=1&mmstat=shop_head&key=数字"_s,
-    kQrImage + u"v=1&type=bi&item_id=数字"_s,
-    kQrImage + u"type=cs&shop_id=数字&seller_id=&w=90&h=90&el=q&v=1"_s,
-    kQrImage + u"type=ci&item_id=数字&isShow=0&v=1"_s,
-    kQrImage + u"type=we&amp;we_id=数字&amp;w=140&amp;h=140&amp;v=1"_s,
-};
-const QString SmallWidgetMembers::QrFirstTemplate =
-    kQrImage + u"type=cs&shop_id=数字&seller_id=&w=140&h=140&el=q&v=1"_s;
+// The QR addresses come from where the import reads them too.
+const std::array<QString, 5> SmallWidgetMembers::QrTemplates = [] {
+    std::array<QString, 5> addresses;
+    for (size_t i = 0; i < addresses.size(); ++i)
+        addresses[i] = FromView(PanelDefaults::QrTemplates[i]);
+    return addresses;
+}();
+const QString SmallWidgetMembers::QrFirstTemplate = FromView(PanelDefaults::QrFirstTemplate);
 
 namespace {
 

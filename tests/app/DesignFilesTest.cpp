@@ -1,6 +1,7 @@
 // Design files through the real window and panels: save, close, open and
 // generate; the close prompt; bad files; the autosave surviving a kill.
 #include "DesignFiles.h"
+#include "FileBytes.h"
 
 #include "../panels/PanelTestFixture.h"
 #include "CodeGenerator.h"
@@ -19,14 +20,6 @@
 
 namespace morvane {
 namespace {
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 void WriteBytes(const std::string& path, const std::string& bytes)
 {

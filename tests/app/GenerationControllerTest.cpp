@@ -1,4 +1,5 @@
 #include "GenerationController.h"
+#include "FileBytes.h"
 #include "KindTable.h"
 
 #include "CodeGenerator.h"
@@ -26,14 +27,6 @@
 using namespace morvane;
 
 namespace {
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 void WriteGb18030(const std::string& path, const std::string& utf8)
 {

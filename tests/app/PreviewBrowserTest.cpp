@@ -1,6 +1,7 @@
 #include "CodeGenerator.h"
 #include "ComponentLayer.h"
 #include "ComponentRecord.h"
+#include "FileBytes.h"
 #include "KindTable.h"
 #include "PageSettings.h"
 #include "SettingsStore.h"
@@ -25,14 +26,6 @@ using namespace morvane;
 namespace {
 
 const char* const kChromium = "/usr/bin/chromium";
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 std::string Shipped(const char* name)
 {

@@ -6,6 +6,7 @@
 #include "DesignDocument.h"
 #include "DesignerProgram.h"
 #include "DesignerWindow.h"
+#include "FileBytes.h"
 #include "GenerationController.h"
 #include "KindTable.h"
 #include "LoopbackHttpServer.h"
@@ -31,14 +32,6 @@
 using namespace morvane;
 
 namespace {
-
-std::string ReadBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 void Type(QWidget* panel, const char* unit, const QString& text)
 {
