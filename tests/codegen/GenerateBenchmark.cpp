@@ -65,22 +65,31 @@ TemplateTexts Texts()
     return texts;
 }
 
-void BM_Generate(benchmark::State& state)
-{
+// A design of the given size with its settings files written.
+struct Bench {
+    explicit Bench(int count) : store(dir.Path())
+    {
+        store.CreateWorkingDirectory();
+        Fill(components, background, store, count);
+    }
     TempDir dir;
-    SettingsStore store(dir.Path());
-    store.CreateWorkingDirectory();
+    SettingsStore store;
     ComponentLayer components;
     BackgroundLayer background;
-    Fill(components, background, store, static_cast<int>(state.range(0)));
     const TemplateTexts texts = Texts();
-    RandomSource random(1);
+    RandomSource random{1};
+};
+
+void BM_Generate(benchmark::State& state)
+{
+    Bench bench(static_cast<int>(state.range(0)));
     // In the designer, settings files were saved well before the generation
     // that reads them; a file changed within the last second is read again
     // at every load, which is not the case measured here.
     std::this_thread::sleep_for(std::chrono::milliseconds(1100));
     for (auto _ : state) {
-        GenerationResult result = CodeGenerator::GenerateCode(components, background, store, texts, random);
+        GenerationResult result =
+            CodeGenerator::GenerateCode(bench.components, bench.background, bench.store, bench.texts, bench.random);
         benchmark::DoNotOptimize(result.code.data());
         state.counters["code_bytes"] = static_cast<double>(result.code.size());
     }
@@ -89,17 +98,11 @@ void BM_Generate(benchmark::State& state)
 // Reading the code of the same designs back.
 void BM_Import(benchmark::State& state)
 {
-    TempDir dir;
-    SettingsStore store(dir.Path());
-    store.CreateWorkingDirectory();
-    ComponentLayer components;
-    BackgroundLayer background;
-    Fill(components, background, store, static_cast<int>(state.range(0)));
-    const TemplateTexts texts = Texts();
-    RandomSource random(1);
-    const std::string code = CodeGenerator::GenerateCode(components, background, store, texts, random).code;
+    Bench bench(static_cast<int>(state.range(0)));
+    const std::string code =
+        CodeGenerator::GenerateCode(bench.components, bench.background, bench.store, bench.texts, bench.random).code;
     for (auto _ : state) {
-        ImportedDesign design = CodeImporter::ImportCode(code, texts);
+        ImportedDesign design = CodeImporter::ImportCode(code, bench.texts);
         benchmark::DoNotOptimize(design.components.data());
         state.counters["components"] = static_cast<double>(design.components.size());
         state.counters["unread"] = static_cast<double>(design.unread.size());
