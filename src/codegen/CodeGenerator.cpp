@@ -125,6 +125,7 @@ GenerationResult CodeGenerator::Run(const TemplateTexts& texts)
     context_.code.clear();
     wrapperSuffix_.reset();
     unsaved_.clear();
+    unreadable_.clear();
     // Blocks are a few hundred bytes to a few kilobytes; room for all of them
     // up front saves copying a growing text over and over.
     context_.code.reserve(texts.pageFrame.size() + texts.basicWrapper.size() +
@@ -240,6 +241,8 @@ void CodeGenerator::FinishCode(const TemplateTexts& texts, GenerationResult& res
     context_.code.clear();
     result.unsavedSerials = std::move(unsaved_);
     unsaved_.clear();
+    result.unreadableFiles = std::move(unreadable_);
+    unreadable_.clear();
     statusTexts_.push_back(DoneText(result));
     result.previewPage = TextTemplate::SubstitutePlaceholder(preview, kCodeMarkerPreview, result.code, 1);
     result.finished = true;
@@ -255,8 +258,12 @@ const std::string& CodeGenerator::Cell(int column) const
 std::shared_ptr<const SettingsFile> CodeGenerator::LoadSettings(Kind kind)
 {
     std::shared_ptr<const SettingsFile> file = store_.Load(kind, context_.currentRow);
-    if (file->TooLarge())
-        statusTexts_.push_back(std::string(StatusTooLarge) + store_.PathFor(kind, context_.currentRow));
+    if (file->TooLarge()) {
+        const std::string path = store_.PathFor(kind, context_.currentRow);
+        statusTexts_.push_back(std::string(StatusTooLarge) + path);
+        if (std::find(unreadable_.begin(), unreadable_.end(), path) == unreadable_.end())
+            unreadable_.push_back(path);
+    }
     return file;
 }
 
@@ -325,6 +332,10 @@ std::string CodeGenerator::DoneText(const GenerationResult& result)
     if (!result.placeholderSerials.empty())
         text += "（" + std::to_string(result.placeholderSerials.size()) +
                 " 个组件仍是默认图片地址，请换成店铺自己的图片：序号 " + SerialList(result.placeholderSerials) + "）";
+    // The last text is the one that stays in the status bar: what could not
+    // be read is named there too.
+    for (const std::string& path : result.unreadableFiles)
+        text += "（" + std::string(StatusTooLarge) + path + "）";
     return text;
 }
 

@@ -34,6 +34,9 @@ struct GenerationResult {
     // picture address.
     std::vector<int> unsavedSerials;
     std::vector<int> placeholderSerials;
+    // Settings files too large to read, by path: their components were
+    // generated without them.
+    std::vector<std::string> unreadableFiles;
     // The outer texts this edition needs that were empty, by file name. The
     // code is made all the same, but without its frame (or the basic
     // edition's wrapper) it cannot be pasted into a shop; without its
@@ -112,6 +115,7 @@ private:
     GenerationContext context_;
     std::vector<std::string> statusTexts_;
     std::vector<int> unsaved_;
+    std::vector<std::string> unreadable_;
     // Set while the code is being written inside the basic wrapper.
     std::optional<std::string> wrapperSuffix_;
 };

@@ -189,6 +189,8 @@ TEST_F(Driver, ASettingsFileTooLargeToReadIsNamedNeverReadInPartAndNeverWrittenO
     ASSERT_EQ(::truncate(path.c_str(), static_cast<off_t>(SettingsFile::kMaxBytes + 1)), 0);
     const GenerationResult result = Generate(Texts());
     EXPECT_THAT(result.statusTexts, ::testing::Contains("设置文件过大，无法读取：" + path));
+    // Named in the text that stays, too.
+    EXPECT_NE(result.statusTexts.back().find("（设置文件过大，无法读取：" + path + "）"), std::string::npos);
     EXPECT_EQ(result.code.find("300"), std::string::npos);
     EXPECT_FALSE(SettingsStore::WriteValue(path, "宽度", "400"));
     EXPECT_EQ(std::filesystem::file_size(path), SettingsFile::kMaxBytes + 1);
