@@ -56,19 +56,8 @@ std::string SerialList(const std::vector<int>& serials)
 
 const KindArray<CodeGenerator::Emitter>& CodeGenerator::Emitters()
 {
-    // Whether a slot is filled is kept beside the slot: comparing member
-    // pointers is not a constant expression under UBSan's instrumentation.
-    struct Table {
-        KindArray<Emitter> emitters{};
-        KindArray<bool> filled{};
-        constexpr void Set(Kind kind, Emitter emitter)
-        {
-            emitters[IndexOf(kind)] = emitter;
-            filled[IndexOf(kind)] = true;
-        }
-    };
-    static constexpr Table table = [] {
-        Table made;
+    static constexpr KindSlots<Emitter> table = [] {
+        KindSlots<Emitter> made;
         for (const RecordBlock& block : recordblocks::kTable)
             made.Set(block.kind, &CodeGenerator::EmitRecordBlock);
         made.Set(Kind::Carousel, &CodeGenerator::EmitCarousel);
@@ -87,7 +76,7 @@ const KindArray<CodeGenerator::Emitter>& CodeGenerator::Emitters()
         }
         return true;
     }());
-    return table.emitters;
+    return table.value;
 }
 
 CodeGenerator::CodeGenerator(const ComponentLayer& components, const BackgroundLayer& background,

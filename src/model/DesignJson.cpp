@@ -215,12 +215,19 @@ DesignElement DesignElementFrom(const json& in, const char* sort, size_t index)
     return element;
 }
 
-std::vector<DesignElement> ComponentsFrom(const json& list)
+// A list of elements of one sort, within what a design may hold.
+void CheckList(const json& list, const char* sort)
 {
     if (!list.is_array())
-        throw Problem{"组件列表格式不对"};
+        throw Problem{std::string(sort) + "列表格式不对"};
     if (list.size() > kMaxDesignElements)
-        throw Problem{"组件数量超出本程序能处理的范围（最多 " + std::to_string(kMaxDesignElements) + " 个）"};
+        throw Problem{std::string(sort) + "数量超出本程序能处理的范围（最多 " + std::to_string(kMaxDesignElements) +
+                      " 个）"};
+}
+
+std::vector<DesignElement> ComponentsFrom(const json& list)
+{
+    CheckList(list, "组件");
     std::vector<DesignElement> components;
     components.reserve(list.size());
     // A companion stands right behind its owner, in the order the owner
@@ -250,10 +257,7 @@ std::vector<DesignElement> ComponentsFrom(const json& list)
 
 std::vector<DesignElement> TextsFrom(const json& list)
 {
-    if (!list.is_array())
-        throw Problem{"文字列表格式不对"};
-    if (list.size() > kMaxDesignElements)
-        throw Problem{"文字数量超出本程序能处理的范围（最多 " + std::to_string(kMaxDesignElements) + " 个）"};
+    CheckList(list, "文字");
     std::vector<DesignElement> texts;
     texts.reserve(list.size());
     for (size_t i = 0; i < list.size(); ++i) {

@@ -41,6 +41,20 @@ constexpr std::size_t IndexOf(Kind kind)
 // One entry per kind, indexed by IndexOf.
 template <typename T> using KindArray = std::array<T, KindCount>;
 
+// A table filled in kind by kind at compile time, which knows which slots
+// were filled: comparing function pointers with null is not a constant
+// expression under UBSan's instrumentation, so coverage is checked here.
+template <typename T> struct KindSlots {
+    KindArray<T> value{};
+    KindArray<bool> filled{};
+
+    constexpr void Set(Kind kind, T entry)
+    {
+        value[IndexOf(kind)] = entry;
+        filled[IndexOf(kind)] = true;
+    }
+};
+
 // Components live in the component layer and are numbered from 2; texts in
 // the background layer, numbered from 1. Everything that treats the two
 // apart asks for this.

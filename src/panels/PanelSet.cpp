@@ -33,19 +33,8 @@ PropertyPanel* MakeSmallWidget(const PanelHost& host, Kind kind)
 // The panel of every kind that has one of its own (the arrows open their
 // carousel's). Kinds not named here are small widgets, whose panel is one
 // shape and a member row.
-// Whether a slot is filled is kept beside it: a function pointer's
-// comparison is not a constant expression under UBSan's instrumentation.
-struct PanelTable {
-    KindArray<MakePanel> make{};
-    KindArray<bool> filled{};
-    constexpr void Set(Kind kind, MakePanel panel)
-    {
-        make[IndexOf(kind)] = panel;
-        filled[IndexOf(kind)] = true;
-    }
-};
-constexpr PanelTable kPanels = [] {
-    PanelTable panels;
+constexpr KindSlots<MakePanel> kPanels = [] {
+    KindSlots<MakePanel> panels;
     for (const KindInfo& kind : kinds::kTable) {
         if (kind.panel == kind.kind)
             panels.Set(kind.kind, &MakeSmallWidget);
@@ -85,7 +74,7 @@ PanelSet::PanelSet(DesignDocument& document, QWidget* owner)
             Present(state.CurrentSort(), state.Current());
     });
     for (const KindInfo& kind : KindTable::All()) {
-        if (const MakePanel make = kPanels.make[IndexOf(kind.kind)])
+        if (const MakePanel make = kPanels.value[IndexOf(kind.kind)])
             factories_[IndexOf(kind.kind)] = [make, k = kind.kind](const PanelHost& host) { return make(host, k); };
     }
 }
