@@ -40,11 +40,6 @@ std::string AsUtf8(std::string bytes)
     return IsUtf8(bytes) ? bytes : TextCodec::Gb18030ToUtf8(bytes);
 }
 
-QString FromStd(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 CodeImport::CodeImport(DesignDocument& document, DesignFiles& files, std::function<const TemplateTexts&()> templates,
@@ -131,7 +126,7 @@ QString CodeImport::Report(const ImportedDesign& imported)
     for (const UnreadPart& part : imported.unread) {
         if (parts.size() == kPartsNamed)
             break;
-        QString excerpt = FromStd(part.excerpt).simplified();
+        QString excerpt = QString::fromUtf8(part.excerpt).simplified();
         if (excerpt.size() > kExcerptCharacters)
             excerpt = excerpt.left(kExcerptCharacters) + QStringLiteral("…");
         parts << QStringLiteral("第 %1 行第 %2 列“%3”").arg(part.line).arg(part.column).arg(excerpt);

@@ -2,18 +2,13 @@
 
 #include "DesignDocument.h"
 #include "DesignJson.h"
-#include "DesignerChrome.h"
-#include "DesignerWindow.h"
 #include "FileSystem.h"
 #include "KindTable.h"
 
 #include <QAction>
 #include <QDir>
-#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
@@ -27,11 +22,6 @@ namespace {
 
 const QString kUntitled = QStringLiteral("未命名设计");
 constexpr const char* kRecentKey = "recentFiles";
-
-QString FromStd(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string Local(const QString& path)
 {
@@ -54,56 +44,10 @@ QString AutosaveOriginPath(const QString& autosave)
     return autosave + QStringLiteral(".origin");
 }
 
-// Sits at the right end of the status bar, where status texts never reach.
-class RecoveryOffer : public QWidget {
-public:
-    explicit RecoveryOffer(QWidget* bar) : QWidget(bar)
-    {
-        setObjectName(QStringLiteral("恢复提示"));
-        setAttribute(Qt::WA_StyledBackground);
-        setStyleSheet(QStringLiteral("#恢复提示 { background: rgb(255, 236, 179); }"
-                                     "QLabel { color: rgb(60, 45, 0); }"
-                                     "QPushButton { padding: 0 8px; }"));
-        auto* layout = new QHBoxLayout(this);
-        layout->setContentsMargins(8, 1, 4, 1);
-        layout->setSpacing(6);
-        layout->addWidget(new QLabel(QStringLiteral("上次运行未正常结束，可以恢复自动保存的设计"), this));
-        accept = new QPushButton(QStringLiteral("恢复"), this);
-        accept->setObjectName(QStringLiteral("按钮_恢复"));
-        decline = new QPushButton(QStringLiteral("忽略"), this);
-        decline->setObjectName(QStringLiteral("按钮_忽略"));
-        layout->addWidget(accept);
-        layout->addWidget(decline);
-        bar->installEventFilter(this);
-        Place();
-    }
-
-    QPushButton* accept = nullptr;
-    QPushButton* decline = nullptr;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == parentWidget() && event->type() == QEvent::Resize)
-            Place();
-        return QWidget::eventFilter(watched, event);
-    }
-
-private:
-    void Place()
-    {
-        const QWidget* bar = parentWidget();
-        resize(sizeHint().width(), bar->height());
-        move(bar->width() - width(), 0);
-        raise();
-    }
-};
-
 } // namespace
 
-DesignFiles::DesignFiles(DesignDocument& document, DesignerWindow& window, const QString& userDirectory,
-                         QObject* parent)
-    : QObject(parent), document_(document), window_(window), userDirectory_(userDirectory),
+DesignFiles::DesignFiles(DesignDocument& document, QWidget* dialogParent, const QString& userDirectory, QObject* parent)
+    : QObject(parent), document_(document), dialogParent_(dialogParent), userDirectory_(userDirectory),
       writer_(std::make_unique<QThreadPool>())
 {
     writer_->setMaxThreadCount(1);
@@ -111,7 +55,7 @@ DesignFiles::DesignFiles(DesignDocument& document, DesignerWindow& window, const
                   .value(kRecentKey)
                   .toStringList();
 
-    menu_ = new QMenu(&window_);
+    menu_ = new QMenu(dialogParent_);
     menu_->setObjectName(QStringLiteral("菜单_文件"));
     connect(AddCommand(QStringLiteral("动作_新建"), QStringLiteral("新建"), QKeySequence(Qt::CTRL | Qt::Key_N)),
             &QAction::triggered, this, [this] { New(); });
@@ -127,14 +71,6 @@ DesignFiles::DesignFiles(DesignDocument& document, DesignerWindow& window, const
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
             &QAction::triggered, this, [this] { SaveAs(); });
     menu_->addSeparator();
-    window_.Chrome().FileButton()->setMenu(menu_);
-
-    window_.SetCloseGuard([this] {
-        if (!MayReplace(QStringLiteral("关闭")))
-            return false;
-        RemoveAutosave();
-        return true;
-    });
 
     autosaveTimer_.setSingleShot(true);
     autosaveTimer_.setInterval(AutosaveDelayMs);
@@ -146,7 +82,6 @@ DesignFiles::DesignFiles(DesignDocument& document, DesignerWindow& window, const
 
 DesignFiles::~DesignFiles()
 {
-    window_.SetCloseGuard(nullptr);
     // A termination signal ends the run without a question: the last
     // changes go into the autosave before it does.
     if (autosaveTimer_.isActive())
@@ -158,12 +93,12 @@ DesignFiles::~DesignFiles()
 
 QAction* DesignFiles::AddCommand(const QString& unit, const QString& caption, const QKeySequence& keys)
 {
-    auto* action = new QAction(caption, &window_);
+    auto* action = new QAction(caption, menu_);
     action->setObjectName(unit);
     action->setShortcut(keys);
     action->setShortcutContext(Qt::ApplicationShortcut);
-    window_.addAction(action);
     menu_->addAction(action);
+    commands_.push_back(action);
     return action;
 }
 
@@ -180,8 +115,15 @@ QString DesignFiles::DisplayName() const
 
 void DesignFiles::ShowName()
 {
-    window_.setWindowTitle(DisplayName() + QStringLiteral(" - Morvane"));
-    window_.Chrome().ShowDesignName(QStringLiteral("设计：") + DisplayName());
+    emit NameChanged(DisplayName());
+}
+
+bool DesignFiles::MayClose()
+{
+    if (!MayReplace(QStringLiteral("关闭")))
+        return false;
+    RemoveAutosave();
+    return true;
 }
 
 void DesignFiles::Touched()
@@ -201,7 +143,8 @@ QString DesignFiles::ChoosePath(Purpose purpose)
 {
     if (choosePath_)
         return choosePath_(purpose);
-    QFileDialog dialog(&window_, purpose == Purpose::Open ? QStringLiteral("打开设计") : QStringLiteral("保存设计"));
+    QFileDialog dialog(dialogParent_,
+                       purpose == Purpose::Open ? QStringLiteral("打开设计") : QStringLiteral("保存设计"));
     dialog.setObjectName(QStringLiteral("文件对话框"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters(
@@ -231,7 +174,7 @@ bool DesignFiles::MayReplace(const QString& why)
     QMessageBox box(QMessageBox::Question, QStringLiteral("Morvane"),
                     QStringLiteral("设计“%1”有未保存的修改，%2前要保存吗？")
                         .arg(path_.isEmpty() ? kUntitled : QFileInfo(path_).completeBaseName(), why),
-                    QMessageBox::NoButton, &window_);
+                    QMessageBox::NoButton, dialogParent_);
     box.setObjectName(QStringLiteral("询问保存"));
     QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
     save->setObjectName(QStringLiteral("按钮_保存"));
@@ -289,7 +232,7 @@ std::optional<Design> DesignFiles::ReadDesign(const QString& path)
         return refuse(QStringLiteral("文件过大，不是本程序保存的设计"));
     DesignJson::DesignReading reading = DesignJson::DesignFromText(*bytes);
     if (!reading.design)
-        return refuse(FromStd(reading.problem));
+        return refuse(QString::fromUtf8(reading.problem));
     return std::move(reading.design);
 }
 
@@ -423,11 +366,7 @@ void DesignFiles::OfferRecovery()
     recovered_ = std::move(reading.design);
     const std::optional<std::string> origin = FileSystem::ReadWholeFile(Local(AutosaveOriginPath(AutosavePath())));
     recoveredPath_ = origin ? QString::fromStdString(*origin) : QString();
-    auto* offer = new RecoveryOffer(window_.Chrome().StatusBar());
-    connect(offer->accept, &QPushButton::clicked, this, &DesignFiles::AcceptRecovery);
-    connect(offer->decline, &QPushButton::clicked, this, &DesignFiles::DeclineRecovery);
-    offer->show();
-    recoveryOffer_ = offer;
+    emit RecoveryOffered();
 }
 
 void DesignFiles::AcceptRecovery()
@@ -442,8 +381,7 @@ void DesignFiles::AcceptRecovery()
                              .arg(ComponentCount(*recovered_))
                              .arg(recovered_->texts.size()));
     recovered_.reset();
-    delete recoveryOffer_;
-    recoveryOffer_ = nullptr;
+    emit RecoveryClosed();
     Touched();
 }
 
@@ -451,8 +389,7 @@ void DesignFiles::DeclineRecovery()
 {
     // The autosave stays where it is until the next autosave replaces it.
     recovered_.reset();
-    delete recoveryOffer_;
-    recoveryOffer_ = nullptr;
+    emit RecoveryClosed();
 }
 
 } // namespace morvane

@@ -2,6 +2,7 @@
 
 #include "Design.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,7 @@
 #include <optional>
 
 class QAction;
+class QKeySequence;
 class QMenu;
 class QThreadPool;
 class QWidget;
@@ -19,7 +21,6 @@ class QWidget;
 namespace morvane {
 
 class DesignDocument;
-class DesignerWindow;
 
 // The design as a file: 新建, 打开, 保存, 另存为 and the recent designs,
 // the name and modified mark the window shows, the question before a change
@@ -34,9 +35,10 @@ public:
     static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
     static constexpr int AutosaveDelayMs = 2000;
 
+    // dialogParent: the window the questions and file dialogs belong to;
     // userDirectory: the user's data folder, where the autosave and the
     // recent designs are kept.
-    DesignFiles(DesignDocument& document, DesignerWindow& window, const QString& userDirectory,
+    DesignFiles(DesignDocument& document, QWidget* dialogParent, const QString& userDirectory,
                 QObject* parent = nullptr);
     ~DesignFiles() override;
 
@@ -52,6 +54,9 @@ public:
     // on 保存; true when the caller may go on. why names the step in the
     // question ("关闭", "新建", ...).
     bool MayReplace(const QString& why);
+    // Asked before the window closes: MayReplace, and the autosave goes
+    // when the answer lets the window close.
+    bool MayClose();
     // Puts a design that did not come from a file in place of the open one
     // (an import): it counts as changed until it is saved.
     void ReplaceUnsaved(const Design& design);
@@ -77,9 +82,16 @@ public:
     // The menu the window's "文件" button opens; the import command goes
     // into it too.
     QMenu* Menu() const { return menu_; }
+    // The commands with their keys, for the window to take up.
+    const QList<QAction*>& Commands() const { return commands_; }
 
 signals:
     void AutosaveWritten();
+    // The name to show, as DisplayName() gives it.
+    void NameChanged(const QString& name);
+    // An autosave can be restored; the offer goes once taken or declined.
+    void RecoveryOffered();
+    void RecoveryClosed();
 
 private:
     QAction* AddCommand(const QString& unit, const QString& caption, const QKeySequence& keys);
@@ -96,7 +108,7 @@ private:
     std::optional<Design> ReadDesign(const QString& path);
 
     DesignDocument& document_;
-    DesignerWindow& window_;
+    QWidget* dialogParent_ = nullptr;
     QString userDirectory_;
     QString path_;
     // Changes the undo history does not hold: a restored autosave, an
@@ -105,7 +117,7 @@ private:
     QStringList recent_;
     QMenu* menu_ = nullptr;
     QMenu* recentMenu_ = nullptr;
-    QWidget* recoveryOffer_ = nullptr;
+    QList<QAction*> commands_;
     std::optional<Design> recovered_;
     QString recoveredPath_;
     QTimer autosaveTimer_;

@@ -3,6 +3,7 @@
 #include "CodeImport.h"
 #include "DesignDocument.h"
 #include "DesignFiles.h"
+#include "DesignerChrome.h"
 #include "DesignerWindow.h"
 #include "FileSystem.h"
 #include "GenerationController.h"
@@ -11,9 +12,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMenu>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
 
 namespace morvane {
 
@@ -61,11 +64,10 @@ DesignerProgram::DesignerProgram(const QString& programDirectory) : folders_(Nam
     const std::string autosave = std::string("autosave.") + DesignFiles::Extension;
     for (const std::string& name : {autosave, autosave + ".origin"})
         FileSystem::RemoveStaleTemporaries(userDirectory.toStdString(), name);
-    files_ = std::make_unique<DesignFiles>(*document_, *window_, userDirectory);
-    import_ = std::make_unique<CodeImport>(*document_, *files_,
-                                           [generation = generation_]() -> const TemplateTexts& {
-                                               return generation->Templates();
-                                           });
+    files_ = std::make_unique<DesignFiles>(*document_, window_.get(), userDirectory);
+    Connect(*files_, *window_);
+    import_ = std::make_unique<CodeImport>(
+        *document_, *files_, [generation = generation_]() -> const TemplateTexts& { return generation->Templates(); });
     auto* importAction = new QAction(QStringLiteral("导入代码..."), window_.get());
     importAction->setObjectName(QStringLiteral("动作_导入代码"));
     importAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
@@ -83,6 +85,24 @@ DesignerProgram::~DesignerProgram()
     panels_.reset();
     window_.reset();
     document_.reset();
+}
+
+void DesignerProgram::Connect(DesignFiles& files, DesignerWindow& window)
+{
+    DesignerChrome& chrome = window.Chrome();
+    chrome.FileButton()->setMenu(files.Menu());
+    window.addActions(files.Commands());
+    const auto showName = [&window, &chrome](const QString& name) {
+        window.setWindowTitle(name + QStringLiteral(" - Morvane"));
+        chrome.ShowDesignName(QStringLiteral("设计：") + name);
+    };
+    showName(files.DisplayName());
+    QObject::connect(&files, &DesignFiles::NameChanged, &window, showName);
+    window.SetCloseGuard([guarded = QPointer<DesignFiles>(&files)] { return !guarded || guarded->MayClose(); });
+    QObject::connect(&files, &DesignFiles::RecoveryOffered, &chrome, &DesignerChrome::ShowRecoveryOffer);
+    QObject::connect(&files, &DesignFiles::RecoveryClosed, &chrome, &DesignerChrome::HideRecoveryOffer);
+    QObject::connect(&chrome, &DesignerChrome::RecoveryAccepted, &files, &DesignFiles::AcceptRecovery);
+    QObject::connect(&chrome, &DesignerChrome::RecoveryDeclined, &files, &DesignFiles::DeclineRecovery);
 }
 
 void DesignerProgram::Start(const QString& designPath)

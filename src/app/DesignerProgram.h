@@ -34,6 +34,10 @@ public:
     // a run that did not end through its close button.
     void Start(const QString& designPath = {});
 
+    // The window shows what the design files tell and asks them before it
+    // closes: the menu and its keys, the name, the recovery offer.
+    static void Connect(DesignFiles& files, DesignerWindow& window);
+
     const ProgramFolders& Folders() const { return folders_; }
     // Whether Qt's own texts (dialogs, context menus) were found in Chinese.
     bool QtSpeaksChinese() const { return !qtTexts_.isEmpty(); }

@@ -6,6 +6,7 @@
 #include "KindWords.h"
 
 #include <QFile>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -150,6 +151,47 @@ void DesignerChrome::ShowDesignName(const QString& text)
     designName_->setToolTip(text);
 }
 
+void DesignerChrome::ShowRecoveryOffer()
+{
+    if (recoveryOffer_)
+        return;
+    recoveryOffer_ = new QWidget(status_);
+    recoveryOffer_->setObjectName(QStringLiteral("恢复提示"));
+    recoveryOffer_->setAttribute(Qt::WA_StyledBackground);
+    recoveryOffer_->setStyleSheet(QStringLiteral("#恢复提示 { background: rgb(255, 236, 179); }"
+                                                 "QLabel { color: rgb(60, 45, 0); }"
+                                                 "QPushButton { padding: 0 8px; }"));
+    auto* layout = new QHBoxLayout(recoveryOffer_);
+    layout->setContentsMargins(8, 1, 4, 1);
+    layout->setSpacing(6);
+    layout->addWidget(new QLabel(QStringLiteral("上次运行未正常结束，可以恢复自动保存的设计"), recoveryOffer_));
+    auto* accept = new QPushButton(QStringLiteral("恢复"), recoveryOffer_);
+    accept->setObjectName(QStringLiteral("按钮_恢复"));
+    auto* decline = new QPushButton(QStringLiteral("忽略"), recoveryOffer_);
+    decline->setObjectName(QStringLiteral("按钮_忽略"));
+    layout->addWidget(accept);
+    layout->addWidget(decline);
+    connect(accept, &QPushButton::clicked, this, &DesignerChrome::RecoveryAccepted);
+    connect(decline, &QPushButton::clicked, this, &DesignerChrome::RecoveryDeclined);
+    PlaceRecoveryOffer();
+    recoveryOffer_->show();
+}
+
+void DesignerChrome::HideRecoveryOffer()
+{
+    delete recoveryOffer_;
+    recoveryOffer_ = nullptr;
+}
+
+void DesignerChrome::PlaceRecoveryOffer()
+{
+    if (!recoveryOffer_)
+        return;
+    recoveryOffer_->resize(recoveryOffer_->sizeHint().width(), status_->height());
+    recoveryOffer_->move(status_->width() - recoveryOffer_->width(), 0);
+    recoveryOffer_->raise();
+}
+
 void DesignerChrome::LayOut(const DesignerLayout& l)
 {
     designName_->resize(std::max(0, l.rulerLeft - 16), designName_->height());
@@ -166,6 +208,7 @@ void DesignerChrome::LayOut(const DesignerLayout& l)
     logo_->move(0, logo_->y());
     toolbar_->move(l.toolbarLeft, toolbar_->y());
     global_->move(l.globalButtonLeft, global_->y());
+    PlaceRecoveryOffer();
 }
 
 } // namespace morvane

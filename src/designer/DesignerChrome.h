@@ -33,6 +33,10 @@ public:
     QPushButton* FileButton() const { return file_; }
     // The open design's name with its modified mark, left of the ruler.
     void ShowDesignName(const QString& text);
+    // "恢复提示" at the right end of the status bar, where status texts
+    // never reach: it covers nothing, and stays until answered.
+    void ShowRecoveryOffer();
+    void HideRecoveryOffer();
 
 signals:
     // A component button: the kind it adds.
@@ -42,6 +46,8 @@ signals:
     void PreviewRequested();
     void MinimiseRequested();
     void CloseRequested();
+    void RecoveryAccepted();
+    void RecoveryDeclined();
 
 private:
     QWidget* topBand_ = nullptr;
@@ -58,6 +64,9 @@ private:
     QLabel* ruler_ = nullptr;
     QWidget* status_ = nullptr;
     QLabel* statusText_ = nullptr;
+    QWidget* recoveryOffer_ = nullptr;
+
+    void PlaceRecoveryOffer();
 };
 
 } // namespace morvane

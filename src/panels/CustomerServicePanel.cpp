@@ -13,8 +13,7 @@ namespace {
 
 QString Address(size_t i)
 {
-    const std::string_view address = PanelDefaults::CustomerServiceAddresses[i];
-    return QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size()));
+    return QString::fromUtf8(PanelDefaults::CustomerServiceAddresses[i]);
 }
 
 } // namespace

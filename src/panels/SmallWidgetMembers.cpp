@@ -15,11 +15,6 @@ namespace {
 // video host.
 const QString kPictureFolder = u"https://img.alicdn.com/imgextra/i1/2206686532409/O1CN01morvane_"_s;
 
-QString FromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 const QString SmallWidgetMembers::GroupIcon = kPictureFolder + u"wwgroup.gif"_s;
@@ -34,10 +29,10 @@ const QString SmallWidgetMembers::FollowIcon = kPictureFolder + u"follow.png"_s;
 const std::array<QString, 5> SmallWidgetMembers::QrTemplates = [] {
     std::array<QString, 5> addresses;
     for (size_t i = 0; i < addresses.size(); ++i)
-        addresses[i] = FromView(PanelDefaults::QrTemplates[i]);
+        addresses[i] = QString::fromUtf8(PanelDefaults::QrTemplates[i]);
     return addresses;
 }();
-const QString SmallWidgetMembers::QrFirstTemplate = FromView(PanelDefaults::QrFirstTemplate);
+const QString SmallWidgetMembers::QrFirstTemplate = QString::fromUtf8(PanelDefaults::QrFirstTemplate);
 
 namespace {
 

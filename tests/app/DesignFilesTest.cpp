@@ -1,6 +1,7 @@
 // Design files through the real window and panels: save, close, open and
 // generate; the close prompt; bad files; the autosave surviving a kill.
 #include "DesignFiles.h"
+#include "DesignerProgram.h"
 #include "FileBytes.h"
 
 #include "../panels/PanelTestFixture.h"
@@ -56,12 +57,13 @@ void Answer(const char* button)
 class DesignFilesTest : public PanelTest {
 protected:
     TempDir user;
-    DesignFiles files{document, window, QString::fromStdString(user.Path())};
+    DesignFiles files{document, &window, QString::fromStdString(user.Path())};
     QString chosen;
 
     void SetUp() override
     {
         PanelTest::SetUp();
+        DesignerProgram::Connect(files, window);
         document.Settings().CreateWorkingDirectory();
         files.SetPathChooser([this](DesignFiles::Purpose) { return chosen; });
     }
@@ -114,7 +116,8 @@ TEST_F(DesignFilesTest, ADesignSavedClosedAndOpenedGeneratesTheSameCode)
     secondWindow.SetPanelPresenter(&secondPanels);
     secondWindow.LayOutForScreen(1920, 1080);
     secondWindow.Start();
-    DesignFiles secondFiles(second, secondWindow, QString::fromStdString(user.Path()));
+    DesignFiles secondFiles(second, &secondWindow, QString::fromStdString(user.Path()));
+    DesignerProgram::Connect(secondFiles, secondWindow);
     ASSERT_TRUE(secondFiles.OpenFile(QString::fromStdString(path)));
     EXPECT_EQ(second.Snapshot(), design);
     EXPECT_EQ(Code(second), code);
@@ -232,7 +235,7 @@ TEST_F(DesignFilesTest, BadFilesAreNamedWithWhatIsWrongAndChangeNothing)
 // Run as a child process by the test below: edits, and waits for its end.
 TEST_F(DesignFilesTest, DISABLED_EditsUntilKilled)
 {
-    DesignFiles child(document, window, qEnvironmentVariable("MORVANE_AUTOSAVE_DIR"));
+    DesignFiles child(document, &window, qEnvironmentVariable("MORVANE_AUTOSAVE_DIR"));
     AddAt("超级按钮_图片", {120, 70});
     Type(panels.Panel(Kind::Picture), "编辑框_提示", QStringLiteral("被恢复的图片"));
     Save(panels.Panel(Kind::Picture));
@@ -257,7 +260,8 @@ TEST_F(DesignFilesTest, AnAutosaveOutlivesAKillAndIsOfferedAtTheNextStart)
     child.kill();
     child.waitForFinished();
 
-    DesignFiles next(document, window, QString::fromStdString(autosaves.Path()));
+    DesignFiles next(document, &window, QString::fromStdString(autosaves.Path()));
+    DesignerProgram::Connect(next, window);
     next.OfferRecovery();
     auto* offer = Find<QWidget>(&window, "恢复提示");
     EXPECT_TRUE(offer->isVisible());
