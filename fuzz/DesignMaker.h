@@ -1,7 +1,7 @@
 #pragma once
 
 // Random designs for the fuzz targets over the generator: page settings,
-// components of every kind with their records and settings files, texts,
+// components of every kind with their records and settings, texts,
 // and template texts, all made of placeholder words, small pieces and
 // short runs of fuzzed bytes, so that values and templates run into each
 // other's placeholders.
@@ -11,17 +11,14 @@
 #include "BackgroundLayer.h"
 #include "ComponentLayer.h"
 #include "ComponentRecord.h"
+#include "DesignSettings.h"
 #include "KindTable.h"
 #include "PageSettings.h"
-#include "SettingsStore.h"
 #include "TextRecord.h"
 
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <optional>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace morvane::fuzz {
@@ -95,25 +92,10 @@ inline const std::vector<std::string> kKeys = {
     "搜框高",     "按扭宽",     "按扭高", "预设字", "店铺",       "搜框背景色", "搜框文字色", "搜框边框色",
     "按扭背景色", "按扭文字色", "链接",   "内容",   "对齐",       "加粗",       "背色"};
 
-// A store in a folder of this process, emptied for every design.
-inline SettingsStore TemporaryStore()
-{
-    char path[] = "/tmp/morvane-fuzz.XXXXXX";
-    const char* made = ::mkdtemp(path);
-    Require(made != nullptr, "a temporary folder");
-    static std::vector<std::string> folders;
-    if (folders.empty())
-        std::atexit([] {
-            for (const std::string& folder : folders)
-                std::filesystem::remove_all(folder);
-        });
-    folders.emplace_back(made);
-    return SettingsStore(made);
-}
-
 struct Design {
     ComponentLayer components;
     BackgroundLayer background;
+    DesignSettings settings;
     TemplateTexts texts;
     std::uint64_t seed = 0;
 };
@@ -135,11 +117,9 @@ public:
         return Piecework(provider_, maxPieces, kPlaceholderWords, kPieces);
     }
 
-    // Fills the design and writes its settings files into the store.
-    void Make(const SettingsStore& store, Design& design)
+    // Fills the design, settings included.
+    void Make(Design& design)
     {
-        store.DeleteStore();
-        store.CreateWorkingDirectory();
         BackgroundLayer& background = design.background;
         const std::vector<std::string> editions = {PageSettings::TmallEdition, PageSettings::ProEdition,
                                                    PageSettings::BasicEdition, "其他"};
@@ -167,8 +147,8 @@ public:
             }
             if (provider_.ConsumeIntegralInRange<int>(0, 5) > 0)
                 components.SetCell(row, ComponentRecord::Saved, "1");
-            if (kind && !store.PathFor(*kind, row).empty() && provider_.ConsumeIntegralInRange<int>(0, 5) > 0)
-                WriteSettings(store, *kind, row);
+            if (kind && !KindTable::Of(*kind).settingsPrefix.empty() && provider_.ConsumeIntegralInRange<int>(0, 5) > 0)
+                WriteSettings(design.settings, *kind, row);
         }
         const int textCount = provider_.ConsumeIntegralInRange<int>(0, 3);
         for (int i = 0; i < textCount; ++i) {
@@ -176,7 +156,7 @@ public:
             if (provider_.ConsumeIntegralInRange<int>(0, 5) > 0)
                 background.SetCell(row, TextRecord::Saved, "1");
             if (provider_.ConsumeIntegralInRange<int>(0, 5) > 0)
-                WriteSettings(store, Kind::Text, row);
+                WriteSettings(design.settings, Kind::Text, row);
         }
 
         design.texts.pageFrame = Value(12);
@@ -187,7 +167,7 @@ public:
     }
 
 private:
-    void WriteSettings(const SettingsStore& store, Kind kind, int number)
+    void WriteSettings(DesignSettings& settings, Kind kind, int number)
     {
         std::vector<std::pair<std::string, std::string>> values;
         const int count = provider_.ConsumeIntegralInRange<int>(0, 12);
@@ -195,7 +175,7 @@ private:
             values.emplace_back(Pick(provider_, kKeys), Value(3));
         if (provider_.ConsumeBool())
             values.emplace_back("编辑框数量", std::to_string(provider_.ConsumeIntegralInRange<int>(0, 9)));
-        SettingsStore::WriteValues(store.PathFor(kind, number), values);
+        settings.Set(kind, number, DesignSettings::Written(values));
     }
 
     FuzzedDataProvider& provider_;

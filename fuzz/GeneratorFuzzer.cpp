@@ -13,18 +13,17 @@ using namespace morvane::fuzz;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
     FuzzedDataProvider provider(data, size);
-    static const SettingsStore store = TemporaryStore();
     Design design;
-    DesignMaker(provider, false).Make(store, design);
+    DesignMaker(provider, false).Make(design);
 
     RandomSource replayRandom(design.seed);
     CompiledTemplate::SetReplay(true);
     const GenerationResult replayed =
-        CodeGenerator::GenerateCode(design.components, design.background, store, design.texts, replayRandom);
+        CodeGenerator::GenerateCode(design.components, design.background, design.settings, design.texts, replayRandom);
     RandomSource inOrderRandom(design.seed);
     CompiledTemplate::SetReplay(false);
     const GenerationResult inOrder =
-        CodeGenerator::GenerateCode(design.components, design.background, store, design.texts, inOrderRandom);
+        CodeGenerator::GenerateCode(design.components, design.background, design.settings, design.texts, inOrderRandom);
     CompiledTemplate::SetReplay(true);
 
     Require(replayed.finished == inOrder.finished, "finished");

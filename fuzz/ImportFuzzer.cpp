@@ -36,8 +36,6 @@ std::string ShippedText(const std::string& name)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
     FuzzedDataProvider provider(data, size);
-    static const SettingsStore store = TemporaryStore();
-    static const SettingsStore again = TemporaryStore();
     static const std::string frame = ShippedText("tyb.txt.in");
     static const std::string wrapper = ShippedText("jcb.txt.in");
 
@@ -45,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     const bool fuzzedTemplates = provider.ConsumeIntegralInRange<int>(0, 7) == 0;
     const bool preview = provider.ConsumeBool();
     Design design;
-    DesignMaker(provider, plain).Make(store, design);
+    DesignMaker(provider, plain).Make(design);
     if (!fuzzedTemplates) {
         design.texts.pageFrame = frame;
         design.texts.basicWrapper = wrapper;
@@ -55,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 
     RandomSource random(design.seed);
     const GenerationResult generated =
-        CodeGenerator::GenerateCode(design.components, design.background, store, design.texts, random);
+        CodeGenerator::GenerateCode(design.components, design.background, design.settings, design.texts, random);
     if (!generated.finished)
         return 0;
     // Any edition but the three has an empty preview page.
@@ -73,9 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 
     ComponentLayer components;
     BackgroundLayer background;
-    again.DeleteStore();
-    again.CreateWorkingDirectory();
-    Require(imported.ApplyTo(components, background, again), "settings written");
+    DesignSettings again;
+    imported.ApplyTo(components, background, again);
     RandomSource randomAgain(design.seed);
     const GenerationResult regenerated =
         CodeGenerator::GenerateCode(components, background, again, design.texts, randomAgain);

@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QThreadPool>
@@ -341,9 +340,9 @@ void DesignFiles::WriteAutosave()
     const std::string target = Local(AutosavePath());
     const std::string origin = Local(AutosaveOriginPath(AutosavePath()));
     const std::string source = path_.toStdString();
-    writer_->start([self = QPointer<DesignFiles>(this), text, target, origin, source] {
-        if (FileSystem::WriteFileAtomically(origin, source) && FileSystem::WriteFileAtomically(target, *text) && self)
-            QMetaObject::invokeMethod(self, &DesignFiles::AutosaveWritten, Qt::QueuedConnection);
+    writer_->start([text, target, origin, source] {
+        if (FileSystem::WriteFileAtomically(origin, source))
+            FileSystem::WriteFileAtomically(target, *text);
     });
 }
 

@@ -86,7 +86,6 @@ public:
     const QList<QAction*>& Commands() const { return commands_; }
 
 signals:
-    void AutosaveWritten();
     // The name to show, as DisplayName() gives it.
     void NameChanged(const QString& name);
     // An autosave can be restored; the offer goes once taken or declined.

@@ -135,7 +135,7 @@ void GenerationController::GenerateCode()
                 document_.ShowStatus(QString::fromUtf8(StatusPreviewNotWritten));
         }
     }
-    document_.RequestDeselect();
+    document_.ClearSelection();
 }
 
 void GenerationController::OpenPreview()

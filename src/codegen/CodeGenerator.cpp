@@ -80,16 +80,16 @@ const KindArray<CodeGenerator::Emitter>& CodeGenerator::Emitters()
 }
 
 CodeGenerator::CodeGenerator(const ComponentLayer& components, const BackgroundLayer& background,
-                             const SettingsStore& store, RandomSource& random)
-    : components_(components), background_(background), store_(store), random_(random)
+                             const DesignSettings& settings, RandomSource& random)
+    : components_(components), background_(background), settings_(settings), random_(random)
 {
 }
 
 GenerationResult CodeGenerator::GenerateCode(const ComponentLayer& components, const BackgroundLayer& background,
-                                             const SettingsStore& store, const TemplateTexts& texts,
+                                             const DesignSettings& settings, const TemplateTexts& texts,
                                              RandomSource& random)
 {
-    CodeGenerator generator(components, background, store, random);
+    CodeGenerator generator(components, background, settings, random);
     return generator.Run(texts);
 }
 
@@ -114,7 +114,6 @@ GenerationResult CodeGenerator::Run(const TemplateTexts& texts)
     context_.code.clear();
     wrapperSuffix_.reset();
     unsaved_.clear();
-    unreadable_.clear();
     // Blocks are a few hundred bytes to a few kilobytes; room for all of them
     // up front saves copying a growing text over and over.
     context_.code.reserve(texts.pageFrame.size() + texts.basicWrapper.size() +
@@ -230,8 +229,6 @@ void CodeGenerator::FinishCode(const TemplateTexts& texts, GenerationResult& res
     context_.code.clear();
     result.unsavedSerials = std::move(unsaved_);
     unsaved_.clear();
-    result.unreadableFiles = std::move(unreadable_);
-    unreadable_.clear();
     statusTexts_.push_back(DoneText(result));
     result.previewPage = TextTemplate::SubstitutePlaceholder(preview, kCodeMarkerPreview, result.code, 1);
     result.finished = true;
@@ -244,16 +241,9 @@ const std::string& CodeGenerator::Cell(int column) const
     return components_.Cell(context_.currentRow, column);
 }
 
-std::shared_ptr<const SettingsFile> CodeGenerator::LoadSettings(Kind kind)
+const DesignSettings::File& CodeGenerator::LoadSettings(Kind kind) const
 {
-    std::shared_ptr<const SettingsFile> file = store_.Load(kind, context_.currentRow);
-    if (file->TooLarge()) {
-        const std::string path = store_.PathFor(kind, context_.currentRow);
-        statusTexts_.push_back(std::string(StatusTooLarge) + path);
-        if (std::find(unreadable_.begin(), unreadable_.end(), path) == unreadable_.end())
-            unreadable_.push_back(path);
-    }
-    return file;
+    return settings_.Of(kind, context_.currentRow);
 }
 
 bool CodeGenerator::Saved(std::string_view testValue, std::string_view unsavedStatus)
@@ -287,7 +277,7 @@ bool CodeGenerator::CarriesPlaceholder() const
         }
         return false;
     }
-    const auto file = store_.Load(context_.currentKind, context_.currentRow);
+    const auto& file = LoadSettings(context_.currentKind);
     if (context_.currentKind != Kind::Carousel)
         return file->Value(info.picture.key) == placeholder;
     // Every slide the carousel shows starts with it.
@@ -321,10 +311,6 @@ std::string CodeGenerator::DoneText(const GenerationResult& result)
     if (!result.placeholderSerials.empty())
         text += "（" + std::to_string(result.placeholderSerials.size()) +
                 " 个组件仍是默认图片地址，请换成店铺自己的图片：序号 " + SerialList(result.placeholderSerials) + "）";
-    // The last text is the one that stays in the status bar: what could not
-    // be read is named there too.
-    for (const std::string& path : result.unreadableFiles)
-        text += "（" + std::string(StatusTooLarge) + path + "）";
     return text;
 }
 

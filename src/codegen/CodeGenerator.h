@@ -6,8 +6,8 @@
 
 #include "BackgroundLayer.h"
 #include "ComponentLayer.h"
+#include "DesignSettings.h"
 #include "Kind.h"
-#include "SettingsStore.h"
 
 #include <optional>
 #include <string>
@@ -34,9 +34,6 @@ struct GenerationResult {
     // picture address.
     std::vector<int> unsavedSerials;
     std::vector<int> placeholderSerials;
-    // Settings files too large to read, by path: their components were
-    // generated without them.
-    std::vector<std::string> unreadableFiles;
     // The outer texts this edition needs that were empty, by file name. The
     // code is made all the same, but without its frame (or the basic
     // edition's wrapper) it cannot be pasted into a shop; without its
@@ -53,15 +50,14 @@ public:
     static constexpr std::string_view StatusDone = "代码生成完毕，并已复制到剪切板...";
     static constexpr std::string_view StatusUnsavedPicture = "发现未保存设置的图片组件，已被忽略...";
     static constexpr std::string_view StatusUnsavedCarousel = "发现未保存设置的轮播组件，已被忽略...";
-    // Followed by the file's path.
-    static constexpr std::string_view StatusTooLarge = "设置文件过大，无法读取：";
 
     // The completion text with what the run left out or left to do: the
     // unsaved components and the placeholder pictures.
     static std::string DoneText(const GenerationResult& result);
 
     static GenerationResult GenerateCode(const ComponentLayer& components, const BackgroundLayer& background,
-                                         const SettingsStore& store, const TemplateTexts& texts, RandomSource& random);
+                                         const DesignSettings& settings, const TemplateTexts& texts,
+                                         RandomSource& random);
 
 private:
     using Step = CompiledTemplate::Step;
@@ -69,7 +65,7 @@ private:
     // block to the code, or reports the component as unsaved.
     using Emitter = void (CodeGenerator::*)();
 
-    CodeGenerator(const ComponentLayer& components, const BackgroundLayer& background, const SettingsStore& store,
+    CodeGenerator(const ComponentLayer& components, const BackgroundLayer& background, const DesignSettings& settings,
                   RandomSource& random);
 
     // The picture, the two-sided image and the small widgets: a row of data
@@ -91,9 +87,8 @@ private:
     // The basic edition's wrapper with the page values, its code marker open.
     std::string BasicWrapper(const TemplateTexts& texts) const;
 
-    // The current component's settings file; one too large to read is
-    // reported by its path and reads as empty.
-    std::shared_ptr<const SettingsFile> LoadSettings(Kind kind);
+    // The current component's settings.
+    const DesignSettings::File& LoadSettings(Kind kind) const;
     // False (and reported) when the component was never saved.
     bool Saved(std::string_view testValue, std::string_view unsavedStatus);
     // The badge's number of the current row.
@@ -110,12 +105,11 @@ private:
 
     const ComponentLayer& components_;
     const BackgroundLayer& background_;
-    const SettingsStore& store_;
+    const DesignSettings& settings_;
     RandomSource& random_;
     GenerationContext context_;
     std::vector<std::string> statusTexts_;
     std::vector<int> unsaved_;
-    std::vector<std::string> unreadable_;
     // Set while the code is being written inside the basic wrapper.
     std::optional<std::string> wrapperSuffix_;
 };

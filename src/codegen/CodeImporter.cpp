@@ -1217,28 +1217,27 @@ ImportedDesign CodeImporter::ImportCode(std::string_view code, const TemplateTex
     return Importer(code, texts).Run();
 }
 
-bool ImportedDesign::ApplyTo(ComponentLayer& componentLayer, BackgroundLayer& backgroundLayer,
-                             const SettingsStore& store) const
+void ImportedDesign::ApplyTo(ComponentLayer& componentLayer, BackgroundLayer& backgroundLayer,
+                             DesignSettings& settings) const
 {
     componentLayer.Reset();
     backgroundLayer.Reset();
+    settings = DesignSettings();
     for (size_t i = 0; i < pageSettings.size(); ++i)
         backgroundLayer.SetCell(PageSettings::Row, static_cast<int>(i), pageSettings[i]);
-    bool written = true;
     for (const ImportedElement& element : components) {
         const int row = componentLayer.AppendComponent(element.kind);
         for (size_t i = 1; i < element.cells.size(); ++i)
             componentLayer.SetCell(row, static_cast<int>(i), element.cells[i]);
         if (!KindTable::Of(element.kind).settingsPrefix.empty())
-            written = SettingsStore::WriteValues(store.PathFor(element.kind, row), element.settings) && written;
+            settings.Set(element.kind, row, DesignSettings::Written(element.settings));
     }
     for (const ImportedElement& element : texts) {
         const int row = backgroundLayer.AppendText();
         for (size_t i = 1; i < element.cells.size(); ++i)
             backgroundLayer.SetCell(row, static_cast<int>(i), element.cells[i]);
-        written = SettingsStore::WriteValues(store.PathFor(Kind::Text, row), element.settings) && written;
+        settings.Set(Kind::Text, row, DesignSettings::Written(element.settings));
     }
-    return written;
 }
 
 std::vector<DesignElement> ImportedDesign::Elements() const

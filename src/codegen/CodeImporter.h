@@ -5,9 +5,9 @@
 #include "BackgroundLayer.h"
 #include "ComponentLayer.h"
 #include "DesignElement.h"
+#include "DesignSettings.h"
 #include "Kind.h"
 #include "Placement.h"
-#include "SettingsStore.h"
 
 #include <cstddef>
 #include <string>
@@ -24,7 +24,7 @@ struct ImportedElement {
     // flag "1" (arrows keep only their word, as when they are added).
     std::vector<std::string> cells;
     // The settings file's keys in the order the panel writes them, for the
-    // kinds that have one; values as SettingsStore takes them.
+    // kinds that have one; values as the panel saves them.
     std::vector<std::pair<std::string, std::string>> settings;
     // Where it stands, from its values; a carousel's arrows from the
     // carousel's place and their offsets.
@@ -50,11 +50,10 @@ struct ImportedDesign {
     // In text order. Empty when every byte was read.
     std::vector<UnreadPart> unread;
 
-    // Empties the layers and fills them with this design, writing the
-    // settings files of its carousels, countdowns, search boxes and texts
-    // into the store under their new numbers (the working directory must
-    // exist). False when a settings file could not be written.
-    bool ApplyTo(ComponentLayer& components, BackgroundLayer& background, const SettingsStore& store) const;
+    // Empties the layers and fills them with this design, and the settings
+    // with those of its carousels, countdowns, search boxes and texts under
+    // their new numbers.
+    void ApplyTo(ComponentLayer& components, BackgroundLayer& background, DesignSettings& settings) const;
     // The components, then the texts, as copies and design files carry them:
     // settings as the bytes of their file.
     std::vector<DesignElement> Elements() const;

@@ -11,7 +11,7 @@
 
 namespace morvane {
 
-CanvasElement::CanvasElement(Sort sort, QWidget* parent) : QWidget(parent), sort_(sort)
+CanvasElement::CanvasElement(Sort sort, ElementId id, QWidget* parent) : QWidget(parent), sort_(sort), id_(id)
 {
     setAttribute(Qt::WA_NoSystemBackground, IsText());
     setAttribute(Qt::WA_TranslucentBackground, IsText());
@@ -28,7 +28,7 @@ void CanvasElement::SetPicture(const QPixmap& picture)
 
 void CanvasElement::Sync(const DesignDocument& document, QPoint canvasOrigin)
 {
-    const Placement& place = document.PlacementOf(sort_, number_);
+    const Placement& place = document.PlacementOf(id_);
     const auto toWindow = [](int canvas, int origin) {
         return static_cast<int>(std::clamp<qint64>(qint64(canvas) + origin, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     };
@@ -36,16 +36,16 @@ void CanvasElement::Sync(const DesignDocument& document, QPoint canvasOrigin)
                 place.height);
     setVisible(place.visible);
     if (!IsText()) {
-        const std::optional<QPixmap>& fetched = document.PictureOf(sort_, number_);
+        const std::optional<QPixmap>& fetched = document.PictureOf(id_);
         if (fetched) {
             SetPicture(*fetched);
         } else {
-            const std::optional<Kind> kind = document.KindAt(sort_, number_);
+            const std::optional<Kind> kind = document.KindOf(id_);
             SetPicture(Artwork::Placeholder(kind && !KindTable::Of(*kind).art.general ? kind : std::nullopt));
         }
         return;
     }
-    const TextLook& look = document.LookOf(number_);
+    const TextLook& look = document.LookOf(id_);
     QFont face = parentWidget() ? parentWidget()->font() : font();
     if (!look.family.empty())
         face.setFamily(QString::fromStdString(look.family));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ElementId.h"
 #include "Kind.h"
 
 #include <QPixmap>
@@ -12,7 +13,7 @@ class DesignDocument;
 
 // The view of one element of the design on the canvas: a picture box for
 // every kind but text, a transparent label for a text. It is a child of the
-// designer window and shows what the document holds for its number; it
+// designer window and shows what the document holds for its element; it
 // changes nothing itself, and reports the mouse to the window.
 //
 // A placeholder picture is shared: every element of a kind holds the same
@@ -22,13 +23,15 @@ class DesignDocument;
 class CanvasElement : public QWidget {
     Q_OBJECT
 public:
-    // A picture box for a component, a transparent label for a text.
-    CanvasElement(morvane::Sort sort, QWidget* parent);
+    // A picture box for a component, a transparent label for a text; the
+    // view of the element id (0 for the window's prototypes).
+    CanvasElement(morvane::Sort sort, morvane::ElementId id, QWidget* parent);
 
     morvane::Sort GetSort() const { return sort_; }
     bool IsText() const { return sort_ == morvane::Sort::Text; }
 
-    // The component or text number; also the record's row.
+    morvane::ElementId Id() const { return id_; }
+    // The component or text number as it stands now; also the record's row.
     int Number() const { return number_; }
     void SetNumber(int number) { number_ = number; }
     // The number as the element's tag shows it.
@@ -62,6 +65,7 @@ protected:
 
 private:
     morvane::Sort sort_;
+    morvane::ElementId id_;
     int number_ = 0;
     QPixmap picture_;
     QString text_;

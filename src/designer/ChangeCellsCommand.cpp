@@ -4,9 +4,9 @@
 
 namespace morvane {
 
-ChangeCellsCommand::ChangeCellsCommand(DesignDocument& document, Sort sort, int row, std::vector<Cell> cells,
-                                       const QString& text, QUndoCommand* parent)
-    : QUndoCommand(text, parent), document_(document), sort_(sort), row_(row), cells_(std::move(cells))
+ChangeCellsCommand::ChangeCellsCommand(DesignDocument& document, ElementId id, std::vector<Cell> cells,
+                                       const QString& text)
+    : QUndoCommand(text), document_(document), id_(id), cells_(std::move(cells))
 {
 }
 
@@ -23,7 +23,7 @@ void ChangeCellsCommand::undo()
 void ChangeCellsCommand::Apply(bool after)
 {
     for (const Cell& cell : cells_)
-        document_.ApplyCell(sort_, row_, cell.column, after ? cell.after : cell.before);
+        document_.ApplyCell(id_, cell.column, after ? cell.after : cell.before);
 }
 
 } // namespace morvane

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Kind.h"
+#include "ElementId.h"
 
 #include <QUndoCommand>
 
@@ -20,8 +20,7 @@ public:
         std::string after;
     };
 
-    ChangeCellsCommand(DesignDocument& document, Sort sort, int row, std::vector<Cell> cells, const QString& text,
-                       QUndoCommand* parent = nullptr);
+    ChangeCellsCommand(DesignDocument& document, ElementId id, std::vector<Cell> cells, const QString& text);
     void redo() override;
     void undo() override;
 
@@ -29,8 +28,7 @@ private:
     void Apply(bool after);
 
     DesignDocument& document_;
-    Sort sort_;
-    int row_;
+    ElementId id_;
     std::vector<Cell> cells_;
 };
 

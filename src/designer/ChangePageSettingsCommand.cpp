@@ -4,9 +4,8 @@
 
 namespace morvane {
 
-ChangePageSettingsCommand::ChangePageSettingsCommand(DesignDocument& document, Cells before, Cells after,
-                                                     QUndoCommand* parent)
-    : QUndoCommand(QStringLiteral("全局设置"), parent), document_(document), before_(std::move(before)),
+ChangePageSettingsCommand::ChangePageSettingsCommand(DesignDocument& document, Cells before, Cells after)
+    : QUndoCommand(QStringLiteral("全局设置")), document_(document), before_(std::move(before)),
       after_(std::move(after))
 {
 }

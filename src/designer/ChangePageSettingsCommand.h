@@ -16,7 +16,7 @@ class ChangePageSettingsCommand : public QUndoCommand {
 public:
     using Cells = std::vector<std::pair<int, std::string>>;
 
-    ChangePageSettingsCommand(DesignDocument& document, Cells before, Cells after, QUndoCommand* parent = nullptr);
+    ChangePageSettingsCommand(DesignDocument& document, Cells before, Cells after);
     void redo() override;
     void undo() override;
 

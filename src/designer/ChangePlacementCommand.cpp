@@ -11,21 +11,21 @@ constexpr int kId = 1;
 } // namespace
 
 ChangePlacementCommand::ChangePlacementCommand(DesignDocument& document, std::vector<Change> changes,
-                                               std::uint64_t merge, const QString& text, QUndoCommand* parent)
-    : QUndoCommand(text, parent), document_(document), changes_(std::move(changes)), merge_(merge)
+                                               std::uint64_t merge, const QString& text)
+    : QUndoCommand(text), document_(document), changes_(std::move(changes)), merge_(merge)
 {
 }
 
 void ChangePlacementCommand::redo()
 {
     for (const Change& change : changes_)
-        document_.ApplyPlacement(change.sort, change.number, change.after);
+        document_.ApplyPlacement(change.id, change.after);
 }
 
 void ChangePlacementCommand::undo()
 {
     for (auto it = changes_.rbegin(); it != changes_.rend(); ++it)
-        document_.ApplyPlacement(it->sort, it->number, it->before);
+        document_.ApplyPlacement(it->id, it->before);
 }
 
 int ChangePlacementCommand::id() const
@@ -41,9 +41,8 @@ bool ChangePlacementCommand::mergeWith(const QUndoCommand* other)
     // A carousel moved first only by its size, then by its place, brings
     // its arrows in later: every element keeps its first "before".
     for (const Change& change : next->changes_) {
-        auto mine = std::find_if(changes_.begin(), changes_.end(), [&change](const Change& c) {
-            return c.sort == change.sort && c.number == change.number;
-        });
+        auto mine =
+            std::find_if(changes_.begin(), changes_.end(), [&change](const Change& c) { return c.id == change.id; });
         if (mine == changes_.end())
             changes_.push_back(change);
         else

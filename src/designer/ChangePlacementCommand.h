@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Kind.h"
+#include "ElementId.h"
 #include "Placement.h"
 
 #include <QUndoCommand>
@@ -18,14 +18,13 @@ class DesignDocument;
 class ChangePlacementCommand : public QUndoCommand {
 public:
     struct Change {
-        Sort sort;
-        int number;
+        ElementId id;
         Placement before;
         Placement after;
     };
 
     ChangePlacementCommand(DesignDocument& document, std::vector<Change> changes, std::uint64_t merge,
-                           const QString& text, QUndoCommand* parent = nullptr);
+                           const QString& text);
     void redo() override;
     void undo() override;
     int id() const override;

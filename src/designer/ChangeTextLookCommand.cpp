@@ -8,21 +8,21 @@ namespace {
 constexpr int kId = 2;
 } // namespace
 
-ChangeTextLookCommand::ChangeTextLookCommand(DesignDocument& document, int number, TextLook before, TextLook after,
-                                             std::uint64_t merge, QUndoCommand* parent)
-    : QUndoCommand(QStringLiteral("修改文字样式"), parent), document_(document), number_(number),
-      before_(std::move(before)), after_(std::move(after)), merge_(merge)
+ChangeTextLookCommand::ChangeTextLookCommand(DesignDocument& document, ElementId id, TextLook before, TextLook after,
+                                             std::uint64_t merge)
+    : QUndoCommand(QStringLiteral("修改文字样式")), document_(document), id_(id), before_(std::move(before)),
+      after_(std::move(after)), merge_(merge)
 {
 }
 
 void ChangeTextLookCommand::redo()
 {
-    document_.ApplyLook(number_, after_);
+    document_.ApplyLook(id_, after_);
 }
 
 void ChangeTextLookCommand::undo()
 {
-    document_.ApplyLook(number_, before_);
+    document_.ApplyLook(id_, before_);
 }
 
 int ChangeTextLookCommand::id() const
@@ -33,7 +33,7 @@ int ChangeTextLookCommand::id() const
 bool ChangeTextLookCommand::mergeWith(const QUndoCommand* other)
 {
     const auto* next = static_cast<const ChangeTextLookCommand*>(other);
-    if (next->merge_ != merge_ || next->number_ != number_)
+    if (next->merge_ != merge_ || next->id_ != id_)
         return false;
     after_ = next->after_;
     setObsolete(before_ == after_);

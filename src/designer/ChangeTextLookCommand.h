@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ElementId.h"
 #include "TextLook.h"
 
 #include <QUndoCommand>
@@ -14,8 +15,7 @@ class DesignDocument;
 // share a merge key and become one command.
 class ChangeTextLookCommand : public QUndoCommand {
 public:
-    ChangeTextLookCommand(DesignDocument& document, int number, TextLook before, TextLook after, std::uint64_t merge,
-                          QUndoCommand* parent = nullptr);
+    ChangeTextLookCommand(DesignDocument& document, ElementId id, TextLook before, TextLook after, std::uint64_t merge);
     void redo() override;
     void undo() override;
     int id() const override;
@@ -23,7 +23,7 @@ public:
 
 private:
     DesignDocument& document_;
-    int number_;
+    ElementId id_;
     TextLook before_;
     TextLook after_;
     std::uint64_t merge_;

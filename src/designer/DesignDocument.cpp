@@ -4,16 +4,14 @@
 #include "ChangeCellsCommand.h"
 #include "ChangePageSettingsCommand.h"
 #include "ChangePlacementCommand.h"
+#include "ChangeSettingsCommand.h"
 #include "ChangeTextLookCommand.h"
 #include "ComponentRecord.h"
-#include "EditMacro.h"
 #include "KindTable.h"
 #include "KindWords.h"
 #include "PageSettings.h"
-#include "SettingsFile.h"
+#include "SettingsExport.h"
 #include "SettingsKeys.h"
-#include "TextRecord.h"
-#include "WriteSettingsCommand.h"
 
 #include <QWidget>
 
@@ -28,12 +26,11 @@ const QString kWelcome =
     QStringLiteral("欢迎使用 Morvane 店铺装修模块设计器：点击上方组件名称添加组件，拖到画布上进行设置，"
                    "完成后点击 生成代码。请先配置全局设置...");
 const QString kRemoved = QStringLiteral("组件删除完成，点击上方组件名称添加对应组件...");
-const QString kRemovedUnmoved =
-    QStringLiteral("组件删除完成，但设置文件 %1 未能随组件重新编号，请重新保存相关组件的设置...");
-const QString kSettingsNotRestored =
-    QStringLiteral("设置文件写入失败，该组件的设置未能恢复，请检查程序目录是否可写以及磁盘空间....");
+const QString kDuplicated = QStringLiteral("组件已复制，可拖动到需要的位置...");
+const QString kPasted = QStringLiteral("组件已粘贴，可拖动到需要的位置...");
+const QString kNotPasted = QStringLiteral("剪切板中的组件无法读取，未能粘贴...");
 
-// Every kind with a settings file keeps its place under the same two keys.
+// Every kind with settings keeps its place under the same two keys.
 static_assert(TextKey::Left == CarouselKey::Left && TextKey::Left == CountdownKey::Left &&
               TextKey::Left == SearchKey::Left);
 static_assert(TextKey::Top == CarouselKey::Top && TextKey::Top == CountdownKey::Top && TextKey::Top == SearchKey::Top);
@@ -59,27 +56,29 @@ Placement Clamped(Placement placement)
     return placement;
 }
 
+DesignSettings::File SettingsFrom(const std::optional<std::string>& bytes)
+{
+    return bytes ? DesignSettings::FromBytes(*bytes) : nullptr;
+}
+
 } // namespace
 
 DesignDocument::DesignDocument(const QString& programDirectory, QObject* parent)
-    : QObject(parent), programDirectory_(programDirectory), settings_(programDirectory.toStdString()),
-      componentElements_(ComponentLayer::FirstComponentRow), textElements_(1), status_(kWelcome)
+    : QObject(parent), programDirectory_(programDirectory), components_(ComponentLayer::FirstComponentRow), texts_(1),
+      status_(kWelcome), export_(std::make_unique<SettingsExport>(*this, programDirectory.toStdString() + "/bj"))
 {
 }
 
-DesignDocument::~DesignDocument()
-{
-    delete macro_;
-}
+DesignDocument::~DesignDocument() = default;
 
 TextTable& DesignDocument::LayerOf(Sort sort)
 {
-    return sort == Sort::Text ? static_cast<TextTable&>(background_) : components_;
+    return sort == Sort::Text ? static_cast<TextTable&>(backgroundLayer_) : componentLayer_;
 }
 
 const TextTable& DesignDocument::LayerOf(Sort sort) const
 {
-    return sort == Sort::Text ? static_cast<const TextTable&>(background_) : components_;
+    return sort == Sort::Text ? static_cast<const TextTable&>(backgroundLayer_) : componentLayer_;
 }
 
 int DesignDocument::FirstNumber(Sort sort)
@@ -87,71 +86,20 @@ int DesignDocument::FirstNumber(Sort sort)
     return sort == Sort::Text ? 1 : ComponentLayer::FirstComponentRow;
 }
 
-QString DesignDocument::ComponentCell(int row, int column) const
+DesignSettings DesignDocument::Settings() const
 {
-    return FromStd(components_.Cell(row, column));
-}
-
-QString DesignDocument::TextCell(int row, int column) const
-{
-    return FromStd(background_.Cell(row, column));
-}
-
-QString DesignDocument::Cell(Sort sort, int row, int column) const
-{
-    return FromStd(LayerOf(sort).Cell(row, column));
-}
-
-QString DesignDocument::PageSetting(int column) const
-{
-    return FromStd(background_.Cell(PageSettings::Row, column));
-}
-
-void DesignDocument::SetComponentCell(int row, int column, const QString& text)
-{
-    SetCells(Sort::Component, row, {{column, text}});
-}
-
-void DesignDocument::SetTextCell(int row, int column, const QString& text)
-{
-    SetCells(Sort::Text, row, {{column, text}});
-}
-
-void DesignDocument::SetCells(Sort sort, int row, const std::vector<std::pair<int, QString>>& cells)
-{
-    const TextTable& layer = LayerOf(sort);
-    // Row 0 of the texts' layer is the page settings, which only
-    // SetPageSettings writes.
-    if (row < 0 || row >= layer.RowCount() || (sort == Sort::Text && row == PageSettings::Row))
-        return;
-    std::vector<ChangeCellsCommand::Cell> changes;
-    for (const auto& [column, text] : cells) {
-        if (column < 0 || column >= layer.ColumnCount())
-            continue;
-        const std::string after = text.toStdString();
-        if (layer.Cell(row, column) != after)
-            changes.push_back({column, layer.Cell(row, column), after});
+    DesignSettings settings;
+    for (const Sort sort : {Sort::Component, Sort::Text}) {
+        const std::vector<Element>& elements = ElementsOf(sort);
+        settings.Reserve(sort, static_cast<int>(elements.size()));
+        for (int number = FirstNumber(sort); number < static_cast<int>(elements.size()); ++number) {
+            if (const DesignSettings::File& file = elements[static_cast<size_t>(number)].settings) {
+                if (const std::optional<Kind> kind = KindOf(elements[static_cast<size_t>(number)].id))
+                    settings.Set(*kind, number, file);
+            }
+        }
     }
-    if (changes.empty())
-        return;
-    Commit(new ChangeCellsCommand(*this, sort, row, std::move(changes), QStringLiteral("修改设置"), EditParent()));
-}
-
-void DesignDocument::SetPageSettings(const std::vector<std::pair<int, QString>>& cells)
-{
-    ChangePageSettingsCommand::Cells before;
-    ChangePageSettingsCommand::Cells after;
-    bool changed = false;
-    for (const auto& [column, text] : cells) {
-        before.emplace_back(column, background_.Cell(PageSettings::Row, column));
-        after.emplace_back(column, text.toStdString());
-        changed = changed || before.back().second != after.back().second;
-    }
-    if (!changed) {
-        emit PageSettingsChanged();
-        return;
-    }
-    Commit(new ChangePageSettingsCommand(*this, std::move(before), std::move(after), EditParent()));
+    return settings;
 }
 
 int DesignDocument::Count(Sort sort) const
@@ -159,124 +107,229 @@ int DesignDocument::Count(Sort sort) const
     return static_cast<int>(ElementsOf(sort).size()) - 1;
 }
 
-bool DesignDocument::Exists(Sort sort, int number) const
+ElementId DesignDocument::IdAt(Sort sort, int number) const
 {
-    return number >= FirstNumber(sort) && number <= Count(sort);
-}
-
-std::optional<Kind> DesignDocument::KindAt(Sort sort, int number) const
-{
-    if (!Exists(sort, number))
-        return std::nullopt;
-    if (sort == Sort::Text)
-        return Kind::Text;
-    const std::optional<Kind> kind = KindTable::FromWord(components_.Cell(number, ComponentRecord::Kind));
-    return kind == Kind::Text ? std::nullopt : kind;
-}
-
-ElementId DesignDocument::IdOf(Sort sort, int number) const
-{
-    return Exists(sort, number) ? ElementsOf(sort)[static_cast<size_t>(number)].id : 0;
+    if (number < FirstNumber(sort) || number > Count(sort))
+        return 0;
+    return ElementsOf(sort)[static_cast<size_t>(number)].id;
 }
 
 std::optional<DesignDocument::Ref> DesignDocument::Find(ElementId id) const
 {
-    if (id == 0)
+    const auto found = index_.find(id);
+    if (found == index_.end())
         return std::nullopt;
-    for (const Sort sort : {Sort::Component, Sort::Text}) {
-        const std::vector<Element>& elements = ElementsOf(sort);
-        for (size_t number = static_cast<size_t>(FirstNumber(sort)); number < elements.size(); ++number) {
-            if (elements[number].id == id)
-                return Ref{sort, static_cast<int>(number)};
-        }
-    }
-    return std::nullopt;
+    return found->second;
 }
 
-const Placement& DesignDocument::PlacementOf(Sort sort, int number) const
+int DesignDocument::NumberOf(ElementId id) const
+{
+    const std::optional<Ref> ref = Find(id);
+    return ref ? ref->number : 0;
+}
+
+const DesignDocument::Element* DesignDocument::Get(ElementId id) const
+{
+    const std::optional<Ref> ref = Find(id);
+    return ref ? &ElementsOf(ref->sort)[static_cast<size_t>(ref->number)] : nullptr;
+}
+
+DesignDocument::Element* DesignDocument::Get(ElementId id)
+{
+    const std::optional<Ref> ref = Find(id);
+    return ref ? &ElementsOf(ref->sort)[static_cast<size_t>(ref->number)] : nullptr;
+}
+
+void DesignDocument::Reindex(Sort sort, int from)
+{
+    const std::vector<Element>& elements = ElementsOf(sort);
+    for (int number = std::max(from, FirstNumber(sort)); number < static_cast<int>(elements.size()); ++number)
+        index_[elements[static_cast<size_t>(number)].id] = Ref{sort, number};
+}
+
+std::optional<Kind> DesignDocument::KindOf(ElementId id) const
+{
+    const std::optional<Ref> ref = Find(id);
+    if (!ref)
+        return std::nullopt;
+    if (ref->sort == Sort::Text)
+        return Kind::Text;
+    const std::optional<Kind> kind = KindTable::FromWord(componentLayer_.Cell(ref->number, ComponentRecord::Kind));
+    return kind == Kind::Text ? std::nullopt : kind;
+}
+
+QString DesignDocument::Cell(ElementId id, int column) const
+{
+    const std::optional<Ref> ref = Find(id);
+    return ref ? FromStd(LayerOf(ref->sort).Cell(ref->number, column)) : QString();
+}
+
+const Placement& DesignDocument::PlacementOf(ElementId id) const
 {
     static const Placement none;
-    return Exists(sort, number) ? ElementsOf(sort)[static_cast<size_t>(number)].placement : none;
+    const Element* element = Get(id);
+    return element ? element->placement : none;
 }
 
-const TextLook& DesignDocument::LookOf(int textNumber) const
+const TextLook& DesignDocument::LookOf(ElementId id) const
 {
     static const TextLook none;
-    return Exists(Sort::Text, textNumber) ? textElements_[static_cast<size_t>(textNumber)].look : none;
+    const Element* element = Get(id);
+    return element ? element->look : none;
 }
 
-const std::optional<QPixmap>& DesignDocument::PictureOf(Sort sort, int number) const
+const SettingsFile& DesignDocument::SettingsOf(ElementId id) const
+{
+    static const SettingsFile none;
+    const Element* element = Get(id);
+    return element && element->settings ? *element->settings : none;
+}
+
+const std::optional<QPixmap>& DesignDocument::PictureOf(ElementId id) const
 {
     static const std::optional<QPixmap> none;
-    return Exists(sort, number) ? ElementsOf(sort)[static_cast<size_t>(number)].picture : none;
+    const Element* element = Get(id);
+    return element ? element->picture : none;
 }
 
-QString DesignDocument::PictureAddressOf(Sort sort, int number) const
+QString DesignDocument::PictureAddressOf(ElementId id) const
 {
-    return Exists(sort, number) ? ElementsOf(sort)[static_cast<size_t>(number)].pictureAddress : QString();
+    const Element* element = Get(id);
+    return element ? element->pictureAddress : QString();
 }
 
-DesignElement DesignDocument::ElementAt(Sort sort, int number) const
+DesignElement DesignDocument::ElementAt(ElementId id) const
 {
-    DesignElement element;
-    if (!Exists(sort, number))
-        return element;
-    element.cells = LayerOf(sort).Row(number);
-    element.placement = PlacementOf(sort, number);
-    if (sort == Sort::Text)
-        element.look = LookOf(number);
-    if (const std::optional<Kind> kind = KindAt(sort, number))
-        element.settings = settings_.ReadBytes(*kind, number);
-    return element;
+    DesignElement made;
+    const std::optional<Ref> ref = Find(id);
+    if (!ref)
+        return made;
+    const Element& element = ElementsOf(ref->sort)[static_cast<size_t>(ref->number)];
+    made.cells = LayerOf(ref->sort).Row(ref->number);
+    made.placement = element.placement;
+    if (ref->sort == Sort::Text)
+        made.look = element.look;
+    if (element.settings)
+        made.settings = element.settings->Bytes();
+    return made;
+}
+
+std::vector<ElementId> DesignDocument::CompanionsOf(ElementId owner) const
+{
+    std::vector<ElementId> companions;
+    const std::optional<Kind> kind = KindOf(owner);
+    if (!kind)
+        return companions;
+    const std::optional<Ref> ref = Find(owner);
+    const std::span<const Companion> parts = KindTable::Of(*kind).companions;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const ElementId part = IdAt(ref->sort, ref->number + 1 + static_cast<int>(i));
+        if (!part || KindOf(part) != parts[i].kind)
+            break;
+        companions.push_back(part);
+    }
+    return companions;
+}
+
+ElementId DesignDocument::OwnerOf(ElementId id) const
+{
+    const std::optional<Kind> kind = KindOf(id);
+    if (!kind || !KindTable::Of(*kind).owner)
+        return id;
+    const std::span<const Companion> parts = KindTable::Of(*KindTable::Of(*kind).owner).companions;
+    const auto part = std::find_if(parts.begin(), parts.end(), [kind](const Companion& c) { return c.kind == *kind; });
+    const std::optional<Ref> ref = Find(id);
+    const ElementId owner = IdAt(ref->sort, ref->number - 1 - static_cast<int>(part - parts.begin()));
+    return KindOf(owner) == KindTable::Of(*kind).owner ? owner : id;
+}
+
+std::vector<ElementId> DesignDocument::WithCompanions(ElementId id) const
+{
+    std::vector<ElementId> ids{id};
+    for (const ElementId part : CompanionsOf(id))
+        ids.push_back(part);
+    return ids;
+}
+
+QString DesignDocument::PageSetting(int column) const
+{
+    return FromStd(backgroundLayer_.Cell(PageSettings::Row, column));
+}
+
+QString DesignDocument::ShownPageSetting(int column) const
+{
+    if (pagePreview_)
+        return column >= 0 && static_cast<size_t>(column) < pagePreview_->size()
+                   ? FromStd((*pagePreview_)[static_cast<size_t>(column)])
+                   : QString();
+    return PageSetting(column);
+}
+
+void DesignDocument::PreviewPage(std::vector<std::pair<int, QString>> cells)
+{
+    std::vector<std::string> shown = backgroundLayer_.Row(PageSettings::Row);
+    for (const auto& [column, text] : cells) {
+        if (column < 0)
+            continue;
+        shown.resize(std::max(shown.size(), static_cast<size_t>(column) + 1));
+        shown[static_cast<size_t>(column)] = text.toStdString();
+    }
+    pagePreview_ = std::move(shown);
+    emit CanvasChanged();
+}
+
+void DesignDocument::EndPagePreview()
+{
+    if (!pagePreview_)
+        return;
+    pagePreview_.reset();
+    emit CanvasChanged();
+}
+
+void DesignDocument::SetCanvasPicture(const QString& address, const QPixmap& picture)
+{
+    canvasPictureAddress_ = address;
+    canvasPicture_ = picture;
+    emit CanvasChanged();
 }
 
 Design DesignDocument::Snapshot() const
 {
     Design design;
-    design.page = background_.Row(PageSettings::Row);
-    for (int number = FirstNumber(Sort::Component); number <= Count(Sort::Component); ++number)
-        design.components.push_back(ElementAt(Sort::Component, number));
-    for (int number = FirstNumber(Sort::Text); number <= Count(Sort::Text); ++number)
-        design.texts.push_back(ElementAt(Sort::Text, number));
+    design.page = backgroundLayer_.Row(PageSettings::Row);
+    for (const Sort sort : {Sort::Component, Sort::Text}) {
+        std::vector<DesignElement>& list = sort == Sort::Text ? design.texts : design.components;
+        for (int number = FirstNumber(sort); number <= Count(sort); ++number)
+            list.push_back(ElementAt(IdAt(sort, number)));
+    }
     return design;
 }
 
 void DesignDocument::Replace(const Design& design)
 {
-    if (macroDepth_ > 0)
+    if (editDepth_ > 0)
         return;
-    currentComponentId_ = 0;
-    currentTextId_ = 0;
-    UpdateState();
-    emit SelectionChanged();
+    ClearSelection();
     undoStack_.clear();
     for (const Sort sort : {Sort::Component, Sort::Text}) {
-        if (Count(sort) >= FirstNumber(sort))
-            TakeElements(sort, FirstNumber(sort), Count(sort) - FirstNumber(sort) + 1);
+        std::vector<ElementId> ids;
+        for (int number = FirstNumber(sort); number <= Count(sort); ++number)
+            ids.push_back(IdAt(sort, number));
+        Take(ids);
     }
-    // Whatever the old design left in the working folder goes with it.
-    settings_.DeleteStore();
-    settings_.CreateWorkingDirectory();
     std::vector<std::pair<int, std::string>> page;
-    for (int column = 0; column < PageSettings::ColumnCount; ++column)
+    for (int column = 0; column < PageSettings::ColumnCount && !design.page.empty(); ++column)
         page.emplace_back(column, static_cast<size_t>(column) < design.page.size()
                                       ? design.page[static_cast<size_t>(column)]
                                       : std::string());
-    if (design.page.empty())
-        page.clear();
-    background_.Reset();
+    backgroundLayer_.Reset();
     ApplyPageSettings(page);
     for (const auto& [sort, elements] : {std::pair{Sort::Component, &design.components}, {Sort::Text, &design.texts}}) {
         std::vector<Taken> taken;
         taken.reserve(elements->size());
-        for (const DesignElement& element : *elements) {
-            Taken one;
-            one.id = nextId_++;
-            one.element = element;
-            taken.push_back(std::move(one));
-        }
-        if (!taken.empty())
-            InsertElements(sort, FirstNumber(sort), taken);
+        for (const DesignElement& element : *elements)
+            taken.push_back(NewElement(sort, FirstNumber(sort) + static_cast<int>(taken.size()), element));
+        PutBack(taken);
     }
     undoStack_.clear();
     undoStack_.setClean();
@@ -287,7 +340,7 @@ void DesignDocument::SetPageDefaults(const std::vector<std::pair<int, QString>>&
 {
     std::vector<std::pair<int, std::string>> defaults;
     for (const auto& [column, text] : cells) {
-        if (background_.Cell(PageSettings::Row, column).empty())
+        if (backgroundLayer_.Cell(PageSettings::Row, column).empty())
             defaults.emplace_back(column, text.toStdString());
     }
     if (!defaults.empty())
@@ -300,110 +353,101 @@ void DesignDocument::SetStartPlaces(QPoint component, QPoint text)
     textStart_ = text;
 }
 
-std::vector<std::optional<Kind>> DesignDocument::KindsOf(Sort sort) const
-{
-    std::vector<std::optional<Kind>> kinds;
-    const TextTable& layer = LayerOf(sort);
-    for (int row = 0; row < layer.RowCount(); ++row)
-        kinds.push_back(row < FirstNumber(sort) ? std::nullopt : KindAt(sort, row));
-    return kinds;
-}
-
-DesignDocument::Taken DesignDocument::NewElement(Sort, std::vector<std::string> cells, Placement placement)
+DesignDocument::Taken DesignDocument::NewElement(Sort sort, int number, const DesignElement& element)
 {
     Taken taken;
-    taken.id = nextId_++;
-    taken.element.cells = std::move(cells);
-    taken.element.placement = placement;
+    taken.at = Ref{sort, number};
+    taken.cells = element.cells;
+    taken.element.id = nextId_++;
+    taken.element.placement = element.placement;
+    taken.element.look = element.look;
+    taken.element.settings = SettingsFrom(element.settings);
     return taken;
 }
 
-int DesignDocument::AddComponent(Kind kind)
+ElementId DesignDocument::AddComponent(Kind kind)
 {
     const KindInfo& info = KindTable::Of(kind);
     if (SortOf(kind) == Sort::Text || info.owner)
         return 0;
-    std::vector<Taken> added;
-    std::vector<std::string> cells{std::string(info.word)};
+    DesignElement owner;
+    owner.cells = {std::string(info.word)};
     for (const StartingCell& cell : info.startingCells) {
-        cells.resize(std::max(cells.size(), static_cast<size_t>(cell.column) + 1));
-        cells[static_cast<size_t>(cell.column)] = std::string(cell.text);
+        owner.cells.resize(std::max(owner.cells.size(), static_cast<size_t>(cell.column) + 1));
+        owner.cells[static_cast<size_t>(cell.column)] = std::string(cell.text);
     }
-    const Placement owner{componentStart_.x(), componentStart_.y(), info.width, info.height};
-    added.push_back(NewElement(Sort::Component, std::move(cells), owner));
+    owner.placement = {componentStart_.x(), componentStart_.y(), info.width, info.height};
+    const int number = Count(Sort::Component) + 1;
+    std::vector<Taken> added{NewElement(Sort::Component, number, owner)};
     for (const Companion& companion : info.companions) {
         const KindInfo& part = KindTable::Of(companion.kind);
-        const int left = companion.anchor == Anchor::BottomLeft ? owner.left : owner.left + owner.width - part.width;
-        const int top = owner.top + owner.height - part.height;
-        added.push_back(NewElement(Sort::Component, {std::string(part.word)}, {left, top, part.width, part.height}));
+        DesignElement made;
+        made.cells = {std::string(part.word)};
+        const Placement& at = owner.placement;
+        made.placement = {companion.anchor == Anchor::BottomLeft ? at.left : at.left + at.width - part.width,
+                          at.top + at.height - part.height, part.width, part.height};
+        added.push_back(NewElement(Sort::Component, number + static_cast<int>(added.size()), made));
     }
-    const int number = Count(Sort::Component) + 1;
-    Commit(new AddElementsCommand(*this, Sort::Component, number, std::move(added),
-                                  QStringLiteral("添加") + KindWords::Of(kind), EditParent()));
+    const ElementId id = added.front().element.id;
+    Commit(new AddElementsCommand(*this, std::move(added), QStringLiteral("添加") + KindWords::Of(kind)));
     if (!info.addedStatus.empty())
         ShowStatus(QString::fromUtf8(info.addedStatus.data(), static_cast<qsizetype>(info.addedStatus.size())));
-    return number;
+    return id;
 }
 
-int DesignDocument::AddText()
+ElementId DesignDocument::AddText()
 {
     const KindInfo& info = KindTable::Of(Kind::Text);
-    const int number = Count(Sort::Text) + 1;
-    std::vector<Taken> added{
-        NewElement(Sort::Text, {std::string(info.word)}, {textStart_.x(), textStart_.y(), info.width, info.height})};
-    Commit(
-        new AddElementsCommand(*this, Sort::Text, number, std::move(added), QStringLiteral("添加文字"), EditParent()));
-    return number;
+    DesignElement text;
+    text.cells = {std::string(info.word)};
+    text.placement = {textStart_.x(), textStart_.y(), info.width, info.height};
+    std::vector<Taken> added{NewElement(Sort::Text, Count(Sort::Text) + 1, text)};
+    const ElementId id = added.front().element.id;
+    Commit(new AddElementsCommand(*this, std::move(added), QStringLiteral("添加文字")));
+    return id;
 }
 
-void DesignDocument::Remove(Sort sort, int number)
+void DesignDocument::Remove(ElementId id)
 {
-    if (!Exists(sort, number))
+    if (!Find(id))
         return;
-    const std::optional<Kind> kind = KindAt(sort, number);
-    if (!kind) {
-        // A record of no kind: nothing to remove.
-        ReportUnmoved({});
-        return;
-    }
-    const KindInfo& info = KindTable::Of(*kind);
-    if (info.owner) {
+    const std::optional<Kind> kind = KindOf(id);
+    if (kind && KindTable::Of(*kind).owner) {
         // A companion cannot go alone: its owner's companions are hidden,
         // and the records stay as they are.
-        const KindInfo& owner = KindTable::Of(*info.owner);
-        const auto it = std::find_if(owner.companions.begin(), owner.companions.end(),
-                                     [kind](const Companion& c) { return c.kind == *kind; });
-        const int ownerNumber = number - 1 - static_cast<int>(it - owner.companions.begin());
         BeginEdit(QStringLiteral("隐藏") + KindWords::Of(*kind));
-        for (int i = 1; i <= static_cast<int>(owner.companions.size()); ++i) {
-            Placement hidden = PlacementOf(sort, ownerNumber + i);
+        for (const ElementId part : CompanionsOf(OwnerOf(id))) {
+            Placement hidden = PlacementOf(part);
             hidden.visible = false;
-            SetPlacement(sort, ownerNumber + i, hidden);
+            SetPlacement(part, hidden);
         }
         EndEdit();
-        ReportUnmoved({});
-        return;
+    } else if (kind) {
+        Commit(new RemoveElementsCommand(*this, WithCompanions(id), QStringLiteral("移除") + KindWords::Of(*kind)));
     }
-    Commit(new RemoveElementsCommand(*this, sort, number, 1 + static_cast<int>(info.companions.size()),
-                                     QStringLiteral("移除") + KindWords::Of(*kind), EditParent()));
-    ReportUnmoved(lastUnmoved_);
+    ShowStatus(kRemoved);
 }
 
-int DesignDocument::Duplicate(Sort sort, int number)
+ElementId DesignDocument::Duplicate(ElementId id)
 {
-    const std::optional<Kind> kind = KindAt(sort, number);
+    const std::optional<Kind> kind = KindOf(id);
     if (!kind || KindTable::Of(*kind).owner)
         return 0;
-    std::vector<DesignElement> elements{ElementAt(sort, number)};
-    for (int i = 1; i <= static_cast<int>(KindTable::Of(*kind).companions.size()); ++i)
-        elements.push_back(ElementAt(sort, number + i));
-    const int copy = Count(sort) + 1;
-    return AppendCopies(elements, QStringLiteral("复制") + KindWords::Of(*kind)) > 0 ? copy : 0;
+    std::vector<DesignElement> elements;
+    for (const ElementId part : WithCompanions(id))
+        elements.push_back(ElementAt(part));
+    const int copy = Count(SortOf(*kind)) + 1;
+    if (AppendCopies(elements, QStringLiteral("复制") + KindWords::Of(*kind)) == 0)
+        return 0;
+    ShowStatus(kDuplicated);
+    return IdAt(SortOf(*kind), copy);
 }
 
 int DesignDocument::Paste(const std::vector<DesignElement>& elements)
 {
-    return AppendCopies(elements, QStringLiteral("粘贴%1个组件").arg(elements.size()));
+    const int count = AppendCopies(elements, QStringLiteral("粘贴%1个组件").arg(elements.size()));
+    ShowStatus(count > 0 ? kPasted : kNotPasted);
+    return count;
 }
 
 int DesignDocument::AppendCopies(const std::vector<DesignElement>& elements, const QString& text)
@@ -416,14 +460,14 @@ int DesignDocument::AppendCopies(const std::vector<DesignElement>& elements, con
             element.cells.empty() ? std::nullopt : KindTable::FromWord(element.cells[ComponentRecord::Kind]);
         if (!kind)
             continue;
-        Taken copy = NewElement(SortOf(*kind), element.cells, element.placement);
-        copy.element.look = element.look;
-        copy.element.settings = element.settings;
+        const Sort sort = SortOf(*kind);
+        std::vector<Taken>& list = sort == Sort::Text ? texts : components;
+        Taken copy = NewElement(sort, Count(sort) + 1 + static_cast<int>(list.size()), element);
         Placement& placement = copy.element.placement;
         placement.left = Clamped(placement.left + kOffset, -QWIDGETSIZE_MAX);
         placement.top = Clamped(placement.top + kOffset, -QWIDGETSIZE_MAX);
         // A saved copy generates at its own place at once.
-        std::vector<std::string>& cells = copy.element.cells;
+        std::vector<std::string>& cells = copy.cells;
         const bool saved =
             cells.size() > static_cast<size_t>(ComponentRecord::Saved) && cells[ComponentRecord::Saved] == "1";
         const KindInfo& info = KindTable::Of(*kind);
@@ -431,47 +475,27 @@ int DesignDocument::AppendCopies(const std::vector<DesignElement>& elements, con
             const std::string left = std::to_string(placement.left);
             const std::string top = std::to_string(placement.top);
             if (!info.settingsPrefix.empty() && copy.element.settings) {
-                SettingsFile file = SettingsFile::FromBytes(*copy.element.settings);
-                file.SetValue(TextKey::Left, left);
-                file.SetValue(TextKey::Top, top);
-                copy.element.settings = file.ToBytes();
+                copy.element.settings = DesignSettings::WithValues(
+                    copy.element.settings, {{std::string(TextKey::Left), left}, {std::string(TextKey::Top), top}});
             } else if (info.settingsPrefix.empty()) {
                 cells[ComponentRecord::Left] = left;
                 cells[ComponentRecord::Top] = top;
             }
         }
-        (SortOf(*kind) == Sort::Text ? texts : components).push_back(std::move(copy));
+        list.push_back(std::move(copy));
     }
     const int count = static_cast<int>(components.size() + texts.size());
     if (count == 0)
         return 0;
-    const int firstComponent = Count(Sort::Component) + 1;
-    const int firstText = Count(Sort::Text) + 1;
-    const bool anyComponent = !components.empty();
+    const ElementId first = (components.empty() ? texts : components).front().element.id;
     BeginEdit(text);
-    if (anyComponent)
-        Commit(
-            new AddElementsCommand(*this, Sort::Component, firstComponent, std::move(components), text, EditParent()));
-    if (!texts.empty())
-        Commit(new AddElementsCommand(*this, Sort::Text, firstText, std::move(texts), text, EditParent()));
-    EndEdit();
-    if (anyComponent)
-        Select(Sort::Component, firstComponent);
-    else
-        Select(Sort::Text, firstText);
-    return count;
-}
-
-void DesignDocument::ReportUnmoved(const std::vector<std::string>& unmovedFiles)
-{
-    if (unmovedFiles.empty()) {
-        ShowStatus(kRemoved);
-        return;
+    for (std::vector<Taken>* list : {&components, &texts}) {
+        if (!list->empty())
+            Commit(new AddElementsCommand(*this, std::move(*list), text));
     }
-    QStringList names;
-    for (const std::string& name : unmovedFiles)
-        names << FromStd(name);
-    ShowStatus(kRemovedUnmoved.arg(names.join(QStringLiteral("、"))));
+    EndEdit();
+    Select(first);
+    return count;
 }
 
 DesignDocument::MergeKey DesignDocument::NewMergeKey()
@@ -480,29 +504,59 @@ DesignDocument::MergeKey DesignDocument::NewMergeKey()
     return next++;
 }
 
-void DesignDocument::SetPlacement(Sort sort, int number, Placement placement, MergeKey merge)
+void DesignDocument::SetCells(ElementId id, const std::vector<std::pair<int, QString>>& cells)
 {
-    if (!Exists(sort, number))
+    const std::optional<Ref> ref = Find(id);
+    if (!ref)
+        return;
+    const TextTable& layer = LayerOf(ref->sort);
+    std::vector<ChangeCellsCommand::Cell> changes;
+    for (const auto& [column, text] : cells) {
+        if (column < 0 || column >= layer.ColumnCount())
+            continue;
+        const std::string after = text.toStdString();
+        if (layer.Cell(ref->number, column) != after)
+            changes.push_back({column, layer.Cell(ref->number, column), after});
+    }
+    if (!changes.empty())
+        Commit(new ChangeCellsCommand(*this, id, std::move(changes), QStringLiteral("修改设置")));
+}
+
+void DesignDocument::SetPageSettings(const std::vector<std::pair<int, QString>>& cells)
+{
+    ChangePageSettingsCommand::Cells before;
+    ChangePageSettingsCommand::Cells after;
+    bool changed = false;
+    for (const auto& [column, text] : cells) {
+        before.emplace_back(column, backgroundLayer_.Cell(PageSettings::Row, column));
+        after.emplace_back(column, text.toStdString());
+        changed = changed || before.back().second != after.back().second;
+    }
+    if (changed)
+        Commit(new ChangePageSettingsCommand(*this, std::move(before), std::move(after)));
+}
+
+void DesignDocument::SetPlacement(ElementId id, Placement placement, MergeKey merge)
+{
+    if (!Find(id))
         return;
     placement = Clamped(placement);
-    const Placement before = PlacementOf(sort, number);
+    const Placement before = PlacementOf(id);
     if (before == placement)
         return;
-    std::vector<ChangePlacementCommand::Change> changes{{sort, number, before, placement}};
-    const std::optional<Kind> kind = KindAt(sort, number);
+    std::vector<ChangePlacementCommand::Change> changes{{id, before, placement}};
     const QPoint shift(placement.left - before.left, placement.top - before.top);
-    if (kind && !shift.isNull()) {
+    if (!shift.isNull()) {
         // The companions keep their place relative to their owner.
-        for (int i = 1; i <= static_cast<int>(KindTable::Of(*kind).companions.size()); ++i) {
-            if (!Exists(sort, number + i))
-                break;
-            const Placement part = PlacementOf(sort, number + i);
-            Placement moved = part;
-            moved.left = Clamped(part.left + shift.x(), -QWIDGETSIZE_MAX);
-            moved.top = Clamped(part.top + shift.y(), -QWIDGETSIZE_MAX);
-            changes.push_back({sort, number + i, part, moved});
+        for (const ElementId part : CompanionsOf(id)) {
+            const Placement was = PlacementOf(part);
+            Placement moved = was;
+            moved.left = Clamped(was.left + shift.x(), -QWIDGETSIZE_MAX);
+            moved.top = Clamped(was.top + shift.y(), -QWIDGETSIZE_MAX);
+            changes.push_back({part, was, moved});
         }
     }
+    const std::optional<Kind> kind = KindOf(id);
     const QString word = kind ? KindWords::Of(*kind) : QString();
     QString text;
     if (before.visible != placement.visible)
@@ -511,85 +565,71 @@ void DesignDocument::SetPlacement(Sort sort, int number, Placement placement, Me
         text = QStringLiteral("调整") + word + QStringLiteral("大小");
     else
         text = QStringLiteral("移动") + word;
-    Commit(new ChangePlacementCommand(*this, std::move(changes), merge, text, EditParent()));
+    Commit(new ChangePlacementCommand(*this, std::move(changes), merge, text));
 }
 
-void DesignDocument::MoveBy(Sort sort, int number, QPoint delta, MergeKey merge)
+void DesignDocument::MoveBy(ElementId id, QPoint delta, MergeKey merge)
 {
-    Placement placement = PlacementOf(sort, number);
+    Placement placement = PlacementOf(id);
     placement.left = Clamped(placement.left + delta.x(), -QWIDGETSIZE_MAX);
     placement.top = Clamped(placement.top + delta.y(), -QWIDGETSIZE_MAX);
-    SetPlacement(sort, number, placement, merge);
+    SetPlacement(id, placement, merge);
 }
 
-void DesignDocument::SetTextLook(int number, const TextLook& look, MergeKey merge)
+void DesignDocument::SetTextLook(ElementId id, const TextLook& look, MergeKey merge)
 {
-    if (!Exists(Sort::Text, number) || LookOf(number) == look)
+    const std::optional<Ref> ref = Find(id);
+    if (!ref || ref->sort != Sort::Text || LookOf(id) == look)
         return;
-    Commit(new ChangeTextLookCommand(*this, number, LookOf(number), look, merge, EditParent()));
+    Commit(new ChangeTextLookCommand(*this, id, LookOf(id), look, merge));
 }
 
-bool DesignDocument::WriteSettings(Sort sort, int number, const std::vector<std::pair<std::string, std::string>>& keys)
+bool DesignDocument::WriteSettings(ElementId id, const std::vector<std::pair<std::string, std::string>>& keys)
 {
-    const std::optional<Kind> kind = KindAt(sort, number);
-    // Writing over a file too large to be read would lose it unseen.
-    if (!kind || settings_.PathFor(*kind, number).empty() || settings_.Load(*kind, number)->TooLarge())
+    const std::optional<Kind> kind = KindOf(id);
+    if (!kind || KindTable::Of(*kind).settingsPrefix.empty())
         return false;
-    const std::optional<std::string> before = settings_.ReadBytes(*kind, number);
-    SettingsFile file = before ? SettingsFile::FromBytes(*before) : SettingsFile();
-    for (const auto& [key, value] : keys)
-        file.SetValue(key, value);
-    std::string after = file.ToBytes();
-    if (!settings_.WriteBytes(*kind, number, after))
-        return false;
-    if (before != after)
-        Commit(new WriteSettingsCommand(*this, sort, number, before, std::move(after), EditParent()));
-    emit SettingsChanged(sort, number);
+    const DesignSettings::File& before = Get(id)->settings;
+    DesignSettings::File after = DesignSettings::WithValues(before, keys);
+    if (!before || before->Bytes() != after->Bytes())
+        Commit(new ChangeSettingsCommand(*this, id, before, std::move(after)));
     return true;
 }
 
 void DesignDocument::BeginEdit(const QString& text)
 {
-    if (macroDepth_++ == 0)
-        macro_ = new EditMacro(text);
+    if (editDepth_++ == 0)
+        editText_ = text;
 }
 
 void DesignDocument::EndEdit()
 {
-    if (macroDepth_ == 0 || --macroDepth_ > 0)
+    if (editDepth_ == 0 || --editDepth_ > 0)
         return;
-    EditMacro* macro = macro_;
-    macro_ = nullptr;
-    if (macro->childCount() > 0)
-        undoStack_.push(macro);
-    else
-        delete macro;
-}
-
-QUndoCommand* DesignDocument::EditParent() const
-{
-    return macro_;
+    if (macroOpen_)
+        undoStack_.endMacro();
+    macroOpen_ = false;
 }
 
 void DesignDocument::Commit(QUndoCommand* command)
 {
-    // A step of an edit under way was made as its child: it applies now and
-    // goes on the stack with the whole edit.
-    if (macro_)
-        command->redo();
-    else
-        undoStack_.push(command);
+    // The edit under way becomes a step with its first change, so an edit
+    // that changes nothing leaves none.
+    if (editDepth_ > 0 && !macroOpen_) {
+        undoStack_.beginMacro(editText_);
+        macroOpen_ = true;
+    }
+    undoStack_.push(command);
 }
 
 void DesignDocument::SetPicture(ElementId id, std::optional<QPixmap> picture, const QString& address)
 {
-    const std::optional<Ref> ref = Find(id);
-    if (!ref)
+    Element* element = Get(id);
+    if (!element)
         return;
-    Element& element = ElementsOf(ref->sort)[static_cast<size_t>(ref->number)];
-    element.picture = std::move(picture);
-    element.pictureAddress = address;
-    emit LookChanged(ref->sort, ref->number);
+    element->picture = std::move(picture);
+    element->pictureAddress = address;
+    emit LookChanged(id);
 }
 
 void DesignDocument::Undo()
@@ -620,171 +660,135 @@ void DesignDocument::AfterUndoOrRedo(const QString& verb, const QString& text)
     ShowStatus(verb + QStringLiteral("：") + text + QStringLiteral("..."));
 }
 
-void DesignDocument::InsertElements(Sort sort, int first, const std::vector<Taken>& elements)
+void DesignDocument::PutBack(const std::vector<Taken>& elements)
 {
-    TextTable& layer = LayerOf(sort);
-    std::vector<Element>& list = ElementsOf(sort);
-    const int count = static_cast<int>(elements.size());
-    for (int i = 0; i < count; ++i) {
-        const Taken& taken = elements[static_cast<size_t>(i)];
-        layer.InsertRow(first + i, taken.element.cells);
-        Element element;
-        element.id = taken.id;
-        element.placement = taken.element.placement;
-        element.look = taken.element.look;
-        element.picture = taken.picture;
-        element.pictureAddress = taken.pictureAddress;
-        list.insert(list.begin() + first + i, std::move(element));
+    // Runs of consecutive numbers go in, and are told, as one.
+    size_t begin = 0;
+    while (begin < elements.size()) {
+        const Ref first = elements[begin].at;
+        size_t end = begin + 1;
+        while (end < elements.size() && elements[end].at.sort == first.sort &&
+               elements[end].at.number == first.number + static_cast<int>(end - begin))
+            ++end;
+        TextTable& layer = LayerOf(first.sort);
+        std::vector<Element>& list = ElementsOf(first.sort);
+        const int number = std::clamp(first.number, FirstNumber(first.sort), Count(first.sort) + 1);
+        for (size_t i = begin; i < end; ++i) {
+            layer.InsertRow(number + static_cast<int>(i - begin), elements[i].cells);
+            list.insert(list.begin() + number + static_cast<std::ptrdiff_t>(i - begin), elements[i].element);
+        }
+        Reindex(first.sort, number);
+        emit ElementsInserted(first.sort, number, static_cast<int>(end - begin));
+        begin = end;
     }
-    lastUnmoved_ = settings_.FollowInsertion(KindsOf(sort), first, count);
-    for (int i = 0; i < count; ++i) {
-        // The renumbering moved away what stood at these numbers; an
-        // element without a file of its own writes none.
-        const std::optional<std::string>& bytes = elements[static_cast<size_t>(i)].element.settings;
-        if (const std::optional<Kind> kind = KindAt(sort, first + i);
-            kind && bytes && !settings_.WriteBytes(*kind, first + i, bytes))
-            ShowStatus(kSettingsNotRestored);
-    }
-    UpdateState();
-    emit ElementsInserted(sort, first, count);
 }
 
-std::vector<DesignDocument::Taken> DesignDocument::TakeElements(Sort sort, int first, int count)
+std::vector<DesignDocument::Taken> DesignDocument::Take(const std::vector<ElementId>& ids)
 {
     std::vector<Taken> taken;
-    count = std::min(count, Count(sort) - first + 1);
-    if (first < FirstNumber(sort) || count <= 0)
-        return taken;
-    const std::vector<std::optional<Kind>> kinds = KindsOf(sort);
-    TextTable& layer = LayerOf(sort);
-    std::vector<Element>& list = ElementsOf(sort);
-    for (int i = 0; i < count; ++i) {
-        Taken one;
-        one.element = ElementAt(sort, first + i);
-        const Element& element = list[static_cast<size_t>(first + i)];
-        one.id = element.id;
-        one.picture = element.picture;
-        one.pictureAddress = element.pictureAddress;
-        taken.push_back(std::move(one));
+    for (const ElementId id : ids) {
+        if (const std::optional<Ref> ref = Find(id))
+            taken.push_back(Taken{*ref, {}, {}});
     }
-    for (int i = 0; i < count; ++i)
-        layer.DeleteRow(first);
-    list.erase(list.begin() + first, list.begin() + first + count);
-    lastUnmoved_ = settings_.FollowRemoval(kinds, first, count);
-    UpdateState();
-    emit ElementsRemoved(sort, first, count);
+    std::sort(taken.begin(), taken.end(), [](const Taken& a, const Taken& b) {
+        return a.at.sort != b.at.sort ? a.at.sort < b.at.sort : a.at.number < b.at.number;
+    });
+    taken.erase(std::unique(taken.begin(), taken.end(),
+                            [](const Taken& a, const Taken& b) {
+                                return a.at.sort == b.at.sort && a.at.number == b.at.number;
+                            }),
+                taken.end());
+    std::vector<ElementId> gone;
+    // From the last run back, so every number told still stands where it
+    // was when the next run goes.
+    size_t end = taken.size();
+    while (end > 0) {
+        size_t begin = end - 1;
+        while (begin > 0 && taken[begin - 1].at.sort == taken[end - 1].at.sort &&
+               taken[begin - 1].at.number + 1 == taken[begin].at.number)
+            --begin;
+        const Sort sort = taken[begin].at.sort;
+        const int first = taken[begin].at.number;
+        TextTable& layer = LayerOf(sort);
+        std::vector<Element>& list = ElementsOf(sort);
+        for (size_t i = begin; i < end; ++i) {
+            Taken& one = taken[i];
+            one.cells = layer.Row(one.at.number);
+            one.element = std::move(list[static_cast<size_t>(one.at.number)]);
+            index_.erase(one.element.id);
+            gone.push_back(one.element.id);
+        }
+        for (size_t i = begin; i < end; ++i)
+            layer.DeleteRow(first);
+        list.erase(list.begin() + first, list.begin() + first + static_cast<std::ptrdiff_t>(end - begin));
+        Reindex(sort, first);
+        emit ElementsRemoved(sort, first, static_cast<int>(end - begin));
+        end = begin;
+    }
+    selection_.Forget(gone);
     return taken;
 }
 
-void DesignDocument::UpdateState()
+void DesignDocument::ApplyCell(ElementId id, int column, const std::string& text)
 {
-    state_.componentCounter = Count(Sort::Component);
-    state_.textCounter = Count(Sort::Text);
-    const auto numberOf = [this](ElementId& id) {
-        const std::optional<Ref> ref = Find(id);
-        if (!ref)
-            id = 0;
-        return ref ? ref->number : 0;
-    };
-    state_.currentComponent = numberOf(currentComponentId_);
-    state_.currentText = numberOf(currentTextId_);
-}
-
-void DesignDocument::ApplyCell(Sort sort, int row, int column, const std::string& text)
-{
-    LayerOf(sort).SetCell(row, column, text);
-    emit RecordChanged(sort, row, column);
+    const std::optional<Ref> ref = Find(id);
+    if (!ref)
+        return;
+    LayerOf(ref->sort).SetCell(ref->number, column, text);
+    emit RecordChanged(id, column);
 }
 
 void DesignDocument::ApplyPageSettings(const std::vector<std::pair<int, std::string>>& cells)
 {
     for (const auto& [column, text] : cells)
-        background_.SetCell(PageSettings::Row, column, text);
+        backgroundLayer_.SetCell(PageSettings::Row, column, text);
     emit PageSettingsChanged();
+    if (!pagePreview_)
+        emit CanvasChanged();
 }
 
-void DesignDocument::ApplyPlacement(Sort sort, int number, const Placement& placement)
+void DesignDocument::ApplyPlacement(ElementId id, const Placement& placement)
 {
-    if (!Exists(sort, number))
+    Element* element = Get(id);
+    if (!element)
         return;
-    ElementsOf(sort)[static_cast<size_t>(number)].placement = placement;
-    emit PlacementChanged(sort, number);
+    element->placement = placement;
+    emit PlacementChanged(id);
 }
 
-void DesignDocument::ApplyLook(int number, const TextLook& look)
+void DesignDocument::ApplyLook(ElementId id, const TextLook& look)
 {
-    if (!Exists(Sort::Text, number))
+    Element* element = Get(id);
+    if (!element)
         return;
-    textElements_[static_cast<size_t>(number)].look = look;
-    emit LookChanged(Sort::Text, number);
+    element->look = look;
+    emit LookChanged(id);
 }
 
-bool DesignDocument::ApplySettings(Sort sort, int number, const std::optional<std::string>& bytes)
+void DesignDocument::ApplySettings(ElementId id, const DesignSettings::File& settings)
 {
-    const std::optional<Kind> kind = KindAt(sort, number);
-    const bool written = kind && settings_.WriteBytes(*kind, number, bytes);
-    if (!written)
-        ShowStatus(kSettingsNotRestored);
-    emit SettingsChanged(sort, number);
-    return written;
-}
-
-void DesignDocument::Select(Sort sort, int number)
-{
-    if (!Exists(sort, number))
+    Element* element = Get(id);
+    if (!element)
         return;
-    if (sort == Sort::Text)
-        currentTextId_ = IdOf(sort, number);
-    else
-        currentComponentId_ = IdOf(sort, number);
-    state_.currentIsComponent = sort == Sort::Component;
-    UpdateState();
-    emit SelectionChanged();
+    element->settings = settings;
+    emit SettingsChanged(id);
+}
+
+void DesignDocument::Select(ElementId id)
+{
+    if (const std::optional<Ref> ref = Find(id))
+        selection_.Select(ref->sort, id);
 }
 
 void DesignDocument::ClearSelection()
 {
-    currentComponentId_ = 0;
-    currentTextId_ = 0;
-    state_.currentIsComponent = true;
-    UpdateState();
-    emit SelectionChanged();
-}
-
-void DesignDocument::SetCanvasSize(QSize size, int moduleWidth)
-{
-    canvas_.size = size;
-    canvas_.moduleWidth = moduleWidth;
-    emit CanvasChanged();
-}
-
-void DesignDocument::SetCanvasColour(const QColor& colour)
-{
-    canvas_.colour = colour;
-    emit CanvasChanged();
-}
-
-void DesignDocument::SetCanvasPicture(const QPixmap& picture)
-{
-    canvas_.picture = picture;
-    emit CanvasChanged();
-}
-
-void DesignDocument::SetCanvasVisible(bool visible)
-{
-    canvas_.visible = visible;
-    emit CanvasChanged();
+    selection_.Clear();
 }
 
 void DesignDocument::ShowStatus(const QString& text)
 {
     status_ = text;
     emit StatusShown(text);
-}
-
-void DesignDocument::RequestDeselect()
-{
-    ClearSelection();
 }
 
 } // namespace morvane

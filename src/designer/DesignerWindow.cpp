@@ -2,24 +2,22 @@
 
 #include "Artwork.h"
 #include "CanvasElement.h"
+#include "CanvasKeys.h"
 #include "DesignDocument.h"
-#include "DesignJson.h"
 #include "DesignerChrome.h"
 #include "DesignerLayout.h"
 #include "Guides.h"
-#include "KindTable.h"
-#include "KindWords.h"
+#include "Lenient.h"
+#include "PageSettings.h"
 #include "PanelPresenter.h"
 #include "SelectionFrame.h"
+#include "SettingsExport.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -28,8 +26,6 @@
 #include <cmath>
 
 namespace morvane {
-
-const QString DesignerWindow::ClipboardType = QStringLiteral("application/x-morvane-elements");
 
 namespace {
 
@@ -41,13 +37,14 @@ constexpr int kStandardModuleWidth = 950;
 // starts there, beside the canvas.
 constexpr QPoint kComponentStart{9, 247};
 constexpr QPoint kTextStart{64, 200};
-constexpr int kNudge = 1;
-constexpr int kShiftNudge = 10;
+
+int ToInt(const QString& text)
+{
+    return Lenient::ToInt(text.toStdString());
+}
 
 class NullPresenter : public PanelPresenter {
 public:
-    void Present(Sort, int) override {}
-    void CloseComponentPanels() override {}
     void OpenPageSettings() override {}
 };
 
@@ -55,7 +52,7 @@ public:
 
 DesignerWindow::DesignerWindow(DesignDocument& document, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint), document_(document), nullPresenter_(std::make_unique<NullPresenter>()),
-      presenter_(nullPresenter_.get())
+      presenter_(nullPresenter_.get()), keys_(std::make_unique<CanvasKeys>(document))
 {
     setObjectName(QStringLiteral("DesignerWindow"));
     setWindowTitle(QStringLiteral("Morvane"));
@@ -75,13 +72,13 @@ DesignerWindow::DesignerWindow(DesignDocument& document, QWidget* parent)
     guides_ = new Guides(this, chrome_->Toolbar());
     chrome_->StatusBar()->raise();
 
-    prototype_ = new CanvasElement(Sort::Component, this);
+    prototype_ = new CanvasElement(Sort::Component, 0, this);
     prototype_->setObjectName(QStringLiteral("图片框1"));
     prototype_->setGeometry(QRect(kComponentStart, QSize(120, 120)));
     prototype_->SetNumber(1);
     prototype_->SetPicture(Artwork::Placeholder(std::nullopt));
     prototype_->hide();
-    textPrototype_ = new CanvasElement(Sort::Text, this);
+    textPrototype_ = new CanvasElement(Sort::Text, 0, this);
     textPrototype_->setObjectName(QStringLiteral("透明标签1"));
     textPrototype_->setGeometry(QRect(kTextStart, QSize(56, 16)));
     textPrototype_->hide();
@@ -108,9 +105,9 @@ DesignerWindow::DesignerWindow(DesignDocument& document, QWidget* parent)
 
     connect(chrome_, &DesignerChrome::AddRequested, this, [this](Kind kind) {
         if (kind == Kind::Text)
-            AddText();
+            document_.AddText();
         else
-            AddComponent(kind);
+            document_.AddComponent(kind);
     });
     connect(chrome_, &DesignerChrome::PageSettingsRequested, this, [this] {
         presenter_->OpenPageSettings();
@@ -120,7 +117,7 @@ DesignerWindow::DesignerWindow(DesignDocument& document, QWidget* parent)
     connect(chrome_, &DesignerChrome::GenerateRequested, this, &DesignerWindow::GenerateRequested);
     connect(chrome_, &DesignerChrome::PreviewRequested, this, &DesignerWindow::PreviewRequested);
     connect(chrome_, &DesignerChrome::MinimiseRequested, this, [this] {
-        Deselect();
+        document_.ClearSelection();
         showMinimized();
     });
     connect(chrome_, &DesignerChrome::CloseRequested, this, [this] {
@@ -129,7 +126,7 @@ DesignerWindow::DesignerWindow(DesignDocument& document, QWidget* parent)
         if (closeGuard_ && !closeGuard_())
             return;
         closeAllowed_ = true;
-        document_.Settings().DeleteStore();
+        document_.Export().DeleteWorkingFolder();
         close();
     });
     connect(guides_, &Guides::StatusShown, &document_, &DesignDocument::ShowStatus);
@@ -138,20 +135,16 @@ DesignerWindow::DesignerWindow(DesignDocument& document, QWidget* parent)
     // the views.
     connect(&document_, &DesignDocument::ElementsInserted, this, &DesignerWindow::OnInserted);
     connect(&document_, &DesignDocument::ElementsRemoved, this, &DesignerWindow::OnRemoved);
-    const auto sync = [this](Sort sort, int number) {
-        if (CanvasElement* view = View(sort, number))
-            view->Sync(document_, CanvasOrigin());
-    };
-    connect(&document_, &DesignDocument::PlacementChanged, this, sync);
-    connect(&document_, &DesignDocument::LookChanged, this, sync);
+    connect(&document_, &DesignDocument::PlacementChanged, this, &DesignerWindow::Sync);
+    connect(&document_, &DesignDocument::LookChanged, this, &DesignerWindow::Sync);
     // A record's kind word decides its placeholder.
-    connect(&document_, &DesignDocument::RecordChanged, this, [sync](Sort sort, int row, int column) {
+    connect(&document_, &DesignDocument::RecordChanged, this, [this](ElementId id, int column) {
         if (column == 0)
-            sync(sort, row);
+            Sync(id);
     });
     connect(&document_, &DesignDocument::StatusShown, chrome_, &DesignerChrome::ShowStatus);
     connect(&document_, &DesignDocument::CanvasChanged, this, &DesignerWindow::ApplyCanvas);
-    frame_ = new SelectionFrame(this, document_, [this](Sort sort, int number) { return View(sort, number); });
+    frame_ = new SelectionFrame(this, document_, [this](ElementId id) { return View(id); });
 
     ApplyLayout(width(), height());
 }
@@ -161,7 +154,6 @@ DesignerWindow::~DesignerWindow() = default;
 void DesignerWindow::Start()
 {
     show();
-    document_.Settings().CreateWorkingDirectory();
     const QRect screenArea = screen() ? screen()->geometry() : QRect(0, 0, 1200, 690);
     move(screenArea.topLeft());
     LayOutForScreen(screenArea.width(), screenArea.height());
@@ -186,26 +178,37 @@ void DesignerWindow::ApplyLayout(int width, int height)
     chrome_->LayOut(layout);
     guides_->LayOut(layout);
     canvasOriginX_ = layout.canvasOrigin;
+    canvasHeight_ = layout.canvasHeight;
     document_.SetStartPlaces(kComponentStart - CanvasOrigin(), kTextStart - CanvasOrigin());
     presenter_->SetCanvasOrigin(CanvasOrigin());
     SyncAll();
-    document_.SetCanvasSize({document_.Canvas().size.width(), layout.canvasHeight}, document_.Canvas().moduleWidth);
+    ApplyCanvas();
 }
 
 void DesignerWindow::ApplyCanvas()
 {
-    const DesignDocument::CanvasLook& look = document_.Canvas();
+    using P = PageSettings;
+    const auto shown = [this](int column) { return document_.ShownPageSetting(column); };
+    // Sizes not yet set take the values the page settings panel fills in.
+    const QString widthText = shown(P::Width).isEmpty() ? QString::number(kStandardModuleWidth) : shown(P::Width);
+    const int moduleWidth = ToInt(widthText);
+    const int height = shown(P::Height).isEmpty() ? canvasHeight_ : ToInt(shown(P::Height));
     // A module wider than the platform's standard one is centred in the
     // window; a narrower one starts at the origin positions refer to.
-    const int left = look.moduleWidth > kStandardModuleWidth
-                         ? static_cast<int>(std::trunc(width() / 2.0 - look.moduleWidth / 2.0))
+    const int left = moduleWidth > kStandardModuleWidth
+                         ? static_cast<int>(std::trunc(width() / 2.0 - moduleWidth / 2.0))
                          : canvasOriginX_;
-    canvas_->setGeometry(left, CanvasTop, look.size.width(), look.size.height());
+    canvas_->setGeometry(left, CanvasTop, std::max(moduleWidth, 0), std::max(height, 0));
+    if (const QColor named(shown(P::BackColour)); named.isValid())
+        canvasColour_ = named;
     QPalette palette = canvas_->palette();
-    palette.setColor(QPalette::Window, look.colour);
+    palette.setColor(QPalette::Window, canvasColour_);
     canvas_->setPalette(palette);
-    canvas_->setPixmap(look.picture);
-    canvas_->setVisible(look.visible);
+    const QString picture = shown(P::BackPicture);
+    canvas_->setPixmap(!picture.isEmpty() && document_.CanvasPictureAddress() == picture ? document_.CanvasPicture()
+                                                                                         : QPixmap());
+    // Neither colour nor picture: a transparent module, no canvas.
+    canvas_->setVisible(!shown(P::BackColour).isEmpty() || !picture.isEmpty());
 }
 
 void DesignerWindow::SetGuideColour(const QColor& colour)
@@ -219,29 +222,9 @@ void DesignerWindow::SetPanelPresenter(PanelPresenter* presenter)
     presenter_->SetCanvasOrigin(CanvasOrigin());
 }
 
-void DesignerWindow::Deselect()
+CanvasElement* DesignerWindow::View(ElementId id) const
 {
-    frame_->Hide();
-    document_.ClearSelection();
-}
-
-CanvasElement* DesignerWindow::View(Sort sort, int number) const
-{
-    const QList<CanvasElement*>& views = sort == Sort::Text ? textViews_ : componentViews_;
-    // The prototype is no element of the design.
-    if (number < (sort == Sort::Text ? 1 : 2) || number > views.size())
-        return nullptr;
-    return views[number - 1];
-}
-
-CanvasElement* DesignerWindow::ComponentView(int number) const
-{
-    return View(Sort::Component, number);
-}
-
-CanvasElement* DesignerWindow::TextView(int number) const
-{
-    return View(Sort::Text, number);
+    return views_.value(id, nullptr);
 }
 
 void DesignerWindow::OnInserted(Sort sort, int first, int count)
@@ -249,20 +232,22 @@ void DesignerWindow::OnInserted(Sort sort, int first, int count)
     QList<CanvasElement*>& views = ViewsOf(sort);
     const CanvasElement* prototype = sort == Sort::Text ? textPrototype_ : prototype_;
     for (int i = 0; i < count; ++i) {
-        auto* view = new CanvasElement(sort, this);
+        const ElementId id = document_.IdAt(sort, first + i);
+        auto* view = new CanvasElement(sort, id, this);
         view->setFont(prototype->font());
         connect(view, &CanvasElement::Pressed, this, &DesignerWindow::OnElementPressed);
         connect(view, &CanvasElement::Moved, this, &DesignerWindow::OnElementMoved);
         connect(view, &CanvasElement::Released, this, &DesignerWindow::OnElementReleased);
         views.insert(first - 1 + i, view);
+        views_.insert(id, view);
     }
-    Renumber(sort);
+    Renumber(sort, first);
     // The stacking is the generated code's: components in their order, and
     // every text above every component.
     for (int i = count - 1; i >= 0; --i) {
         CanvasElement* view = views[first - 1 + i];
-        if (CanvasElement* next = View(sort, first + i + 1))
-            view->stackUnder(next);
+        if (first + i < views.size())
+            view->stackUnder(views[first + i]);
         else if (sort == Sort::Component && !textViews_.isEmpty())
             view->stackUnder(textViews_.first());
         else
@@ -277,55 +262,39 @@ void DesignerWindow::OnRemoved(Sort sort, int first, int count)
     QList<CanvasElement*>& views = ViewsOf(sort);
     for (int i = 0; i < count && first - 1 < views.size(); ++i) {
         CanvasElement* view = views.takeAt(first - 1);
+        views_.remove(view->Id());
         if (view == dragged_)
             dragged_ = nullptr;
         delete view;
     }
-    Renumber(sort);
+    Renumber(sort, first);
     frame_->Follow();
 }
 
-void DesignerWindow::Renumber(Sort sort)
+void DesignerWindow::Renumber(Sort sort, int from)
 {
     QList<CanvasElement*>& views = ViewsOf(sort);
-    for (int i = 0; i < views.size(); ++i)
+    for (int i = std::max(from - 1, 0); i < views.size(); ++i)
         views[i]->SetNumber(i + 1);
+}
+
+void DesignerWindow::Sync(ElementId id)
+{
+    if (CanvasElement* view = View(id))
+        view->Sync(document_, CanvasOrigin());
 }
 
 void DesignerWindow::SyncAll()
 {
-    for (const Sort sort : {Sort::Component, Sort::Text}) {
-        for (int number = 1; number <= ViewsOf(sort).size(); ++number) {
-            if (CanvasElement* view = View(sort, number))
-                view->Sync(document_, CanvasOrigin());
-        }
-    }
+    for (CanvasElement* view : std::as_const(views_))
+        view->Sync(document_, CanvasOrigin());
     if (frame_)
         frame_->Follow();
 }
 
-CanvasElement* DesignerWindow::AddComponent(Kind kind)
-{
-    return ComponentView(document_.AddComponent(kind));
-}
-
-CanvasElement* DesignerWindow::AddText()
-{
-    return TextView(document_.AddText());
-}
-
 void DesignerWindow::RemoveCurrent()
 {
-    frame_->Hide();
-    const DesignerState& state = document_.State();
-    const Sort sort = state.CurrentSort();
-    const int number = state.Current();
-    const std::optional<Kind> kind = document_.KindAt(sort, number);
-    if (!kind)
-        return;
-    if (!KindTable::Of(*kind).owner)
-        presenter_->ClosePanelOfKind(*kind);
-    document_.Remove(sort, number);
+    document_.Remove(document_.Selection().Current());
 }
 
 void DesignerWindow::OnElementPressed(CanvasElement* element, QMouseEvent* event)
@@ -338,15 +307,15 @@ void DesignerWindow::OnElementPressed(CanvasElement* element, QMouseEvent* event
     setFocus();
     if (!element->IsText()) {
         if (left) {
-            Deselect();
+            document_.ClearSelection();
             document_.ShowStatus(QStringLiteral("可拖动图片四周方格或设置左侧属性值对图片尺寸进行缩放调节，"
                                                 "在图片中间按住鼠标左键拖动或设置左侧对应属性值可移动图片位置..."));
         } else {
-            document_.Select(Sort::Component, element->Number());
+            document_.Select(element->Id());
             return;
         }
     } else if (!left) {
-        document_.Select(Sort::Text, element->Number());
+        document_.Select(element->Id());
         menu_->popup(event->globalPosition().toPoint());
         return;
     }
@@ -370,10 +339,10 @@ void DesignerWindow::DragTo(CanvasElement* element, QMouseEvent* event)
 {
     const QPoint target =
         KeepGrabbable(dragStart_ + event->globalPosition().toPoint() - dragPressGlobal_, element->size());
-    Placement placement = document_.PlacementOf(element->GetSort(), element->Number());
+    Placement placement = document_.PlacementOf(element->Id());
     placement.left = target.x() - canvasOriginX_;
     placement.top = target.y() - CanvasTop;
-    document_.SetPlacement(element->GetSort(), element->Number(), placement, dragMerge_);
+    document_.SetPlacement(element->Id(), placement, dragMerge_);
 }
 
 void DesignerWindow::OnElementMoved(CanvasElement* element, QMouseEvent* event)
@@ -387,7 +356,7 @@ void DesignerWindow::OnElementReleased(CanvasElement* element, QMouseEvent* even
     if (event->button() == Qt::LeftButton && dragged_ == element) {
         DragTo(element, event);
         dragged_ = nullptr;
-        document_.Select(element->GetSort(), element->Number());
+        document_.Select(element->Id());
         return;
     }
     if (event->button() == Qt::RightButton && !element->IsText())
@@ -396,86 +365,8 @@ void DesignerWindow::OnElementReleased(CanvasElement* element, QMouseEvent* even
 
 void DesignerWindow::keyPressEvent(QKeyEvent* event)
 {
-    const DesignerState& state = document_.State();
-    const bool shift = event->modifiers() & Qt::ShiftModifier;
-    const int step = shift ? kShiftNudge : kNudge;
-    if (event->matches(QKeySequence::Undo)) {
-        document_.Undo();
-    } else if (event->matches(QKeySequence::Redo) || event->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)) {
-        document_.Redo();
-    } else if (event->matches(QKeySequence::Copy)) {
-        Copy();
-    } else if (event->matches(QKeySequence::Paste)) {
-        Paste();
-    } else if (event->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_D)) {
-        Duplicate();
-    } else if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) && state.Current() != 0) {
-        RemoveCurrent();
-    } else if (event->key() == Qt::Key_Left) {
-        Nudge({-step, 0});
-    } else if (event->key() == Qt::Key_Right) {
-        Nudge({step, 0});
-    } else if (event->key() == Qt::Key_Up) {
-        Nudge({0, -step});
-    } else if (event->key() == Qt::Key_Down) {
-        Nudge({0, step});
-    } else {
+    if (!keys_->Handle(*event))
         QWidget::keyPressEvent(event);
-    }
-}
-
-void DesignerWindow::Nudge(QPoint delta)
-{
-    const DesignerState& state = document_.State();
-    const ElementId id = document_.IdOf(state.CurrentSort(), state.Current());
-    if (!id)
-        return;
-    if (id != nudged_ || !nudgeMerge_) {
-        nudged_ = id;
-        nudgeMerge_ = DesignDocument::NewMergeKey();
-    }
-    document_.MoveBy(state.CurrentSort(), state.Current(), delta, nudgeMerge_);
-}
-
-void DesignerWindow::Duplicate()
-{
-    const DesignerState& state = document_.State();
-    if (state.Current() == 0)
-        return;
-    if (document_.Duplicate(state.CurrentSort(), state.Current()) > 0)
-        document_.ShowStatus(QStringLiteral("组件已复制，可拖动到需要的位置..."));
-}
-
-void DesignerWindow::Copy()
-{
-    const DesignerState& state = document_.State();
-    const std::optional<Kind> kind = document_.KindAt(state.CurrentSort(), state.Current());
-    if (!kind || KindTable::Of(*kind).owner)
-        return;
-    std::vector<DesignElement> elements{document_.ElementAt(state.CurrentSort(), state.Current())};
-    for (int i = 1; i <= static_cast<int>(KindTable::Of(*kind).companions.size()); ++i)
-        elements.push_back(document_.ElementAt(state.CurrentSort(), state.Current() + i));
-    auto* data = new QMimeData;
-    data->setData(ClipboardType, QByteArray::fromStdString(DesignJson::ElementsToText(elements)));
-    data->setText(QStringLiteral("Morvane 组件：%1").arg(KindWords::Of(*kind)));
-    QGuiApplication::clipboard()->setMimeData(data);
-    document_.ShowStatus(QStringLiteral("已复制%1组件，按 Ctrl+V 粘贴...").arg(KindWords::Of(*kind)));
-}
-
-void DesignerWindow::Paste()
-{
-    // Only components of this program are pasted; any other text on the
-    // clipboard, the generated code included, stays as it is.
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data || !data->hasFormat(ClipboardType))
-        return;
-    const std::optional<std::vector<DesignElement>> elements =
-        DesignJson::ElementsFromText(data->data(ClipboardType).toStdString());
-    if (!elements || document_.Paste(*elements) == 0) {
-        document_.ShowStatus(QStringLiteral("剪切板中的组件无法读取，未能粘贴..."));
-        return;
-    }
-    document_.ShowStatus(QStringLiteral("组件已粘贴，可拖动到需要的位置..."));
 }
 
 void DesignerWindow::mouseReleaseEvent(QMouseEvent* event)
@@ -486,7 +377,7 @@ void DesignerWindow::mouseReleaseEvent(QMouseEvent* event)
         return;
     QWidget* under = childAt(event->position().toPoint());
     if (!under || under == canvas_) {
-        Deselect();
+        document_.ClearSelection();
         setFocus();
     }
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "DesignerLayout.h"
+#include "ElementId.h"
 #include "Kind.h"
 
 #include <QColor>
+#include <QHash>
 #include <QList>
 #include <QPoint>
 #include <QPointer>
@@ -20,6 +22,7 @@ class QMenu;
 namespace morvane {
 
 class CanvasElement;
+class CanvasKeys;
 class DesignDocument;
 class DesignerChrome;
 class Guides;
@@ -35,14 +38,12 @@ class DesignerWindow : public QWidget {
 public:
     // The canvas top in window coordinates; "距顶" is measured from it.
     static constexpr int CanvasTop = DesignerLayout::CanvasTop;
-    // The MIME type of components on the clipboard.
-    static const QString ClipboardType;
 
     explicit DesignerWindow(DesignDocument& document, QWidget* parent = nullptr);
     ~DesignerWindow() override;
 
-    // Start-up after construction: show, create the working directory,
-    // take the screen, open the page settings.
+    // Start-up after construction: show, take the screen, open the page
+    // settings.
     void Start();
     // Lays the window out for a screen of the given size (W = width,
     // H = height - 40). Tests call it with chosen sizes.
@@ -54,18 +55,7 @@ public:
     QPoint CanvasOrigin() const { return {canvasOriginX_, CanvasTop}; }
 
     // The view of an element; nullptr for none.
-    CanvasElement* ComponentView(int number) const;
-    CanvasElement* TextView(int number) const;
-    CanvasElement* View(Sort sort, int number) const;
-
-    // The toolbar's actions, also callable directly. A kind added only with
-    // its owner (an arrow) is refused: nullptr.
-    CanvasElement* AddComponent(Kind kind);
-    CanvasElement* AddText();
-    // The menu item "移除" and the Delete key: removes the current element.
-    void RemoveCurrent();
-    // Hides the selection frame and closes every component panel.
-    void Deselect();
+    CanvasElement* View(ElementId id) const;
 
     void SetGuideColour(const QColor& colour);
 
@@ -93,21 +83,21 @@ protected:
 
 private:
     void ApplyLayout(int width, int height);
+    // The canvas as the page settings shown make it.
     void ApplyCanvas();
     QList<CanvasElement*>& ViewsOf(Sort sort) { return sort == Sort::Text ? textViews_ : componentViews_; }
     void OnInserted(Sort sort, int first, int count);
     void OnRemoved(Sort sort, int first, int count);
-    void Renumber(Sort sort);
+    void Renumber(Sort sort, int from);
+    void Sync(ElementId id);
     void SyncAll();
+    // The menu item "移除": removes the selected element.
+    void RemoveCurrent();
     void OnElementPressed(CanvasElement* element, QMouseEvent* event);
     void OnElementMoved(CanvasElement* element, QMouseEvent* event);
     void OnElementReleased(CanvasElement* element, QMouseEvent* event);
     // The dragged element to the window position the mouse gives it.
     void DragTo(CanvasElement* element, QMouseEvent* event);
-    void Nudge(QPoint delta);
-    void Duplicate();
-    void Copy();
-    void Paste();
     // Where a dragged element may go: somewhere a part of it can still be
     // grabbed.
     QPoint KeepGrabbable(QPoint position, QSize size) const;
@@ -122,19 +112,23 @@ private:
     CanvasElement* prototype_ = nullptr;
     CanvasElement* textPrototype_ = nullptr;
     QMenu* menu_ = nullptr;
+    std::unique_ptr<CanvasKeys> keys_;
     int canvasOriginX_ = 136;
-    // Position n (counted from 1) holds the view of number n; position 1 of
-    // the components is the hidden prototype.
+    int canvasHeight_ = 510;
+    // The last colour the page settings shown named; a text that names
+    // none leaves the canvas in it.
+    QColor canvasColour_{Qt::white};
+    // In the order of the design: position n (counted from 1) holds the
+    // view of number n; position 1 of the components is the hidden
+    // prototype.
     QList<CanvasElement*> componentViews_;
     QList<CanvasElement*> textViews_;
+    QHash<ElementId, CanvasElement*> views_;
     // Dragging an element: where the mouse and the element were at the press.
     QPointer<CanvasElement> dragged_;
     QPoint dragPressGlobal_;
     QPoint dragStart_;
     std::uint64_t dragMerge_ = 0;
-    // Consecutive nudges of one element are one step.
-    std::uint64_t nudgeMerge_ = 0;
-    std::uint64_t nudged_ = 0;
     std::function<bool()> closeGuard_;
     // The guard has been asked for this close already.
     bool closeAllowed_ = false;

@@ -50,30 +50,26 @@ SelectionFrame::SelectionFrame(QWidget* parent, DesignDocument& document, ViewOf
         widget->resize(HandleSize, HandleSize);
         handles_[i] = widget;
         connect(widget, &SelectionHandle::DragStarted, this, [this] {
-            const DesignerState& state = document_.State();
-            QWidget* view = viewOf_(state.CurrentSort(), state.Current());
-            resized_ = view ? document_.IdOf(state.CurrentSort(), state.Current()) : 0;
+            const ElementId current = document_.Selection().Current();
+            QWidget* view = viewOf_(current);
+            resized_ = view ? current : 0;
             if (!resized_)
                 return;
             resizeStart_ = view->geometry();
-            placementStart_ = document_.PlacementOf(state.CurrentSort(), state.Current());
+            placementStart_ = document_.PlacementOf(current);
             merge_ = DesignDocument::NewMergeKey();
         });
         connect(widget, &SelectionHandle::Dragged, this, [this, handle](QPoint travel) { OnDragged(handle, travel); });
         connect(widget, &SelectionHandle::DragEnded, this, [this] {
             // A resize ends with a new selection, which loads the panel again.
-            const std::optional<DesignDocument::Ref> ref = document_.Find(resized_);
+            const ElementId resized = resized_;
             resized_ = 0;
-            if (ref)
-                document_.Select(ref->sort, ref->number);
+            document_.Select(resized);
         });
     }
     // A selection shows the frame; everything that moves an element or
     // changes the lists places it again.
-    connect(&document_, &DesignDocument::SelectionChanged, this, [this] {
-        hidden_ = document_.State().Current() == 0;
-        Follow();
-    });
+    connect(&document_.Selection(), &SelectionModel::Changed, this, &SelectionFrame::Follow);
     connect(&document_, &DesignDocument::PlacementChanged, this, &SelectionFrame::Follow);
     connect(&document_, &DesignDocument::ElementsInserted, this, &SelectionFrame::Follow);
     connect(&document_, &DesignDocument::ElementsRemoved, this, &SelectionFrame::Follow);
@@ -92,11 +88,11 @@ QPoint SelectionFrame::HandlePosition(Handle handle, const QRect& r)
 
 void SelectionFrame::Follow()
 {
-    const DesignerState& state = document_.State();
-    const std::optional<Kind> kind = document_.KindAt(state.CurrentSort(), state.Current());
+    const ElementId current = document_.Selection().Current();
+    const std::optional<Kind> kind = document_.KindOf(current);
     // Kinds whose size their code fixes are never resized with the mouse,
     // so they get no handles, and no handles of an earlier selection either.
-    Attach(hidden_ || !kind || !KindTable::Of(*kind).framed ? nullptr : viewOf_(state.CurrentSort(), state.Current()));
+    Attach(!kind || !KindTable::Of(*kind).framed ? nullptr : viewOf_(current));
 }
 
 void SelectionFrame::Attach(QWidget* target)
@@ -113,18 +109,9 @@ void SelectionFrame::Attach(QWidget* target)
     }
 }
 
-void SelectionFrame::Hide()
-{
-    hidden_ = true;
-    for (SelectionHandle* handle : handles_)
-        handle->hide();
-    frameRect_->hide();
-}
-
 void SelectionFrame::OnDragged(Handle handle, QPoint travel)
 {
-    const std::optional<DesignDocument::Ref> ref = document_.Find(resized_);
-    if (!ref)
+    if (!document_.Find(resized_))
         return;
     const HandleEntry& s = EntryOf(handle);
     const QRect& r = resizeStart_;
@@ -143,7 +130,7 @@ void SelectionFrame::OnDragged(Handle handle, QPoint travel)
     placement.top += top - r.top();
     placement.width = right - left;
     placement.height = bottom - top;
-    document_.SetPlacement(ref->sort, ref->number, placement, merge_);
+    document_.SetPlacement(resized_, placement, merge_);
 }
 
 } // namespace morvane

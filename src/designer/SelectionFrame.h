@@ -29,16 +29,13 @@ public:
     static constexpr int HandleSize = 8;
 
     // The view of an element, nullptr when there is none.
-    using ViewOf = std::function<QWidget*(Sort, int)>;
+    using ViewOf = std::function<QWidget*(ElementId)>;
 
     // The handles are children of parent, which the views share.
     SelectionFrame(QWidget* parent, DesignDocument& document, ViewOf viewOf);
 
-    // Around the selected element, if its kind has handles, unless hidden
-    // since the last selection.
+    // Around the selected element, if its kind has handles.
     void Follow();
-    // Until the next selection.
-    void Hide();
 
     // Where a handle goes around an element at r; every division is cut
     // toward zero.
@@ -52,7 +49,6 @@ private:
     ViewOf viewOf_;
     std::array<SelectionHandle*, HandleCount> handles_{};
     QWidget* frameRect_ = nullptr;
-    bool hidden_ = true;
     // The element a handle drag resizes, and where it stood at the press.
     ElementId resized_ = 0;
     QRect resizeStart_;

@@ -1,7 +1,6 @@
 #include "SettingsFile.h"
 
 #include "AsciiFold.h"
-#include "FileSystem.h"
 #include "TextCodec.h"
 
 #include <algorithm>
@@ -57,22 +56,6 @@ bool SectionName(std::string_view line, std::string_view& name)
 }
 
 } // namespace
-
-SettingsFile SettingsFile::Load(const std::string& path)
-{
-    bool tooLarge = false;
-    auto bytes = FileSystem::ReadWholeFile(path, kMaxBytes, &tooLarge);
-    if (!bytes)
-        return tooLarge ? TooLargeFile() : SettingsFile();
-    return FromBytes(std::move(*bytes));
-}
-
-SettingsFile SettingsFile::TooLargeFile()
-{
-    SettingsFile file;
-    file.tooLarge_ = true;
-    return file;
-}
 
 SettingsFile SettingsFile::FromBytes(std::string bytes)
 {

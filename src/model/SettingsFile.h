@@ -8,23 +8,14 @@
 namespace morvane {
 
 // One settings file held in memory: the key=value lines of its section
-// "配置". Loading reads and decodes the file once, so code generation can ask
-// for many keys without touching the disk again. A missing or unreadable
-// file is simply empty. Lines the program does not set are written back
-// exactly as they were read, whatever bytes they hold.
+// "配置", decoded once, so code generation can ask for many keys cheaply.
+// Lines the program does not set are written back exactly as they were
+// read, whatever bytes they hold.
 class SettingsFile {
 public:
     static constexpr std::string_view Section = "配置";
-    // Far above anything the program writes: a larger file is not read at
-    // all (nor in part), and reads as unreadable.
-    static constexpr size_t kMaxBytes = 16 * 1024 * 1024;
 
     SettingsFile() = default;
-    // A missing, unreadable or too large file gives an empty one.
-    static SettingsFile Load(const std::string& path);
-    static SettingsFile TooLargeFile();
-    // Empty because its file was larger than kMaxBytes.
-    bool TooLarge() const { return tooLarge_; }
     // Takes the GB18030 bytes of a whole file.
     static SettingsFile FromBytes(std::string bytes);
 
@@ -85,7 +76,6 @@ private:
     // Where a new key goes: after the last line of the section; npos when
     // the file has no such section.
     size_t sectionEnd_ = std::string::npos;
-    bool tooLarge_ = false;
 };
 
 } // namespace morvane

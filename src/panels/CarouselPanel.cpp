@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <algorithm>
+
 namespace morvane {
 
 const QString CarouselPanel::DefaultPictureAddress = QString::fromUtf8(placeholders::kCarouselSlide);
@@ -177,10 +179,7 @@ CarouselPanel::CarouselPanel(const PanelHost& host)
         document_.ShowStatus(QStringLiteral("载入保存设置完成，可再次修改...."));
     });
     PlaceStrip(kFirstStripTop);
-    connect(&document_, &DesignDocument::PlacementChanged, this, [this](Sort sort, int number) {
-        if (sort == Sort::Component)
-            FollowArrows(number);
-    });
+    connect(&document_, &DesignDocument::PlacementChanged, this, &CarouselPanel::FollowArrows);
 
     SetLoadSteps({LoadBadge(), LoadSaveFlag(), LoadGeometry(), Do([this] {
                       const bool shown =
@@ -198,17 +197,16 @@ CarouselPanel::CarouselPanel(const PanelHost& host)
                                             "若为橙黄色，表示未保存设置...."))});
 }
 
-void CarouselPanel::Present(Kind kind, int number)
+void CarouselPanel::Present(Kind kind, ElementId id)
 {
     if (kind == Kind::Carousel) {
         // The arrows' places in window coordinates, for the relative ones
         // the mode works out.
-        for (int i = 0; i < 2; ++i) {
-            if (document_.Exists(Sort::Component, number + 1 + i)) {
-                const Placement& arrow = document_.PlacementOf(Sort::Component, number + 1 + i);
-                arrows_[static_cast<size_t>(i)].left->Write(QString::number(arrow.left + canvasOrigin_.x()));
-                arrows_[static_cast<size_t>(i)].top->Write(QString::number(arrow.top + canvasOrigin_.y()));
-            }
+        const std::vector<ElementId> arrows = document_.CompanionsOf(id);
+        for (size_t i = 0; i < arrows.size() && i < arrows_.size(); ++i) {
+            const Placement& arrow = document_.PlacementOf(arrows[i]);
+            arrows_[i].left->Write(QString::number(arrow.left + canvasOrigin_.x()));
+            arrows_[i].top->Write(QString::number(arrow.top + canvasOrigin_.y()));
         }
         load_->setEnabled(true);
         save_->setEnabled(true);
@@ -223,19 +221,21 @@ void CarouselPanel::Present(Kind kind, int number)
     save_->setEnabled(false);
 }
 
-void CarouselPanel::FollowArrows(int number)
+void CarouselPanel::FollowArrows(ElementId id)
 {
-    const int carousel = Number();
-    if (!carousel || (number != carousel + 1 && number != carousel + 2) ||
-        document_.KindAt(Sort::Component, carousel) != Kind::Carousel)
+    if (document_.KindOf(LoadedElement()) != Kind::Carousel)
         return;
-    const Placement& arrow = document_.PlacementOf(Sort::Component, number);
+    const std::vector<ElementId> arrows = document_.CompanionsOf(LoadedElement());
+    const auto which = std::find(arrows.begin(), arrows.end(), id);
+    if (which == arrows.end() || which - arrows.begin() >= static_cast<std::ptrdiff_t>(arrows_.size()))
+        return;
+    const Placement& arrow = document_.PlacementOf(id);
     showArrows_->setChecked(arrow.visible);
     // The arrows' window places go with them when the carousel moves (its
     // own fields, a key, an undo): saving works out their places relative
     // to the carousel from these.
     if (mode_->text() == kCarouselMode) {
-        const ArrowFields& fields = arrows_[static_cast<size_t>(number - carousel - 1)];
+        const ArrowFields& fields = arrows_[static_cast<size_t>(which - arrows.begin())];
         fields.left->Write(QString::number(arrow.left + canvasOrigin_.x()));
         fields.top->Write(QString::number(arrow.top + canvasOrigin_.y()));
     }
@@ -243,10 +243,10 @@ void CarouselPanel::FollowArrows(int number)
 
 void CarouselPanel::OnMode(const QString& mode)
 {
-    const int element = Element();
+    const ElementId element = Element();
     if (!element)
         return;
-    const Placement& place = document_.PlacementOf(Sort::Component, element);
+    const Placement& place = document_.PlacementOf(element);
     const auto number = [](const PanelField* field) { return Lenient::ToInt(field->text().toStdString()); };
     if (mode == kCarouselMode) {
         // The shown places are in window coordinates.
@@ -303,25 +303,22 @@ void CarouselPanel::OnShowArrows(bool shown)
             field->setEnabled(shown);
     }
     arrowSwitch_->Write(shown ? QStringLiteral("block") : QStringLiteral("none"));
-    const int number = Element();
-    if (!number)
+    const ElementId element = Element();
+    if (!element)
         return;
-    // The arrows around the selected element: a carousel's follow it, an
-    // arrow's partner stands beside it.
-    const std::optional<Kind> kind = document_.KindAt(Sort::Component, number);
-    const int firstArrow = kind == Kind::Carousel ? number + 1 : kind == Kind::LeftArrow ? number : number - 1;
+    // The arrows of the selected element: a carousel's, or those beside the
+    // selected arrow.
+    const ElementId carousel = document_.OwnerOf(element);
     document_.BeginEdit(shown ? QStringLiteral("显示箭头") : QStringLiteral("隐藏箭头"));
-    for (const int arrow : {firstArrow, firstArrow + 1}) {
-        if (document_.Exists(Sort::Component, arrow)) {
-            Placement place = document_.PlacementOf(Sort::Component, arrow);
-            place.visible = shown;
-            document_.SetPlacement(Sort::Component, arrow, place);
-        }
+    for (const ElementId arrow : document_.CompanionsOf(carousel)) {
+        Placement place = document_.PlacementOf(arrow);
+        place.visible = shown;
+        document_.SetPlacement(arrow, place);
     }
-    if (kind == Kind::Carousel)
-        document_.SetComponentCell(
-            number, CarouselColumn::ArrowSwitch,
-            QString::fromUtf8(shown ? CarouselColumn::ArrowsShown : CarouselColumn::ArrowsHidden));
+    if (carousel == element && document_.KindOf(element) == Kind::Carousel)
+        document_.SetCells(element,
+                           {{CarouselColumn::ArrowSwitch,
+                             QString::fromUtf8(shown ? CarouselColumn::ArrowsShown : CarouselColumn::ArrowsHidden)}});
     document_.EndEdit();
 }
 

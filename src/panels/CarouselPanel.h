@@ -23,7 +23,7 @@ public:
 
     explicit CarouselPanel(const PanelHost& host);
 
-    void Present(Kind kind, int number) override;
+    void Present(Kind kind, ElementId id) override;
 
 private:
     void OnMode(const QString& mode);
@@ -34,7 +34,7 @@ private:
     void OnShowArrows(bool shown);
     // The box follows the arrows of the loaded carousel, without its rule:
     // "移除" on an arrow hides them both, and an undo shows them again.
-    void FollowArrows(int number);
+    void FollowArrows(ElementId id);
     // Fields, rows and layout from the settings file, as "载入保存数据".
     void RestoreSaved();
     // The number of picture rows when it is one the carousel can have.

@@ -1,9 +1,7 @@
 #include "PageSettingsPanel.h"
 
 #include "DesignDocument.h"
-#include "Lenient.h"
 #include "PageSettings.h"
-#include "PictureFetcher.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -12,11 +10,6 @@
 namespace morvane {
 
 namespace {
-
-int ToInt(const QString& text)
-{
-    return Lenient::ToInt(text.toStdString());
-}
 
 QGroupBox* Frame(const QString& title, QWidget* parent, int y)
 {
@@ -46,24 +39,13 @@ PageSettingsPanel::PageSettingsPanel(const PanelHost& host) : PanelForm(host, QS
     AddLabel(this, QStringLiteral("×"), {164, 50, 14, 20});
     height_ = AddField(this, QStringLiteral("编辑框_高度"), {180, 48, 80, 22});
     AddLabel(this, QStringLiteral("PX"), {264, 50, 24, 20});
-    OnChange(width_, [this](const QString&) { OnSize(true); });
-    OnChange(height_, [this](const QString&) { OnSize(false); });
 
     AddLabel(this, QStringLiteral("背景颜色"), {16, 84, 60, 20});
-    colour_ = AddField(this, QStringLiteral("编辑框_背景色"), {80, 82, 160, 22});
-    // A typed colour that reads as one paints the canvas as a picked one
-    // does; the field keeps the text as typed either way.
-    OnChange(colour_, [this](const QString& text) {
-        if (const QColor typed(text); typed.isValid())
-            document_.SetCanvasColour(typed);
-        document_.SetCanvasVisible(!NoBackground());
-    });
-    AddColourPicker(this, QStringLiteral("颜色选择器1"), colour_, {246, 79, 30, 28},
-                    [this](const QColor& colour) { document_.SetCanvasColour(colour); });
+    PanelField* colour = AddField(this, QStringLiteral("编辑框_背景色"), {80, 82, 160, 22});
+    AddColourPicker(this, QStringLiteral("颜色选择器1"), colour, {246, 79, 30, 28});
 
     AddLabel(this, QStringLiteral("背景图片"), {16, 118, 60, 20});
-    picture_ = AddField(this, QStringLiteral("编辑框_背景图"), {80, 116, 192, 22});
-    OnChange(picture_, [this](const QString& text) { OnPicture(text); });
+    PanelField* picture = AddField(this, QStringLiteral("编辑框_背景图"), {80, 116, 192, 22});
 
     PanelField* attachment = AddHiddenField(QStringLiteral("编辑框_固定"), QStringLiteral("scroll"));
     AddLabel(this, QStringLiteral("背景固定"), {16, 152, 60, 20});
@@ -95,9 +77,18 @@ PageSettingsPanel::PageSettingsPanel(const PanelHost& host) : PanelForm(host, QS
     connect(save, &QPushButton::clicked, this, [this] { close(); });
 
     columns_ = {{P::Edition, edition},    {P::Width, width_},         {P::Height, height_},
-                {P::BackColour, colour_}, {P::BackPicture, picture_}, {P::Attachment, attachment},
+                {P::BackColour, colour},  {P::BackPicture, picture},  {P::Attachment, attachment},
                 {P::Repeat, repeat},      {P::VerticalPos, vertical}, {P::HorizontalPos, horizontal},
                 {P::TopSpacing, spacing_}};
+    // The canvas shows the fields as they are, a typed colour as a picked
+    // one; the record waits for the commit.
+    for (const auto& [column, field] : columns_)
+        OnChange(field, [this](const QString&) { document_.PreviewPage(Cells()); });
+}
+
+PageSettingsPanel::~PageSettingsPanel()
+{
+    document_.EndPagePreview();
 }
 
 void PageSettingsPanel::Place()
@@ -122,50 +113,18 @@ void PageSettingsPanel::Fill()
                                {PageSettings::TopSpacing, spacing_->text()}});
 }
 
-void PageSettingsPanel::OnSize(bool widthChanged)
-{
-    const int width = ToInt(width_->text());
-    const int height = ToInt(height_->text());
-    document_.SetCanvasSize({widthChanged ? width : document_.Canvas().size.width(), height}, width);
-}
-
-bool PageSettingsPanel::NoBackground() const
-{
-    return colour_->text().isEmpty() && picture_->text().isEmpty();
-}
-
-void PageSettingsPanel::OnPicture(const QString& text)
-{
-    const int moduleWidth = document_.Canvas().moduleWidth;
-    // The canvas is the picture's target: a newer address replaces a fetch
-    // still under way, and clearing the address drops it.
-    if (text.contains(QLatin1String("http"))) {
-        const QSize canvas(static_cast<int>(Lenient::IntegerFromReal(Lenient::ToReal(width_->text().toStdString()))),
-                           ToInt(height_->text()));
-        // The canvas shows its picture from the top left at full scale, and
-        // its size may still grow: only the pixel budget cuts it.
-        pictures_.Fetch(text, &document_, QSize(), PictureFetcher::Fit::Crop,
-                        [document = &document_, text](const QPixmap& picture) {
-                            document->SetCanvasPicture(picture);
-                            if (picture.isNull())
-                                document->ShowStatus(
-                                    QStringLiteral("背景图片获取失败，请检查图片地址是否正确：%1").arg(text));
-                        });
-        document_.SetCanvasSize(canvas, moduleWidth);
-    } else {
-        pictures_.Cancel(&document_);
-        document_.SetCanvasPicture(QPixmap());
-    }
-    if (NoBackground())
-        document_.SetCanvasSize({ViewSize().width(), ViewSize().height() - 110}, moduleWidth);
-}
-
-void PageSettingsPanel::Commit()
+std::vector<std::pair<int, QString>> PageSettingsPanel::Cells() const
 {
     std::vector<std::pair<int, QString>> cells;
     for (const auto& [column, field] : columns_)
         cells.emplace_back(column, field->text());
-    document_.SetPageSettings(cells);
+    return cells;
+}
+
+void PageSettingsPanel::Commit()
+{
+    document_.SetPageSettings(Cells());
+    document_.EndPagePreview();
     document_.ShowStatus(QStringLiteral("全局设置属性值保存完成,如需修改，请重新打开配置窗口...."));
 }
 

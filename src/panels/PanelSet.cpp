@@ -66,13 +66,10 @@ PanelSet::PanelSet(DesignDocument& document, QWidget* owner)
 {
     QObject::connect(&document_, &DesignDocument::Restored, &elementPictures_, [this] { ShowRestored(); });
     QObject::connect(&document_, &DesignDocument::Replaced, &elementPictures_, [this] { ShowReplaced(); });
-    QObject::connect(&document_, &DesignDocument::SelectionChanged, &elementPictures_, [this] {
-        const DesignerState& state = document_.State();
-        if (state.Current() == 0)
-            CloseComponentPanels();
-        else
-            Present(state.CurrentSort(), state.Current());
-    });
+    QObject::connect(&document_.Selection(), &SelectionModel::Changed, &elementPictures_,
+                     [this] { FollowSelection(); });
+    QObject::connect(&document_.Selection(), &SelectionModel::Selected, &elementPictures_,
+                     [this](ElementId id) { Present(id); });
     for (const KindInfo& kind : KindTable::All()) {
         if (const MakePanel make = kPanels.value[IndexOf(kind.kind)])
             factories_[IndexOf(kind.kind)] = [make, k = kind.kind](const PanelHost& host) { return make(host, k); };
@@ -112,11 +109,12 @@ void PanelSet::SetCanvasOrigin(QPoint origin)
     canvasOrigin_ = origin;
 }
 
-void PanelSet::Present(Sort sort, int number)
+void PanelSet::Present(ElementId id)
 {
-    const std::optional<Kind> kind = document_.KindAt(sort, number);
+    const std::optional<Kind> kind = document_.KindOf(id);
     if (!kind)
         return;
+    const Sort sort = SortOf(*kind);
     const Kind panelKind = KindTable::Of(*kind).panel;
     // A component panel of another kind left open by a right press would
     // still show the previous component; closing it keeps its fields from
@@ -146,7 +144,19 @@ void PanelSet::Present(Sort sort, int number)
         panel->Place();
         panel->show();
     }
-    panel->Present(*kind, number);
+    panel->Present(*kind, id);
+}
+
+void PanelSet::FollowSelection()
+{
+    for (const KindInfo& kind : KindTable::All()) {
+        const PropertyPanel* panel = panels_[IndexOf(kind.kind)];
+        if (!panel)
+            continue;
+        const ElementId loaded = panel->LoadedElement();
+        if (!document_.Selection().CurrentOf(SortOf(kind.kind)) || (loaded && !document_.Find(loaded)))
+            Close(kind.kind);
+    }
 }
 
 void PanelSet::ShowRestored()
@@ -155,14 +165,14 @@ void PanelSet::ShowRestored()
         PropertyPanel* panel = panels_[IndexOf(kind.kind)];
         if (!panel || !panel->isVisible())
             continue;
-        const std::optional<DesignDocument::Ref> ref = document_.Find(panel->LoadedElement());
+        const ElementId loaded = panel->LoadedElement();
         // A panel acts on the current element of its sort only.
-        if (!ref || ref->number != document_.State().CurrentOf(ref->sort)) {
+        if (!document_.Find(loaded) || loaded != document_.Selection().CurrentOf(SortOf(kind.kind))) {
             Close(kind.kind);
             continue;
         }
-        if (const std::optional<Kind> shown = document_.KindAt(ref->sort, ref->number))
-            panel->PresentQuietly(*shown, ref->number);
+        if (const std::optional<Kind> shown = document_.KindOf(loaded))
+            panel->PresentQuietly(*shown, loaded);
     }
     if (PageSettingsPanel* page = PageSettings())
         page->Fill();
@@ -182,11 +192,6 @@ void PanelSet::CloseComponentPanels()
 {
     for (const KindInfo& kind : KindTable::All())
         Close(kind.kind);
-}
-
-void PanelSet::ClosePanelOfKind(Kind kind)
-{
-    Close(KindTable::Of(kind).panel);
 }
 
 void PanelSet::ShowReplaced()

@@ -17,8 +17,10 @@ class DesignDocument;
 class PageSettingsPanel;
 
 // The designer's panels: one window per kind, created when first needed and
-// discarded when closed, plus the page settings panel. It owns the picture
-// fetcher, which outlives every panel.
+// discarded when closed, plus the page settings panel. They follow the
+// document's selection: a selected element's panel opens and loads, and a
+// panel closes when nothing of its sort is selected any more or its element
+// is gone. It owns the picture fetcher, which outlives every panel.
 class PanelSet : public PanelPresenter {
 public:
     using Factory = std::function<PropertyPanel*(const PanelHost&)>;
@@ -33,19 +35,23 @@ public:
     // kinds.
     void Register(Kind panel, Factory factory);
 
-    void Present(Sort sort, int number) override;
-    void CloseComponentPanels() override;
     void OpenPageSettings() override;
-    void ClosePanelOfKind(Kind kind) override;
     void SetCanvasOrigin(QPoint origin) override;
 
     // The open panel of a kind, nullptr when closed.
     PropertyPanel* Panel(Kind kind) const;
     PageSettingsPanel* PageSettings() const;
     PictureFetcher& Pictures() { return pictures_; }
-    ElementPictures& ElementPictureSource() { return elementPictures_; }
 
 private:
+    // An element has just been selected: its kind's panel opens if needed
+    // and loads.
+    void Present(ElementId id);
+    // Every open component panel closes without saving; the page settings
+    // panel stays.
+    void CloseComponentPanels();
+    // The panels whose element went or whose sort has no selection close.
+    void FollowSelection();
     void Close(Kind panel);
     PanelHost Host();
     // After an undo or redo every open panel shows its element as it is

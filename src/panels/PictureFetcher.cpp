@@ -126,7 +126,6 @@ void PictureFetcher::Fetch(const QString& address, QObject* target, QSize shownS
     request->targetGone = connect(target, &QObject::destroyed, this, [this, target] { Cancel(target); });
     pending_.insert(target, request);
     SetBusy(true);
-    emit PendingChanged(Pending());
     slots_[target].next = request;
     StartNext(target);
 }
@@ -173,7 +172,6 @@ void PictureFetcher::Cancel(QObject* target)
     pending_.erase(found);
     if (pending_.isEmpty())
         SetBusy(false);
-    emit PendingChanged(Pending());
 }
 
 void PictureFetcher::WorkerDone(QObject* key, quint64 serial, const QImage& image)
@@ -197,7 +195,6 @@ void PictureFetcher::WorkerDone(QObject* key, quint64 serial, const QImage& imag
     }
     if (pending_.isEmpty())
         SetBusy(false);
-    emit PendingChanged(Pending());
     if (request->target)
         request->deliver(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
 }

@@ -59,9 +59,6 @@ public:
     // within the pixel budget; a null image for anything unreadable.
     static QImage Decode(const std::string& bytes, QSize shownSize, Fit fit);
 
-signals:
-    void PendingChanged(int pending);
-
 private:
     struct Request;
     struct Link;

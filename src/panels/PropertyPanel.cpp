@@ -7,7 +7,6 @@
 #include "Lenient.h"
 #include "PictureFetcher.h"
 #include "SerialNumber.h"
-#include "SettingsStore.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -23,8 +22,6 @@ const QString PropertyPanel::SaveFlag = QStringLiteral("编辑框_保存");
 namespace {
 
 const QString kPictureAddressWrong = QStringLiteral("图片地址不正确，请填写以http开头的网络图片地址....");
-const QString kSettingsNotWritten =
-    QStringLiteral("设置文件写入失败，该组件的设置未能保存，请检查程序目录是否可写以及磁盘空间....");
 
 void SetTextColour(QLabel* label, const QColor& colour)
 {
@@ -46,11 +43,11 @@ PropertyPanel::PropertyPanel(const PanelHost& host, const Declaration& declarati
     connect(&document_, &DesignDocument::PlacementChanged, this, &PropertyPanel::FollowPlacement);
 }
 
-void PropertyPanel::FollowPlacement(Sort sort, int number)
+void PropertyPanel::FollowPlacement(ElementId id)
 {
-    if (placing_ || sort != declaration_.sort || number != Number() || number != Element())
+    if (placing_ || id != loadedElement_ || id != Element())
         return;
-    const Placement& place = document_.PlacementOf(sort, number);
+    const Placement& place = document_.PlacementOf(id);
     const int values[] = {place.left, place.top, place.width, place.height};
     quiet_ = true;
     for (const auto& [which, field] : geometry_) {
@@ -62,21 +59,21 @@ void PropertyPanel::FollowPlacement(Sort sort, int number)
     quiet_ = false;
 }
 
-void PropertyPanel::Present(Kind, int)
+void PropertyPanel::Present(Kind, ElementId)
 {
     WriteField(LoadTrigger, QStringLiteral("1"));
 }
 
-void PropertyPanel::PresentQuietly(Kind kind, int number)
+void PropertyPanel::PresentQuietly(Kind kind, ElementId id)
 {
     quiet_ = true;
-    Present(kind, number);
+    Present(kind, id);
     quiet_ = false;
 }
 
-int PropertyPanel::Element() const
+ElementId PropertyPanel::Element() const
 {
-    return document_.State().CurrentOf(declaration_.sort);
+    return document_.Selection().CurrentOf(declaration_.sort);
 }
 
 void PropertyPanel::AddBadge(QWidget* page, const QString& circleName)
@@ -176,44 +173,29 @@ const PropertyPanel::Binding* PropertyPanel::BindingOf(const PanelField* field) 
     return found == bindings_.end() ? nullptr : &*found;
 }
 
-int PropertyPanel::Number() const
-{
-    const std::optional<DesignDocument::Ref> ref = document_.Find(loadedElement_);
-    return ref ? ref->number : 0;
-}
-
 std::optional<Kind> PropertyPanel::LoadedKind() const
 {
-    return document_.KindAt(declaration_.sort, Number());
-}
-
-std::string PropertyPanel::SettingsPath() const
-{
-    const std::optional<Kind> kind = LoadedKind();
-    return kind ? document_.Settings().PathFor(*kind, Number()) : std::string();
+    return document_.KindOf(loadedElement_);
 }
 
 QString PropertyPanel::RecordCell(int column) const
 {
-    return declaration_.sort == Sort::Text ? document_.TextCell(Number(), column)
-                                           : document_.ComponentCell(Number(), column);
+    return document_.Cell(loadedElement_, column);
 }
 
 void PropertyPanel::SetRecordCell(int column, const QString& text)
 {
-    if (declaration_.sort == Sort::Text)
-        document_.SetTextCell(Number(), column, text);
-    else
-        document_.SetComponentCell(Number(), column, text);
+    document_.SetCells(loadedElement_, {{column, text}});
 }
 
 PropertyPanel::Step PropertyPanel::LoadBadge()
 {
     return [this] {
         if (badge_) {
+            const int number = document_.NumberOf(loadedElement_);
             const int serial = declaration_.sort == Sort::Text
-                                   ? SerialNumber::ForText(Number(), document_.State().componentCounter)
-                                   : SerialNumber::ForComponent(Number());
+                                   ? SerialNumber::ForText(number, document_.Count(Sort::Component))
+                                   : SerialNumber::ForComponent(number);
             badge_->setText(QString::number(serial));
         }
         return true;
@@ -233,7 +215,6 @@ PropertyPanel::Step PropertyPanel::LoadFieldsOrInitial(std::vector<PanelField*> 
 PropertyPanel::Step PropertyPanel::LoadFields(std::vector<PanelField*> fields, MissingKey missing)
 {
     return [this, fields, missing] {
-        std::shared_ptr<const SettingsFile> file;
         for (PanelField* field : fields) {
             const Binding* binding = BindingOf(field);
             if (!binding)
@@ -242,14 +223,13 @@ PropertyPanel::Step PropertyPanel::LoadFields(std::vector<PanelField*> fields, M
                 field->Write(RecordCell(binding->column));
                 continue;
             }
-            if (!file) {
-                const std::optional<Kind> kind = LoadedKind();
-                file = kind ? document_.Settings().Load(*kind, Number()) : std::make_shared<const SettingsFile>();
-            }
-            if (missing == MissingKey::Initial && !file->Has(binding->key))
+            // Asked for each field: what it gives holds only until the
+            // design changes, which a field's rule may do.
+            const SettingsFile& file = document_.SettingsOf(loadedElement_);
+            if (missing == MissingKey::Initial && !file.Has(binding->key))
                 field->Write(field->InitialText());
             else
-                field->Write(QString::fromStdString(file->Value(binding->key)));
+                field->Write(QString::fromStdString(file.Value(binding->key)));
         }
         return true;
     };
@@ -266,9 +246,9 @@ PropertyPanel::Step PropertyPanel::LoadSaveFlag()
 PropertyPanel::Step PropertyPanel::LoadGeometry()
 {
     return [this] {
-        if (!Number())
+        if (!document_.Find(loadedElement_))
             return false;
-        const Placement& place = document_.PlacementOf(declaration_.sort, Number());
+        const Placement& place = document_.PlacementOf(loadedElement_);
         const int values[] = {place.left, place.top, place.width, place.height};
         for (const Geometry which : {Geometry::Width, Geometry::Height, Geometry::Left, Geometry::Top}) {
             for (const auto& [kind, field] : geometry_) {
@@ -291,7 +271,7 @@ PropertyPanel::Step PropertyPanel::ShowStatus(const QString& text)
 PropertyPanel::Step PropertyPanel::CheckPicture(PanelField* field)
 {
     return [this, field] {
-        if (IsWebPicture(field->text()))
+        if (ElementPictures::IsWebPicture(field->text()))
             return true;
         document_.ShowStatus(kPictureAddressWrong);
         return false;
@@ -306,18 +286,14 @@ PropertyPanel::Step PropertyPanel::WriteBindings()
             if (binding.column < 0 && (!binding.when || binding.when()))
                 keys.emplace_back(binding.key, binding.field->text().toStdString());
         }
-        // The file first: when it cannot be written, nothing of the save
-        // is kept and the component stays unsaved.
-        if (!keys.empty() && !document_.WriteSettings(declaration_.sort, Number(), keys)) {
-            document_.ShowStatus(kSettingsNotWritten);
-            return false;
-        }
+        if (!keys.empty())
+            document_.WriteSettings(loadedElement_, keys);
         std::vector<std::pair<int, QString>> cells;
         for (const Binding& binding : bindings_) {
             if (binding.column >= 0)
                 cells.emplace_back(binding.column, binding.field->text());
         }
-        document_.SetCells(declaration_.sort, Number(), cells);
+        document_.SetCells(loadedElement_, cells);
         return true;
     };
 }
@@ -349,10 +325,10 @@ PropertyPanel::Step PropertyPanel::Do(std::function<void()> action)
 
 void PropertyPanel::Load()
 {
-    const int number = Element();
-    if (!number)
+    const ElementId element = Element();
+    if (!element)
         return;
-    loadedElement_ = document_.IdOf(declaration_.sort, number);
+    loadedElement_ = element;
     editKey_ = DesignDocument::NewMergeKey();
     for (const Step& step : loadSteps_) {
         if (!step())
@@ -364,8 +340,7 @@ void PropertyPanel::Save()
 {
     // Never write into a record this panel did not load: after a selection of
     // another component the fields belong to the old one.
-    const int number = Element();
-    if (!number || document_.IdOf(declaration_.sort, number) != loadedElement_)
+    if (!loadedElement_ || Element() != loadedElement_)
         return;
     const std::optional<Kind> kind = LoadedKind();
     document_.BeginEdit(QStringLiteral("保存%1设置").arg(kind ? KindWords::Of(*kind) : QString()));
@@ -394,11 +369,11 @@ void PropertyPanel::OnGeometry(Geometry which, const QString& text)
     // Only the element the fields were loaded for moves: the carousel's
     // panel shows an arrow without loading it, and must not resize the
     // arrow with the carousel's fields.
-    const int number = Element();
-    if (!number || quiet_ || number != Number())
+    const ElementId element = Element();
+    if (!element || quiet_ || element != loadedElement_)
         return;
     const int value = Lenient::ToInt(text.toStdString());
-    Placement place = document_.PlacementOf(declaration_.sort, number);
+    Placement place = document_.PlacementOf(element);
     switch (which) {
     case Geometry::Left:
         place.left = value;
@@ -414,7 +389,7 @@ void PropertyPanel::OnGeometry(Geometry which, const QString& text)
         break;
     }
     placing_ = true;
-    document_.SetPlacement(declaration_.sort, number, place, editKey_);
+    document_.SetPlacement(element, place, editKey_);
     placing_ = false;
 }
 

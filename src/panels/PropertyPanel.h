@@ -40,16 +40,15 @@ public:
     // The designer selected an element of this panel's kind: by default the
     // panel loads through its load trigger. A panel with another way of
     // presenting itself (the carousel's arrow mode) overrides this.
-    virtual void Present(Kind kind, int number);
+    virtual void Present(Kind kind, ElementId id);
     // The same after an undo or redo, changing nothing.
-    void PresentQuietly(Kind kind, int number);
+    void PresentQuietly(Kind kind, ElementId id);
 
-    // The element the panel acts on: the number of the current element of
-    // its record's sort, 0 for none.
-    int Element() const;
-    // The element it loaded last; gone (0) once that element is removed.
+    // The element the panel acts on: the current element of its record's
+    // sort, 0 for none.
+    ElementId Element() const;
+    // The element it loaded last.
     ElementId LoadedElement() const { return loadedElement_; }
-    Sort RecordSort() const { return declaration_.sort; }
 
     // A step of loading or saving; false ends the list there.
     using Step = std::function<bool()>;
@@ -115,8 +114,7 @@ protected:
     // Stops the save, writing nothing, unless the field holds a web picture
     // address.
     Step CheckPicture(PanelField* field);
-    // Every binding, in the order bound. A settings file that cannot be
-    // written stops the save with a message: the component stays unsaved.
+    // Every binding, in the order bound.
     Step WriteBindings();
     // Column 9 and "编辑框_保存" become "1".
     Step MarkSaved();
@@ -126,13 +124,8 @@ protected:
     // Anything else a panel needs at its place in the list.
     static Step Do(std::function<void()> action);
 
-    // The number of the loaded record (component or text number); 0 when
-    // that element is gone.
-    int Number() const;
     // The kind of the loaded element; nullopt before a load.
     std::optional<Kind> LoadedKind() const;
-    // The loaded record's settings file; empty for kinds without one.
-    std::string SettingsPath() const;
     QString RecordCell(int column) const;
     void SetRecordCell(int column, const QString& text);
 
@@ -145,8 +138,6 @@ protected:
     // The steps typed into this panel for one element share it, until the
     // panel saves or loads again.
     DesignDocument::MergeKey EditKey() const { return editKey_; }
-
-    static bool IsWebPicture(const QString& address) { return address.contains(QLatin1String("http")); }
 
 private:
     struct Binding {
@@ -162,7 +153,7 @@ private:
     void OnGeometry(Geometry which, const QString& text);
     // The geometry fields follow the loaded element when something else
     // moves or resizes it (a key, the mouse, an undo).
-    void FollowPlacement(Sort sort, int number);
+    void FollowPlacement(ElementId id);
     const Binding* BindingOf(const PanelField* field) const;
 
     Declaration declaration_;

@@ -139,12 +139,12 @@ void TextPanel::ShowCaption(const QString& content)
 
 void TextPanel::ChangeLook(const std::function<void(TextLook&)>& change)
 {
-    const int number = Element();
-    if (!number || Quiet())
+    const ElementId element = Element();
+    if (!element || Quiet())
         return;
-    TextLook look = document_.LookOf(number);
+    TextLook look = document_.LookOf(element);
     change(look);
-    document_.SetTextLook(number, look, EditKey());
+    document_.SetTextLook(element, look, EditKey());
 }
 
 } // namespace morvane

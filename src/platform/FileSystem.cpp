@@ -191,9 +191,16 @@ bool FileSystem::Exists(const std::string& path)
     return ::lstat(path.c_str(), &st) == 0;
 }
 
-bool FileSystem::RenameFile(const std::string& from, const std::string& to)
+bool FileSystem::EmptyDirectory(const std::string& path)
 {
-    return ::rename(from.c_str(), to.c_str()) == 0;
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return false;
+    std::error_code ec;
+    bool emptied = true;
+    for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec))
+        emptied = RemoveTree(it->path().string()) && emptied;
+    return emptied && !ec;
 }
 
 int FileSystem::RemoveStaleTemporaries(const std::string& folder, std::string_view suffix)

@@ -30,10 +30,12 @@ public:
     // Removes the directory and everything below it. Symbolic links inside are
     // removed as links; their targets are never touched.
     static bool RemoveTree(const std::string& path);
+    // Removes everything inside the directory, the way RemoveTree does, and
+    // keeps the directory. Anything but a directory (a link to one included)
+    // is left alone: false.
+    static bool EmptyDirectory(const std::string& path);
     static bool RemoveFile(const std::string& path);
     static bool Exists(const std::string& path);
-    // Renames within one file system, replacing a file at the destination.
-    static bool RenameFile(const std::string& from, const std::string& to);
     // Removes what WriteFileAtomically leaves behind when the process dies
     // between creating its temporary and renaming it: every regular file in
     // the folder (not below it) named "<name>.tmp" followed by sixteen

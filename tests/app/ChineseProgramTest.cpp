@@ -10,11 +10,13 @@
 #include "PanelField.h"
 #include "PanelSet.h"
 #include "PropertyPanel.h"
+#include "SettingsExport.h"
 #include "TempDir.h"
 #include "WidgetDriver.h"
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -53,14 +55,17 @@ TEST(ChineseProgram, QtSpeaksChineseColourDialogsNameTheirFieldAndTypedColoursSh
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(DialogTitleOf(page, "颜色选择器1"), QStringLiteral("选择颜色：背景颜色"));
     // A typed colour paints the canvas; what is stored waits for the save.
+    const auto canvasColour = [&program] {
+        return WidgetDriver::Find<QLabel>(&program.Window(), "标签_背景")->palette().color(QPalette::Window);
+    };
     WidgetDriver::Type(WidgetDriver::Find<PanelField>(page, "编辑框_背景色"), QStringLiteral("#123456"));
-    EXPECT_EQ(document.Canvas().colour, QColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(canvasColour(), QColor(0x12, 0x34, 0x56));
     WidgetDriver::Type(WidgetDriver::Find<PanelField>(page, "编辑框_背景色"), QStringLiteral("zz")); // no colour
-    EXPECT_EQ(document.Canvas().colour, QColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(canvasColour(), QColor(0x12, 0x34, 0x56));
     EXPECT_EQ(document.PageSetting(PageSettings::BackColour), QString());
 
     QTest::mouseClick(WidgetDriver::Find<QPushButton>(&program.Window(), "超级按钮8"), Qt::LeftButton);
-    CanvasElement* text = program.Window().TextView(document.State().textCounter);
+    CanvasElement* text = program.Window().View(document.IdAt(Sort::Text, document.Count(Sort::Text)));
     ASSERT_NE(text, nullptr);
     WidgetDriver::Drag(text,
                        QPoint(program.Window().CanvasOriginX() + 50, DesignerWindow::CanvasTop + 50) - text->pos());
@@ -69,9 +74,11 @@ TEST(ChineseProgram, QtSpeaksChineseColourDialogsNameTheirFieldAndTypedColoursSh
     EXPECT_EQ(DialogTitleOf(panel, "颜色选择器2"), QStringLiteral("选择颜色：文字颜色"));
     EXPECT_EQ(DialogTitleOf(panel, "颜色选择器3"), QStringLiteral("选择颜色：背景颜色"));
     WidgetDriver::Type(WidgetDriver::Find<PanelField>(panel, "编辑框_字色"), QStringLiteral("red"));
-    EXPECT_EQ(document.LookOf(text->Number()).colour, "#FF0000");
+    EXPECT_EQ(document.LookOf(text->Id()).colour, "#FF0000");
     EXPECT_EQ(WidgetDriver::Find<PanelField>(panel, "编辑框_字色")->text(), QStringLiteral("red"));
-    EXPECT_FALSE(FileSystem::Exists(document.Settings().PathFor(Kind::Text, text->Number())));
+    document.Export().Flush();
+    EXPECT_FALSE(FileSystem::Exists(document.Export().WorkingDirectory() + "/" +
+                                    SettingsExport::FileName(Kind::Text, text->Number())));
 }
 
 } // namespace

@@ -64,7 +64,6 @@ protected:
     {
         PanelTest::SetUp();
         DesignerProgram::Connect(files, window);
-        document.Settings().CreateWorkingDirectory();
         files.SetPathChooser([this](DesignFiles::Purpose) { return chosen; });
     }
 
@@ -123,9 +122,9 @@ TEST_F(DesignFilesTest, ADesignSavedClosedAndOpenedGeneratesTheSameCode)
     EXPECT_EQ(Code(second), code);
     EXPECT_FALSE(second.UndoStack().canUndo());
     EXPECT_FALSE(secondFiles.IsModified());
-    EXPECT_EQ(secondWindow.ComponentView(2)->pos() - secondWindow.CanvasOrigin(),
-              window.ComponentView(2)->pos() - window.CanvasOrigin());
-    EXPECT_EQ(secondWindow.TextView(1)->Text(), window.TextView(1)->Text());
+    EXPECT_EQ(secondWindow.View(second.IdAt(Sort::Component, 2))->pos() - secondWindow.CanvasOrigin(),
+              ComponentView(2)->pos() - window.CanvasOrigin());
+    EXPECT_EQ(secondWindow.View(second.IdAt(Sort::Text, 1))->Text(), TextView(1)->Text());
     EXPECT_EQ(secondFiles.RecentFiles().value(0).toStdString(), path);
     // The page settings panel opens on the design's own values and closes
     // without a change.
@@ -270,7 +269,7 @@ TEST_F(DesignFilesTest, AnAutosaveOutlivesAKillAndIsOfferedAtTheNextStart)
     ASSERT_EQ(document.Count(Sort::Component), 2);
     EXPECT_EQ(Cell(2, ComponentRecord::Tip), "被恢复的图片");
     EXPECT_EQ(Cell(2, ComponentRecord::Saved), "1");
-    EXPECT_EQ(document.PlacementOf(Sort::Component, 2).left, 120);
+    EXPECT_EQ(document.PlacementOf(document.IdAt(Sort::Component, 2)).left, 120);
     EXPECT_TRUE(next.IsModified());
     EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("恢复提示")), nullptr);
 }

@@ -8,7 +8,7 @@
 #include "DesignerWindow.h"
 #include "LoopbackHttpServer.h"
 #include "PageSettings.h"
-#include "SettingsStore.h"
+#include "SettingsExport.h"
 #include "TempDir.h"
 #include "TextCodec.h"
 
@@ -55,7 +55,6 @@ protected:
         std::filesystem::create_directories(dir.File("templates"));
         document = std::make_unique<DesignDocument>(QString::fromStdString(dir.Path()));
         window = std::make_unique<DesignerWindow>(*document);
-        document->Settings().CreateWorkingDirectory();
     }
 
     // Starts the download from the templates folder of the test directory and
@@ -103,28 +102,30 @@ protected:
                                    {PageSettings::TopSpacing, QStringLiteral("20")}});
     }
 
-    // A three-slide carousel at row 2 of the component layer: bj/lb2.ini.
+    // The settings of a three-slide carousel at row 2 of the component
+    // layer, exported as bj/lb2.ini.
     void WriteCarouselSettings()
     {
-        const std::string path = document->Settings().PathFor(Kind::Carousel, 2);
-        ASSERT_EQ(path, dir.File("bj/lb2.ini"));
-        SettingsStore::WriteValues(path, {{"宽度", "400"},
-                                          {"高度", "200"},
-                                          {"距左", "10"},
-                                          {"距顶", "20"},
-                                          {"动画效果", "scrollx"},
-                                          {"切换效果", "easeNone"},
-                                          {"自动轮播", "true"},
-                                          {"刷新间隔", "0.3"},
-                                          {"箭头开关", "block"},
-                                          {"编辑框数量", "3"},
-                                          {"图片1", "a.png"},
-                                          {"图片2", "b.png"},
-                                          {"图片3", "c.png"},
-                                          {"链接1", "l1"},
-                                          {"链接2", "l2"},
-                                          {"链接3", "l3"},
-                                          {"打开方式", "_blank"}});
+        ASSERT_EQ(document->Components().Cell(2, ComponentRecord::Kind), "轮播");
+        document->WriteSettings(document->IdAt(Sort::Component, 2), {{"宽度", "400"},
+                                                                     {"高度", "200"},
+                                                                     {"距左", "10"},
+                                                                     {"距顶", "20"},
+                                                                     {"动画效果", "scrollx"},
+                                                                     {"切换效果", "easeNone"},
+                                                                     {"自动轮播", "true"},
+                                                                     {"刷新间隔", "0.3"},
+                                                                     {"箭头开关", "block"},
+                                                                     {"编辑框数量", "3"},
+                                                                     {"图片1", "a.png"},
+                                                                     {"图片2", "b.png"},
+                                                                     {"图片3", "c.png"},
+                                                                     {"链接1", "l1"},
+                                                                     {"链接2", "l2"},
+                                                                     {"链接3", "l3"},
+                                                                     {"打开方式", "_blank"}});
+        document->Export().Flush();
+        ASSERT_TRUE(std::filesystem::exists(dir.File("bj/lb2.ini")));
     }
 
     void Click(const char* name)
@@ -146,9 +147,8 @@ TEST_F(GenerationControllerTest, GenerateFromTheToolbarFillsClipboardStatusAndPr
     StartController();
     EXPECT_EQ(controller->Templates().marketPreview, "<html>集市 527304816 尾 527304816</html>");
     SetPage("专业版", "1920");
-    WriteCarouselSettings();
     Click("超级按钮_轮播");
-    ASSERT_EQ(document->Components().Cell(2, ComponentRecord::Kind), "轮播");
+    WriteCarouselSettings();
     Click("超级按钮_生成");
 
     const std::string code = Clipboard();
@@ -184,8 +184,8 @@ TEST_F(GenerationControllerTest, MissingTemplatesAreNamedAndNothingUnpastableIsH
     for (const std::string* text : {&texts.pageFrame, &texts.basicWrapper, &texts.tmallPreview, &texts.marketPreview})
         EXPECT_TRUE(text->empty());
     SetPage("专业版", "950");
-    WriteCarouselSettings();
     Click("超级按钮_轮播");
+    WriteCarouselSettings();
     QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
     Click("超级按钮_生成");
 

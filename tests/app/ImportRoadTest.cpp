@@ -49,7 +49,7 @@ TEST(ImportRoad, GeneratedCodeImportedIntoANewDesignGeneratesTheSameCode)
 
     const auto add = [&](const char* button, Kind kind, QPoint at) {
         Click(&window, button);
-        CanvasElement* element = window.View(SortOf(kind), document.Count(SortOf(kind)));
+        CanvasElement* element = window.View(document.IdAt(SortOf(kind), document.Count(SortOf(kind))));
         WidgetDriver::Drag(element, at + window.CanvasOrigin() - element->pos());
         return designer.Panels().Panel(kind);
     };
@@ -62,7 +62,7 @@ TEST(ImportRoad, GeneratedCodeImportedIntoANewDesignGeneratesTheSameCode)
     panel = add("超级按钮8", Kind::Text, {60, 380});
     Type(panel, "编辑框_内容", QStringLiteral("限时特惠"));
     Click(panel, "按钮1");
-    window.Deselect();
+    document.ClearSelection();
 
     Click(&window, "超级按钮_生成");
     const QString code = QGuiApplication::clipboard()->text();

@@ -1,10 +1,10 @@
 #include "CodeGenerator.h"
 #include "ComponentLayer.h"
 #include "ComponentRecord.h"
+#include "DesignSettings.h"
 #include "FileBytes.h"
 #include "KindTable.h"
 #include "PageSettings.h"
-#include "SettingsStore.h"
 #include "TempDir.h"
 #include "TemplateLoader.h"
 #include "TextCodec.h"
@@ -91,8 +91,7 @@ TEST(PreviewBrowserTest, ThePreviewPageComesAliveInChromium)
         GTEST_SKIP() << "chromium is not installed";
 
     TempDir dir;
-    SettingsStore store(dir.Path());
-    store.CreateWorkingDirectory();
+    DesignSettings store;
     for (const char* name : {"p", "a", "b", "c", "front", "back"})
         WriteSvg(dir.File(std::string(name) + ".svg"), name[0] == 'b' ? "#3366cc" : "#cc3333");
 
@@ -123,42 +122,44 @@ TEST(PreviewBrowserTest, ThePreviewPageComesAliveInChromium)
                     {ComponentRecord::Link, "#"},
                     {ComponentRecord::Tip, "图"}});
     const int carousel = record("轮播", {});
-    SettingsStore::WriteValues(store.PathFor(Kind::Carousel, carousel), {{"宽度", "300"},
-                                                                         {"高度", "150"},
-                                                                         {"距左", "200"},
-                                                                         {"距顶", "60"},
-                                                                         {"动画效果", "scrollx"},
-                                                                         {"切换效果", "easeNone"},
-                                                                         {"自动轮播", "true"},
-                                                                         {"刷新间隔", "0.2"},
-                                                                         {"箭头开关", "block"},
-                                                                         {"编辑框数量", "3"},
-                                                                         {"图片1", "a.svg"},
-                                                                         {"图片2", "b.svg"},
-                                                                         {"图片3", "c.svg"},
-                                                                         {"打开方式", "_blank"}});
+    store.Set(Kind::Carousel, carousel,
+              DesignSettings::Written({{"宽度", "300"},
+                                       {"高度", "150"},
+                                       {"距左", "200"},
+                                       {"距顶", "60"},
+                                       {"动画效果", "scrollx"},
+                                       {"切换效果", "easeNone"},
+                                       {"自动轮播", "true"},
+                                       {"刷新间隔", "0.2"},
+                                       {"箭头开关", "block"},
+                                       {"编辑框数量", "3"},
+                                       {"图片1", "a.svg"},
+                                       {"图片2", "b.svg"},
+                                       {"图片3", "c.svg"},
+                                       {"打开方式", "_blank"}}));
     const int countdown = record("倒计时", {});
     const std::time_t later = std::time(nullptr) + 2 * 86400 + 3600;
     std::tm end{};
     localtime_r(&later, &end);
-    SettingsStore::WriteValues(store.PathFor(Kind::Countdown, countdown), {{"宽度", "240"},
-                                                                           {"高度", "40"},
-                                                                           {"距左", "550"},
-                                                                           {"距顶", "300"},
-                                                                           {"字号", "16"},
-                                                                           {"字色", "333333"},
-                                                                           {"字距", "60"},
-                                                                           {"字体", "sans-serif"},
-                                                                           {"年数", std::to_string(end.tm_year + 1900)},
-                                                                           {"月数", std::to_string(end.tm_mon + 1)},
-                                                                           {"号数", std::to_string(end.tm_mday)},
-                                                                           {"时数", std::to_string(end.tm_hour)},
-                                                                           {"分数", std::to_string(end.tm_min)},
-                                                                           {"秒数", std::to_string(end.tm_sec)},
-                                                                           {"号字", "天"},
-                                                                           {"时字", "时"},
-                                                                           {"分字", "分"},
-                                                                           {"秒字", "秒"}});
+    store.Set(Kind::Countdown, countdown,
+              DesignSettings::Written({{"宽度", "240"},
+                                       {"高度", "40"},
+                                       {"距左", "550"},
+                                       {"距顶", "300"},
+                                       {"字号", "16"},
+                                       {"字色", "333333"},
+                                       {"字距", "60"},
+                                       {"字体", "sans-serif"},
+                                       {"年数", std::to_string(end.tm_year + 1900)},
+                                       {"月数", std::to_string(end.tm_mon + 1)},
+                                       {"号数", std::to_string(end.tm_mday)},
+                                       {"时数", std::to_string(end.tm_hour)},
+                                       {"分数", std::to_string(end.tm_min)},
+                                       {"秒数", std::to_string(end.tm_sec)},
+                                       {"号字", "天"},
+                                       {"时字", "时"},
+                                       {"分字", "分"},
+                                       {"秒字", "秒"}}));
     record("双面图", {{ComponentRecord::Left, "600"},
                       {ComponentRecord::Top, "100"},
                       {ComponentRecord::Width, "120"},

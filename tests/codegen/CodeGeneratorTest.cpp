@@ -1,15 +1,11 @@
 #include "GeneratorFixture.h"
 
 #include "CommaLocale.h"
-#include "FileSystem.h"
 #include "KindTable.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -178,33 +174,6 @@ TEST_F(Driver, TheCompletionTextNamesUnsavedComponentsAndPlaceholderPictures)
     EXPECT_EQ(Generate(Texts()).statusTexts.back(),
               "代码生成完毕，并已复制到剪切板...（2 个组件未保存设置，已被忽略：序号 1、7）"
               "（2 个组件仍是默认图片地址，请换成店铺自己的图片：序号 2、5）");
-}
-
-TEST_F(Driver, ASettingsFileTooLargeToReadIsNamedNeverReadInPartAndNeverWrittenOver)
-{
-    const int countdown = Add(Kind::Countdown, {});
-    const std::string path = store.PathFor(Kind::Countdown, countdown);
-    WriteSettings(Kind::Countdown, countdown, {{"宽度", "300"}});
-    // Sparse: nothing of it is on the disk.
-    ASSERT_EQ(::truncate(path.c_str(), static_cast<off_t>(SettingsFile::kMaxBytes + 1)), 0);
-    const GenerationResult result = Generate(Texts());
-    EXPECT_THAT(result.statusTexts, ::testing::Contains("设置文件过大，无法读取：" + path));
-    // Named in the text that stays, too.
-    EXPECT_NE(result.statusTexts.back().find("（设置文件过大，无法读取：" + path + "）"), std::string::npos);
-    EXPECT_EQ(result.code.find("300"), std::string::npos);
-    EXPECT_FALSE(SettingsStore::WriteValue(path, "宽度", "400"));
-    EXPECT_EQ(std::filesystem::file_size(path), SettingsFile::kMaxBytes + 1);
-
-    // At the limit it still reads.
-    ASSERT_EQ(::truncate(path.c_str(), static_cast<off_t>(SettingsFile::kMaxBytes)), 0);
-    EXPECT_FALSE(store.Load(Kind::Countdown, countdown)->TooLarge());
-    EXPECT_EQ(store.Load(Kind::Countdown, countdown)->Value("宽度"), "300");
-
-    // What a save cut short by a kill leaves goes at the next start.
-    ASSERT_TRUE(FileSystem::WriteFileAtomically(path + ".tmp0123456789abcdef", "half"));
-    store.CreateWorkingDirectory();
-    EXPECT_FALSE(FileSystem::Exists(path + ".tmp0123456789abcdef"));
-    EXPECT_TRUE(FileSystem::Exists(path));
 }
 
 namespace {

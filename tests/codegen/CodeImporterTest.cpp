@@ -52,14 +52,12 @@ protected:
     // the same random numbers as the first run.
     std::string Regenerate(const ImportedDesign& design)
     {
-        TempDir other;
-        SettingsStore otherStore(other.Path());
-        otherStore.CreateWorkingDirectory();
         ComponentLayer otherComponents;
         BackgroundLayer otherBackground;
-        EXPECT_TRUE(design.ApplyTo(otherComponents, otherBackground, otherStore));
+        DesignSettings otherSettings;
+        design.ApplyTo(otherComponents, otherBackground, otherSettings);
         RandomSource again{7};
-        return CodeGenerator::GenerateCode(otherComponents, otherBackground, otherStore, texts, again).code;
+        return CodeGenerator::GenerateCode(otherComponents, otherBackground, otherSettings, texts, again).code;
     }
 
     TemplateTexts texts = Shipped();

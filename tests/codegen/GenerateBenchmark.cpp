@@ -2,27 +2,24 @@
 // them, and imports their code.
 #include "CodeGenerator.h"
 #include "CodeImporter.h"
-#include "TempDir.h"
 
+#include "DesignSettings.h"
 #include "KindTable.h"
 #include "PageSettings.h"
-#include "SettingsStore.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 using namespace morvane;
 
 namespace {
 
-void Fill(ComponentLayer& components, BackgroundLayer& background, const SettingsStore& store, int count)
+void Fill(ComponentLayer& components, BackgroundLayer& background, DesignSettings& settings, int count)
 {
     using P = PageSettings;
     background.SetCell(P::Row, P::Edition, "基础版");
@@ -40,19 +37,21 @@ void Fill(ComponentLayer& components, BackgroundLayer& background, const Setting
             components.SetCell(row, column, std::to_string(column * 10 + i % 7));
         components.SetCell(row, 5, "旺旺_shop");
         if (kind == Kind::Carousel || kind == Kind::Countdown || kind == Kind::Search) {
-            SettingsStore::WriteValues(store.PathFor(kind, row), {{"宽度", "950"},
-                                                                  {"高度", "400"},
-                                                                  {"编辑框数量", "5"},
-                                                                  {"图片1", "a.jpg"},
-                                                                  {"链接1", "http://x"},
-                                                                  {"年份", "2027"},
-                                                                  {"框宽", "200"}});
+            settings.Set(kind, row,
+                         DesignSettings::Written({{"宽度", "950"},
+                                                  {"高度", "400"},
+                                                  {"编辑框数量", "5"},
+                                                  {"图片1", "a.jpg"},
+                                                  {"链接1", "http://x"},
+                                                  {"年份", "2027"},
+                                                  {"框宽", "200"}}));
         }
     }
     for (int i = 0; i < count / 15; ++i) {
         const int row = background.AppendText();
-        SettingsStore::WriteValues(store.PathFor(Kind::Text, row),
-                                   {{"宽度", "300"}, {"内容", "文字 " + std::to_string(i)}, {"链接", "http://shop"}});
+        settings.Set(
+            Kind::Text, row,
+            DesignSettings::Written({{"宽度", "300"}, {"内容", "文字 " + std::to_string(i)}, {"链接", "http://shop"}}));
     }
 }
 
@@ -65,15 +64,10 @@ TemplateTexts Texts()
     return texts;
 }
 
-// A design of the given size with its settings files written.
+// A design of the given size with its settings.
 struct Bench {
-    explicit Bench(int count) : store(dir.Path())
-    {
-        store.CreateWorkingDirectory();
-        Fill(components, background, store, count);
-    }
-    TempDir dir;
-    SettingsStore store;
+    explicit Bench(int count) { Fill(components, background, settings, count); }
+    DesignSettings settings;
     ComponentLayer components;
     BackgroundLayer background;
     const TemplateTexts texts = Texts();
@@ -83,13 +77,9 @@ struct Bench {
 void BM_Generate(benchmark::State& state)
 {
     Bench bench(static_cast<int>(state.range(0)));
-    // In the designer, settings files were saved well before the generation
-    // that reads them; a file changed within the last second is read again
-    // at every load, which is not the case measured here.
-    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
     for (auto _ : state) {
         GenerationResult result =
-            CodeGenerator::GenerateCode(bench.components, bench.background, bench.store, bench.texts, bench.random);
+            CodeGenerator::GenerateCode(bench.components, bench.background, bench.settings, bench.texts, bench.random);
         benchmark::DoNotOptimize(result.code.data());
         state.counters["code_bytes"] = static_cast<double>(result.code.size());
     }
@@ -100,7 +90,7 @@ void BM_Import(benchmark::State& state)
 {
     Bench bench(static_cast<int>(state.range(0)));
     const std::string code =
-        CodeGenerator::GenerateCode(bench.components, bench.background, bench.store, bench.texts, bench.random).code;
+        CodeGenerator::GenerateCode(bench.components, bench.background, bench.settings, bench.texts, bench.random).code;
     for (auto _ : state) {
         ImportedDesign design = CodeImporter::ImportCode(code, bench.texts);
         benchmark::DoNotOptimize(design.components.data());

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "CodeGenerator.h"
-#include "TempDir.h"
 
 #include "ComponentRecord.h"
+#include "DesignSettings.h"
 #include "Kind.h"
 #include "PageSettings.h"
-#include "SettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +13,10 @@
 #include <utility>
 #include <vector>
 
-// A design with page settings in place and a program directory of its own.
+// A design with page settings in place.
 class GeneratorFixture : public ::testing::Test {
 protected:
-    GeneratorFixture() : store(dir.Path())
-    {
-        store.CreateWorkingDirectory();
-        SetPage("专业版", "950", "500", "20");
-    }
+    GeneratorFixture() { SetPage("专业版", "950", "500", "20"); }
 
     void SetPage(const std::string& edition, const std::string& width, const std::string& height,
                  const std::string& spacing)
@@ -50,7 +45,7 @@ protected:
 
     void WriteSettings(morvane::Kind kind, int number, const std::vector<std::pair<std::string, std::string>>& values)
     {
-        morvane::SettingsStore::WriteValues(store.PathFor(kind, number), values);
+        settings.Set(kind, number, morvane::DesignSettings::WithValues(settings.Of(kind, number), values));
     }
 
     // One saved component of every kind and two texts, one of them linked,
@@ -145,7 +140,7 @@ protected:
 
     morvane::GenerationResult Generate(const morvane::TemplateTexts& texts = {})
     {
-        return morvane::CodeGenerator::GenerateCode(components, background, store, texts, random);
+        return morvane::CodeGenerator::GenerateCode(components, background, settings, texts, random);
     }
 
     // The block that a design holding only the given component emits.
@@ -159,8 +154,7 @@ protected:
         return code.substr(0, code.size() - closing.size());
     }
 
-    TempDir dir;
-    morvane::SettingsStore store;
+    morvane::DesignSettings settings;
     morvane::ComponentLayer components;
     morvane::BackgroundLayer background;
     morvane::RandomSource random{7};

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <regex>
 #include <set>
 
@@ -350,15 +349,11 @@ TEST_F(RecordEmitters, BadInputNeverBreaksGeneration)
     const std::string huge(1 << 20, 'v');
     Add(Kind::Picture, {huge, huge, huge, huge, huge, huge, huge, huge});
     const int carousel = Add(Kind::Carousel, {});
-    {
-        std::ofstream out(store.PathFor(Kind::Carousel, carousel), std::ios::binary);
-        out << "\xFF\xFE garbage \x80\x81\n[配置]\n宽度=\xFF\xFF\n编辑框数量=99999999999\n";
-    }
+    settings.Set(
+        Kind::Carousel, carousel,
+        DesignSettings::FromBytes("\xFF\xFE garbage \x80\x81\n[配置]\n宽度=\xFF\xFF\n编辑框数量=99999999999\n"));
     const int search = Add(Kind::Search, {});
-    {
-        std::ofstream out(store.PathFor(Kind::Search, search), std::ios::binary);
-        out << std::string(100000, '\0');
-    }
+    settings.Set(Kind::Search, search, DesignSettings::FromBytes(std::string(100000, '\0')));
     GenerationResult result = Generate();
     EXPECT_TRUE(result.finished);
     EXPECT_GT(result.code.size(), 8u * huge.size());

@@ -6,7 +6,6 @@
 #include "KindTable.h"
 #include "PageSettings.h"
 #include "PanelPresenter.h"
-#include "SettingsFile.h"
 #include "TempDir.h"
 #include "WidgetDriver.h"
 
@@ -14,20 +13,14 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <map>
 
 using namespace morvane;
 
 namespace {
 
-class CountingPresenter : public PanelPresenter {
+class NoPanels : public PanelPresenter {
 public:
-    int closed = 0;
-    void Present(Sort, int) override {}
-    void CloseComponentPanels() override { ++closed; }
     void OpenPageSettings() override {}
 };
 
@@ -36,11 +29,7 @@ protected:
     TempDir dir;
     DesignDocument document{QString::fromStdString(dir.Path())};
     DesignerWindow window{document};
-    CountingPresenter presenter;
-    QMetaObject::Connection follows = QObject::connect(&document, &DesignDocument::SelectionChanged, [this] {
-        if (document.State().Current() == 0)
-            presenter.CloseComponentPanels();
-    });
+    NoPanels presenter;
 
     void SetUp() override
     {
@@ -52,29 +41,27 @@ protected:
 
 } // namespace
 
-TEST_F(DesignDocumentTest, EveryRecordChangeIsSignalledWithItsSortAndRow)
+TEST_F(DesignDocumentTest, EveryRecordChangeIsSignalledWithItsElement)
 {
     QSignalSpy inserted(&document, &DesignDocument::ElementsInserted);
     QSignalSpy records(&document, &DesignDocument::RecordChanged);
     QSignalSpy pages(&document, &DesignDocument::PageSettingsChanged);
-    window.AddComponent(Kind::Picture);
-    window.AddText();
-    document.SetComponentCell(2, ComponentRecord::Tip, QStringLiteral("tip"));
-    document.SetTextCell(1, ComponentRecord::Saved, QStringLiteral("1"));
-    // Row 0 of the background layer belongs to the page settings alone.
-    document.SetTextCell(0, 0, QStringLiteral("基础版"));
+    const ElementId picture = document.AddComponent(Kind::Picture);
+    const ElementId text = document.AddText();
+    document.SetCells(picture, {{ComponentRecord::Tip, QStringLiteral("tip")}});
+    document.SetCells(text, {{ComponentRecord::Saved, QStringLiteral("1")}});
     ASSERT_EQ(inserted.size(), 2);
     ASSERT_EQ(records.size(), 2);
-    const std::vector<std::pair<Sort, int>> expected{
-        {Sort::Component, 2}, {Sort::Text, 1}, {Sort::Component, 2}, {Sort::Text, 1}};
+    const std::vector<std::pair<Sort, int>> expected{{Sort::Component, 2}, {Sort::Text, 1}};
     for (size_t i = 0; i < expected.size(); ++i) {
-        const QList<QVariant>& signal =
-            i < 2 ? inserted[static_cast<qsizetype>(i)] : records[static_cast<qsizetype>(i - 2)];
-        EXPECT_EQ(signal[0].value<Sort>(), expected[i].first);
-        EXPECT_EQ(signal[1].toInt(), expected[i].second);
+        EXPECT_EQ(inserted[static_cast<qsizetype>(i)][0].value<Sort>(), expected[i].first);
+        EXPECT_EQ(inserted[static_cast<qsizetype>(i)][1].toInt(), expected[i].second);
     }
-    EXPECT_EQ(records[0][2].toInt(), ComponentRecord::Tip);
-    EXPECT_EQ(document.ComponentCell(2, ComponentRecord::Tip), QStringLiteral("tip"));
+    EXPECT_EQ(records[0][0].value<ElementId>(), picture);
+    EXPECT_EQ(records[1][0].value<ElementId>(), text);
+    EXPECT_EQ(records[0][1].toInt(), ComponentRecord::Tip);
+    EXPECT_EQ(document.Cell(picture, ComponentRecord::Tip), QStringLiteral("tip"));
+    // Row 0 of the background layer belongs to the page settings alone.
     EXPECT_EQ(document.PageSetting(PageSettings::Edition), QStringLiteral("专业版"));
     EXPECT_TRUE(pages.isEmpty());
 
@@ -85,13 +72,13 @@ TEST_F(DesignDocumentTest, EveryRecordChangeIsSignalledWithItsSortAndRow)
 
 TEST_F(DesignDocumentTest, SelectionStatusCanvasAndDeselectReachTheWindow)
 {
-    QSignalSpy selection(&document, &DesignDocument::SelectionChanged);
-    CanvasElement* picture = window.AddComponent(Kind::Picture);
+    QSignalSpy selection(&document.Selection(), &SelectionModel::Changed);
+    CanvasElement* picture = window.View(document.AddComponent(Kind::Picture));
     WidgetDriver::Drag(picture, QPoint(300, 0));
     // The press drops the selection, the release selects.
     ASSERT_EQ(selection.size(), 2);
-    EXPECT_EQ(window.ComponentView(document.State().currentComponent), picture);
-    EXPECT_TRUE(document.State().currentIsComponent);
+    EXPECT_EQ(document.Selection().Current(), picture->Id());
+    EXPECT_EQ(document.Selection().CurrentSort(), Sort::Component);
 
     QSignalSpy status(&document, &DesignDocument::StatusShown);
     document.ShowStatus(QStringLiteral("状态"));
@@ -103,82 +90,52 @@ TEST_F(DesignDocumentTest, SelectionStatusCanvasAndDeselectReachTheWindow)
             statusPane = label;
     EXPECT_NE(statusPane, nullptr);
 
-    // The page settings panel tells the document; the window sizes its canvas.
+    // The canvas is what the page settings say, the panel's preview first,
+    // and an undo of the committed settings puts it back.
     auto* canvas = WidgetDriver::Find<QLabel>(&window, "标签_背景");
-    document.SetCanvasSize({1200, 300}, 1200);
+    document.SetPageSettings({{PageSettings::Width, "1200"}, {PageSettings::Height, "300"}});
     EXPECT_EQ(canvas->geometry(), QRect(960 - 600, 90, 1200, 300));
-    document.SetCanvasSize({800, 300}, 800);
-    EXPECT_EQ(canvas->x(), window.CanvasOriginX());
-    document.SetCanvasVisible(false);
-    EXPECT_FALSE(canvas->isVisible());
-    document.SetCanvasColour(QColor(0, 0, 255));
+    EXPECT_FALSE(canvas->isVisible()) << "neither colour nor picture";
+    document.PreviewPage({{PageSettings::Width, "800"}, {PageSettings::BackColour, "#0000FF"}});
+    EXPECT_EQ(canvas->geometry(), QRect(window.CanvasOriginX(), 90, 800, 300));
+    EXPECT_TRUE(canvas->isVisible());
     EXPECT_EQ(canvas->palette().color(QPalette::Window), QColor(0, 0, 255));
+    document.EndPagePreview();
+    EXPECT_EQ(canvas->width(), 1200);
+    document.Undo();
+    EXPECT_EQ(canvas->geometry(), QRect(window.CanvasOriginX(), 90, 950, window.height() - 110));
 
     ASSERT_TRUE(window.findChild<QWidget*>(QStringLiteral("外形框1"))->isVisible());
-    const int closedBefore = presenter.closed;
-    document.RequestDeselect();
-    EXPECT_EQ(presenter.closed, closedBefore + 1);
+    const qsizetype changes = selection.size();
+    document.ClearSelection();
+    EXPECT_EQ(selection.size(), changes + 1);
     EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("外形框1"))->isVisible());
 }
 
-namespace {
-
-// Everything an undo must put back: every record, every place and look,
-// and the working folder's files byte for byte.
-struct Snapshot {
-    std::vector<std::vector<std::string>> components;
-    std::vector<std::vector<std::string>> texts;
-    std::vector<Placement> places;
-    std::vector<TextLook> looks;
-    std::map<std::string, std::string> files;
-    bool operator==(const Snapshot&) const = default;
-};
-
-Snapshot Take(const DesignDocument& document)
-{
-    Snapshot s;
-    for (int row = 0; row < document.Components().RowCount(); ++row)
-        s.components.push_back(document.Components().Row(row));
-    for (int row = 0; row < document.Background().RowCount(); ++row)
-        s.texts.push_back(document.Background().Row(row));
-    for (int n = 2; n <= document.Count(Sort::Component); ++n)
-        s.places.push_back(document.PlacementOf(Sort::Component, n));
-    for (int n = 1; n <= document.Count(Sort::Text); ++n) {
-        s.places.push_back(document.PlacementOf(Sort::Text, n));
-        s.looks.push_back(document.LookOf(n));
-    }
-    for (const auto& entry : std::filesystem::directory_iterator(document.Settings().WorkingDirectory())) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        s.files[entry.path().filename().string()] = std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    return s;
-}
-
-} // namespace
-
 // Each kind of edit, made on a document without any window, is undone to
-// exactly what was there and redone to exactly what it made.
+// exactly the design that was there, settings included, and redone to
+// exactly the design it made.
 TEST(DesignDocumentCommands, EveryEditIsUndoneAndRedoneExactly)
 {
     TempDir dir;
     DesignDocument document(QString::fromStdString(dir.Path()));
-    document.Settings().CreateWorkingDirectory();
     // A picture, a carousel with its arrows, a countdown and two texts,
-    // saved with settings files.
-    document.AddComponent(Kind::Picture);
-    const int carousel = document.AddComponent(Kind::Carousel);
-    const int countdown = document.AddComponent(Kind::Countdown);
-    ASSERT_EQ(countdown, 6);
-    document.AddText();
-    document.AddText();
-    document.SetCells(Sort::Component, 2, {{1, "10"}, {6, "http://p/a.jpg"}, {9, "1"}});
-    ASSERT_TRUE(document.WriteSettings(Sort::Component, carousel, {{"宽度", "300"}, {"图片1", "a"}}));
-    ASSERT_TRUE(document.WriteSettings(Sort::Component, countdown, {{"宽度", "360"}}));
-    ASSERT_TRUE(document.WriteSettings(Sort::Text, 2, {{"内容", "二"}, {"距左", "5"}}));
-    document.SetCells(Sort::Text, 2, {{9, "1"}});
+    // saved with settings.
+    const ElementId picture = document.AddComponent(Kind::Picture);
+    const ElementId carousel = document.AddComponent(Kind::Carousel);
+    const ElementId countdown = document.AddComponent(Kind::Countdown);
+    ASSERT_EQ(document.NumberOf(countdown), 6);
+    const ElementId firstText = document.AddText();
+    const ElementId secondText = document.AddText();
+    document.SetCells(picture, {{1, "10"}, {6, "http://p/a.jpg"}, {9, "1"}});
+    ASSERT_TRUE(document.WriteSettings(carousel, {{"宽度", "300"}, {"图片1", "a"}}));
+    ASSERT_TRUE(document.WriteSettings(countdown, {{"宽度", "360"}}));
+    ASSERT_TRUE(document.WriteSettings(secondText, {{"内容", "二"}, {"距左", "5"}}));
+    EXPECT_FALSE(document.WriteSettings(picture, {{"宽度", "1"}})) << "a picture keeps everything in its record";
+    document.SetCells(secondText, {{9, "1"}});
 
-    const auto move = [&](int number, int left) {
-        Placement place = document.PlacementOf(Sort::Component, number);
+    const auto moved = [&](ElementId id, int left) {
+        Placement place = document.PlacementOf(id);
         place.left = left;
         return place;
     };
@@ -186,30 +143,30 @@ TEST(DesignDocumentCommands, EveryEditIsUndoneAndRedoneExactly)
     const std::vector<std::pair<const char*, std::function<void()>>> edits{
         {"cells",
          [&] {
-             document.SetCells(Sort::Component, 2, {{7, "http://shop"}, {8, "提示"}});
+             document.SetCells(picture, {{7, "http://shop"}, {8, "提示"}});
          }},
-        {"carousel moved, arrows along",
-         [&] { document.SetPlacement(Sort::Component, carousel, move(carousel, 200)); }},
+        {"carousel moved, arrows along", [&] { document.SetPlacement(carousel, moved(carousel, 200)); }},
         {"a drag of three steps",
          [&] {
              for (const int left : {1, 2, 3})
-                 document.SetPlacement(Sort::Component, 2, move(2, left), drag);
+                 document.SetPlacement(picture, moved(picture, left), drag);
          }},
         {"component added", [&] { document.AddComponent(Kind::Search); }},
-        {"arrow removed: both hidden", [&] { document.Remove(Sort::Component, carousel + 1); }},
+        {"arrow removed: both hidden", [&] { document.Remove(document.CompanionsOf(carousel).front()); }},
         {"carousel and text pasted",
          [&] {
-             document.Paste(*DesignJson::ElementsFromText(DesignJson::ElementsToText(
-                 {document.ElementAt(Sort::Component, carousel), document.ElementAt(Sort::Component, carousel + 1),
-                  document.ElementAt(Sort::Component, carousel + 2), document.ElementAt(Sort::Text, 2)})));
+             std::vector<DesignElement> copied{document.ElementAt(carousel)};
+             for (const ElementId arrow : document.CompanionsOf(carousel))
+                 copied.push_back(document.ElementAt(arrow));
+             copied.push_back(document.ElementAt(secondText));
+             document.Paste(*DesignJson::ElementsFromText(DesignJson::ElementsToText(copied)));
          }},
-        {"saved picture duplicated", [&] { document.Duplicate(Sort::Component, 2); }},
-        {"carousel removed, later files renumbered", [&] { document.Remove(Sort::Component, carousel); }},
-        {"first text removed", [&] { document.Remove(Sort::Text, 1); }},
-        // The countdown's number is 3 by now: the carousel went before it.
+        {"saved picture duplicated", [&] { document.Duplicate(picture); }},
+        {"carousel removed, the later ones renumbered", [&] { document.Remove(carousel); }},
+        {"first text removed", [&] { document.Remove(firstText); }},
         {"settings written",
          [&] {
-             document.WriteSettings(Sort::Component, 3, {{"字号", "18"}});
+             document.WriteSettings(countdown, {{"字号", "18"}});
          }},
         {"page settings",
          [&] {
@@ -217,37 +174,48 @@ TEST(DesignDocumentCommands, EveryEditIsUndoneAndRedoneExactly)
          }},
         {"text look",
          [&] {
-             TextLook look = document.LookOf(1);
+             TextLook look = document.LookOf(secondText);
              look.caption = "二";
              look.bold = true;
-             document.SetTextLook(1, look);
+             document.SetTextLook(secondText, look);
          }},
         {"one edit of several steps",
          [&] {
              document.BeginEdit(QStringLiteral("保存设置"));
-             document.WriteSettings(Sort::Text, 1, {{"内容", "一"}});
-             document.SetCells(Sort::Text, 1, {{9, "1"}});
+             document.WriteSettings(secondText, {{"内容", "一"}});
+             document.SetCells(secondText, {{9, "1"}});
              document.EndEdit();
          }},
     };
     for (const auto& [name, edit] : edits) {
-        const Snapshot before = Take(document);
+        const Design before = document.Snapshot();
         const int steps = document.UndoStack().count();
         edit();
-        const Snapshot after = Take(document);
+        const Design after = document.Snapshot();
         EXPECT_NE(after, before) << name;
         EXPECT_EQ(document.UndoStack().count(), steps + 1) << name;
         document.Undo();
-        EXPECT_EQ(Take(document), before) << name;
+        EXPECT_EQ(document.Snapshot(), before) << name;
         document.Redo();
-        EXPECT_EQ(Take(document), after) << name;
+        EXPECT_EQ(document.Snapshot(), after) << name;
         EXPECT_TRUE(document.StatusText().startsWith(QStringLiteral("已重做："))) << name;
     }
-    // The copy of the saved picture, the last component, generates at its
-    // own place; the pasted carousel (now 5) brought its arrows and file.
-    const int copy = document.Count(Sort::Component);
-    EXPECT_EQ(document.Components().Cell(copy, 0), "图片");
-    EXPECT_EQ(document.Components().Cell(copy, 1), std::to_string(document.PlacementOf(Sort::Component, copy).left));
-    EXPECT_EQ(document.Components().Cell(6, 0), "左箭头");
-    EXPECT_EQ(SettingsFile::FromBytes(*document.Settings().ReadBytes(Kind::Carousel, 5)).Value("图片1"), "a");
+    // An edit of several steps that changes nothing leaves no step.
+    const int steps = document.UndoStack().count();
+    document.BeginEdit(QStringLiteral("保存设置"));
+    document.WriteSettings(secondText, {{"内容", "一"}});
+    document.EndEdit();
+    EXPECT_EQ(document.UndoStack().count(), steps);
+    // The ids stayed with their elements through it all: the countdown is
+    // number 3 by now, the carousel having gone before it, and the copy of
+    // the saved picture, the last component, generates at its own place.
+    EXPECT_EQ(document.NumberOf(countdown), 3);
+    EXPECT_EQ(document.SettingsOf(countdown).Value("字号"), "18");
+    const ElementId copy = document.IdAt(Sort::Component, document.Count(Sort::Component));
+    EXPECT_EQ(document.Cell(copy, 0), QStringLiteral("图片"));
+    EXPECT_EQ(document.Cell(copy, 1), QString::number(document.PlacementOf(copy).left));
+    // The pasted carousel (now 5) brought its arrows and its settings.
+    const ElementId pasted = document.IdAt(Sort::Component, 5);
+    EXPECT_EQ(document.KindOf(document.CompanionsOf(pasted).front()), Kind::LeftArrow);
+    EXPECT_EQ(document.SettingsOf(pasted).Value("图片1"), "a");
 }

@@ -2,10 +2,11 @@
 #include "CanvasElement.h"
 #include "ComponentRecord.h"
 #include "DesignDocument.h"
+#include "FileSystem.h"
 #include "KindTable.h"
 #include "KindWords.h"
 #include "PanelPresenter.h"
-#include "SettingsStore.h"
+#include "SettingsExport.h"
 #include "TempDir.h"
 #include "WidgetDriver.h"
 
@@ -16,28 +17,29 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <map>
+
+#include <unistd.h>
 
 using namespace morvane;
 
 namespace {
 
-// Records what the designer asks of the panels.
+// Records what the designer asks of the panels: the page settings, and
+// through the selection, as the panel set follows it, what to present and
+// when to close.
 class RecordingPresenter : public PanelPresenter {
 public:
     QStringList calls;
-    void Present(Sort sort, int number) override
-    {
-        calls << QStringLiteral("present %1%2").arg(sort == Sort::Text ? "text " : "").arg(number);
-    }
-    void CloseComponentPanels() override { calls << QStringLiteral("close all"); }
     void OpenPageSettings() override { calls << QStringLiteral("page settings"); }
-    void ClosePanelOfKind(Kind kind) override { calls << QStringLiteral("close ") + KindWords::Of(kind); }
 };
 
 class DesignerWindowTest : public ::testing::Test {
@@ -45,13 +47,15 @@ protected:
     TempDir dir;
     RecordingPresenter presenter;
     DesignDocument document{QString::fromStdString(dir.Path())};
-    // Listens to the selection as the panel set does.
-    QMetaObject::Connection follows = QObject::connect(&document, &DesignDocument::SelectionChanged, [this] {
-        const DesignerState& state = document.State();
-        if (state.Current() == 0)
-            presenter.CloseComponentPanels();
-        else
-            presenter.Present(state.CurrentSort(), state.Current());
+    QMetaObject::Connection presents =
+        QObject::connect(&document.Selection(), &SelectionModel::Selected, [this](ElementId id) {
+            const std::optional<DesignDocument::Ref> ref = document.Find(id);
+            presenter.calls
+                << QStringLiteral("present %1%2").arg(ref->sort == Sort::Text ? "text " : "").arg(ref->number);
+        });
+    QMetaObject::Connection closes = QObject::connect(&document.Selection(), &SelectionModel::Changed, [this] {
+        if (!document.Selection().Current())
+            presenter.calls << QStringLiteral("close all");
     });
     DesignerWindow window{document};
 
@@ -66,7 +70,12 @@ protected:
 
     template <typename T> T* Find(const char* unit) { return WidgetDriver::Find<T>(&window, unit); }
 
-    CanvasElement* Element(int number) { return window.ComponentView(number); }
+    CanvasElement* Element(int number) { return window.View(document.IdAt(Sort::Component, number)); }
+    CanvasElement* TextView(int number) { return window.View(document.IdAt(Sort::Text, number)); }
+    CanvasElement* Add(Kind kind)
+    {
+        return window.View(kind == Kind::Text ? document.AddText() : document.AddComponent(kind));
+    }
     QLabel* Canvas() { return Find<QLabel>("标签_背景"); }
 
     static void Drag(QWidget* widget, QPoint by, Qt::MouseButton button = Qt::LeftButton)
@@ -113,8 +122,7 @@ TEST_F(DesignerWindowTest, AddingAndRemovingKeepsNumbersRowsAndTagsInStep)
     EXPECT_TRUE(document.StatusText().startsWith(QStringLiteral("添加一张图片成完")));
     Click("超级按钮_轮播");
     Click("超级按钮_图片");
-    auto& state = document.State();
-    EXPECT_EQ(state.componentCounter, 6);
+    EXPECT_EQ(document.Count(Sort::Component), 6);
     ASSERT_EQ(document.Components().RowCount(), 7);
     const char* kinds[] = {"图片", "轮播", "左箭头", "右箭头", "图片"};
     for (int n = 2; n <= 6; ++n) {
@@ -129,24 +137,25 @@ TEST_F(DesignerWindowTest, AddingAndRemovingKeepsNumbersRowsAndTagsInStep)
 
     CanvasElement* last = Element(6);
     RightClickAndRemove(Element(3));
-    EXPECT_EQ(state.componentCounter, 3);
+    EXPECT_EQ(document.Count(Sort::Component), 3);
     EXPECT_EQ(document.Components().RowCount(), 4);
     EXPECT_EQ(Element(3), last);
     EXPECT_EQ(last->Tag(), QStringLiteral("3"));
     EXPECT_EQ(document.StatusText(), QStringLiteral("组件删除完成，点击上方组件名称添加对应组件..."));
-    EXPECT_TRUE(presenter.calls.contains(QStringLiteral("close 轮播")));
+    // The selection tells of the selected carousel's going.
+    EXPECT_EQ(presenter.calls.last(), QStringLiteral("close all"));
 }
 
 TEST_F(DesignerWindowTest, RemovingAnArrowOnlyHidesBothArrows)
 {
     Click("超级按钮_轮播");
     RightClickAndRemove(Element(3));
-    EXPECT_EQ(document.State().componentCounter, 4);
+    EXPECT_EQ(document.Count(Sort::Component), 4);
     EXPECT_FALSE(Element(3)->isVisible());
     EXPECT_FALSE(Element(4)->isVisible());
     EXPECT_TRUE(Element(2)->isVisible());
-    EXPECT_FALSE(document.PlacementOf(Sort::Component, 3).visible);
-    EXPECT_FALSE(document.PlacementOf(Sort::Component, 4).visible);
+    EXPECT_FALSE(document.PlacementOf(Element(3)->Id()).visible);
+    EXPECT_FALSE(document.PlacementOf(Element(4)->Id()).visible);
 }
 
 TEST_F(DesignerWindowTest, TextsAreNumberedApartAndRemovedByTheirRightPress)
@@ -154,30 +163,30 @@ TEST_F(DesignerWindowTest, TextsAreNumberedApartAndRemovedByTheirRightPress)
     Click("超级按钮_图片");
     Click("超级按钮8");
     Click("超级按钮8");
-    EXPECT_EQ(document.State().textCounter, 2);
+    EXPECT_EQ(document.Count(Sort::Text), 2);
     EXPECT_EQ(document.Background().Cell(2, 0), "文字");
     // select the component first: the right press on the text decides
     QTest::mousePress(Element(2), Qt::RightButton);
     QTest::mouseRelease(Element(2), Qt::RightButton);
     Find<QMenu>("菜单")->hide();
-    QWidget* firstText = window.TextView(1);
+    QWidget* firstText = TextView(1);
     QTest::mousePress(firstText, Qt::RightButton);
     Find<QMenu>("菜单")->hide();
     Find<QMenu>("菜单")->actions()[0]->trigger();
-    EXPECT_EQ(document.State().textCounter, 1);
-    EXPECT_EQ(document.State().componentCounter, 2);
-    EXPECT_EQ(window.TextView(1)->Tag(), QStringLiteral("1"));
+    EXPECT_EQ(document.Count(Sort::Text), 1);
+    EXPECT_EQ(document.Count(Sort::Component), 2);
+    EXPECT_EQ(TextView(1)->Tag(), QStringLiteral("1"));
     Click("超级按钮8");
-    EXPECT_EQ(window.TextView(document.State().textCounter)->Tag(), QStringLiteral("2"));
+    EXPECT_EQ(TextView(document.Count(Sort::Text))->Tag(), QStringLiteral("2"));
 }
 
 TEST_F(DesignerWindowTest, HandlesSurroundTheSelectionTouchingIt)
 {
     Click("超级按钮_图片");
-    Placement place = document.PlacementOf(Sort::Component, 2);
+    Placement place = document.PlacementOf(Element(2)->Id());
     place.left = 300 - window.CanvasOriginX();
     place.top = 200 - DesignerWindow::CanvasTop;
-    document.SetPlacement(Sort::Component, 2, place);
+    document.SetPlacement(Element(2)->Id(), place);
     QTest::mousePress(Element(2), Qt::RightButton);
     const std::pair<const char*, QPoint> expected[] = {
         {"外形框1", {420, 320}}, {"外形框7", {420, 256}}, {"外形框6", {420, 192}}, {"外形框8", {352, 320}},
@@ -197,7 +206,7 @@ TEST_F(DesignerWindowTest, LeftDragMovesSelectsAndPresentsAfterClosingPanels)
     Drag(Element(2), QPoint(400, 30));
     EXPECT_EQ(Element(2)->pos(), QPoint(409, 277));
     EXPECT_EQ(presenter.calls, (QStringList{"close all", "present 2"}));
-    EXPECT_EQ(window.ComponentView(document.State().currentComponent), Element(2));
+    EXPECT_EQ(document.Selection().Current(), Element(2)->Id());
     EXPECT_EQ(Find<QWidget>("外形框1")->pos(), QPoint(409 + 120, 277 + 120));
     // components can go off the canvas without limits
     Drag(Element(2), QPoint(-400, -30));
@@ -231,7 +240,7 @@ TEST_F(DesignerWindowTest, HandlesResizeFromTheirEdgeAndTheTextWhenATextIsCurren
     EXPECT_EQ(Element(2)->geometry(), QRect(300, 247, 159, 160));
 
     presenter.calls.clear();
-    CanvasElement* text = window.TextView(1);
+    CanvasElement* text = TextView(1);
     Drag(text, QPoint(200, 0));
     EXPECT_EQ(presenter.calls, QStringList{"present text 1"}); // no closing of panels
     Drag(Find<QWidget>("外形框8"), QPoint(0, 10));
@@ -289,7 +298,7 @@ TEST_F(DesignerWindowTest, HorizontalLineIsPlacedClampedAndDraggedByItsGrip)
 
 TEST_F(DesignerWindowTest, CloseButtonDeletesTheWorkingDirectory)
 {
-    document.Settings().CreateWorkingDirectory();
+    document.Export().Flush();
     const std::string bj = dir.Path() + "/bj";
     ASSERT_TRUE(std::filesystem::exists(bj));
     Click("超级按钮_关闭");
@@ -299,11 +308,11 @@ TEST_F(DesignerWindowTest, CloseButtonDeletesTheWorkingDirectory)
 TEST_F(DesignerWindowTest, FiveHundredElementsShareOnePicture)
 {
     for (int i = 0; i < 500; ++i)
-        window.AddComponent(Kind::Countdown);
+        Add(Kind::Countdown);
     const qint64 key = Element(2)->Picture().cacheKey();
     for (int n = 3; n <= 501; ++n)
         ASSERT_EQ(Element(n)->Picture().cacheKey(), key);
-    window.AddComponent(Kind::Countdown);
+    Add(Kind::Countdown);
     Drag(Element(300), QPoint(200, 100));
     EXPECT_EQ(Element(300)->pos(), QPoint(209, 347));
 }
@@ -318,13 +327,13 @@ TEST_F(DesignerWindowTest, PressingNeverRaisesSoTheStackingIsThatOfTheCode)
     // A right press there is on the arrow: "移除" hides the arrows and the
     // carousel stays.
     RightClickAndRemove(window.childAt(onArrow));
-    EXPECT_EQ(document.State().componentCounter, 4);
+    EXPECT_EQ(document.Count(Sort::Component), 4);
     EXPECT_TRUE(Element(2)->isVisible());
     EXPECT_FALSE(leftArrow->isVisible());
 
     // Texts stay above components, also above ones added or moved later.
     Click("超级按钮8");
-    CanvasElement* text = window.TextView(1);
+    CanvasElement* text = TextView(1);
     Drag(text, QPoint(600, 200));
     Click("超级按钮_图片");
     CanvasElement* picture = Element(5);
@@ -373,7 +382,7 @@ TEST_F(DesignerWindowTest, QrCodeAndLikeNeverKeepAnEarlierFrame)
     for (int number : {3, 4}) {
         QTest::mousePress(Element(number), Qt::RightButton);
         EXPECT_FALSE(Find<QWidget>("外形框1")->isVisible()) << number;
-        EXPECT_EQ(window.ComponentView(document.State().currentComponent), Element(number));
+        EXPECT_EQ(document.Selection().Current(), Element(number)->Id());
         Find<QMenu>("菜单")->hide();
         QTest::mouseRelease(Element(number), Qt::RightButton);
         Find<QMenu>("菜单")->hide();
@@ -395,7 +404,7 @@ TEST_F(DesignerWindowTest, EveryKindOfTheTableIsAddedWithItsSizeAndCompanions)
     int expectedCounter = 1;
     for (const KindInfo& kind : KindTable::All()) {
         if (kind.owner) {
-            EXPECT_EQ(window.AddComponent(kind.kind), nullptr) << "a companion never comes alone";
+            EXPECT_EQ(Add(kind.kind), nullptr) << "a companion never comes alone";
             EXPECT_FALSE(kind.toolbar.Exists());
             continue;
         }
@@ -403,12 +412,12 @@ TEST_F(DesignerWindowTest, EveryKindOfTheTableIsAddedWithItsSizeAndCompanions)
         auto* button = Find<QPushButton>(std::string(kind.toolbar.unit).c_str());
         ASSERT_NE(button, nullptr) << kind.word;
         EXPECT_EQ(button->text(), KindWords::Of(kind.kind));
-        const int texts = document.State().textCounter;
+        const int texts = document.Count(Sort::Text);
         QTest::mouseClick(button, Qt::LeftButton);
         CanvasElement* element =
             kind.kind == Kind::Text
-                ? window.TextView(texts + 1)
-                : Element(document.State().componentCounter - static_cast<int>(kind.companions.size()));
+                ? TextView(texts + 1)
+                : Element(document.Count(Sort::Component) - static_cast<int>(kind.companions.size()));
         ASSERT_NE(element, nullptr) << kind.word;
         EXPECT_EQ(element->size(), QSize(kind.width, kind.height)) << kind.word;
         if (kind.kind == Kind::Text)
@@ -424,41 +433,113 @@ TEST_F(DesignerWindowTest, EveryKindOfTheTableIsAddedWithItsSizeAndCompanions)
         QTest::mouseRelease(element, Qt::RightButton);
         Find<QMenu>("菜单")->hide();
     }
-    EXPECT_EQ(document.State().componentCounter, expectedCounter);
+    EXPECT_EQ(document.Count(Sort::Component), expectedCounter);
 }
 
-TEST_F(DesignerWindowTest, RemovalTakesEachTextsSettingsAlongAndReportsWhatCouldNotMove)
-{
-    Click("超级按钮8");
-    Click("超级按钮8");
-    Click("超级按钮8");
-    const SettingsStore& store = document.Settings();
-    store.CreateWorkingDirectory();
-    for (int n = 1; n <= 3; ++n)
-        SettingsStore::WriteValue(store.PathFor(Kind::Text, n), "内容", "text " + std::to_string(n));
-    CanvasElement* second = window.TextView(2);
-    QTest::mousePress(window.TextView(1), Qt::RightButton);
-    Find<QMenu>("菜单")->hide();
-    Find<QMenu>("菜单")->actions()[0]->trigger();
-    EXPECT_EQ(window.TextView(1), second);
-    EXPECT_EQ(SettingsStore::ReadValue(store.PathFor(Kind::Text, 1), "内容"), "text 2");
-    EXPECT_EQ(SettingsStore::ReadValue(store.PathFor(Kind::Text, 2), "内容"), "text 3");
-    EXPECT_FALSE(std::filesystem::exists(store.PathFor(Kind::Text, 3)));
-    EXPECT_EQ(document.StatusText(), QStringLiteral("组件删除完成，点击上方组件名称添加对应组件..."));
+namespace {
 
-    // A folder where the first file must go: the status bar says so.
-    std::filesystem::remove(store.PathFor(Kind::Text, 1));
-    std::filesystem::create_directories(store.PathFor(Kind::Text, 1) + "/blocked");
-    QTest::mousePress(window.TextView(1), Qt::RightButton);
-    Find<QMenu>("菜单")->hide();
-    Find<QMenu>("菜单")->actions()[0]->trigger();
-    EXPECT_TRUE(document.StatusText().contains(QStringLiteral("wz2.ini"))) << document.StatusText().toStdString();
-    EXPECT_TRUE(document.StatusText().startsWith(QStringLiteral("组件删除完成，但设置文件")));
+// The files of a folder by name, with their bytes.
+std::map<std::string, std::string> FolderFiles(const std::string& folder)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        files[entry.path().filename().string()] = FileSystem::ReadWholeFile(entry.path().string()).value_or("?");
+    return files;
+}
+
+std::string Bytes(const std::vector<std::pair<std::string, std::string>>& keys)
+{
+    return DesignSettings::Written(keys)->Bytes();
+}
+
+} // namespace
+
+// The design holds the settings; "bj" is only written from it. A removal
+// and its undo go through a folder that cannot be written without losing
+// anything, the failure told once, and the next change puts the folder
+// right again.
+TEST_F(DesignerWindowTest, TheWorkingFolderIsAnExportOfTheDesignNeverItsTruth)
+{
+    const std::string bj = document.Export().WorkingDirectory();
+    // Left by an earlier run: it belongs to no design.
+    document.Export().Flush();
+    ASSERT_TRUE(FileSystem::WriteFileAtomically(bj + "/lb6.ini", "[配置]\r\n宽度=1\r\n"));
+    DesignDocument fresh(QString::fromStdString(dir.Path()));
+    fresh.Export().Flush();
+    EXPECT_TRUE(FolderFiles(bj).empty());
+
+    // Ten components, a configured carousel among them: pictures 2 to 5,
+    // the carousel 6 with its arrows 7 and 8, a countdown 9, a search box
+    // 10, pictures 11 to 13; and two texts.
+    for (const Kind kind : {Kind::Picture, Kind::Picture, Kind::Picture, Kind::Picture, Kind::Carousel, Kind::Countdown,
+                            Kind::Search, Kind::Picture, Kind::Picture, Kind::Picture, Kind::Text, Kind::Text})
+        Add(kind);
+    const std::vector<std::pair<std::string, std::string>> carousel{{"宽度", "500"}, {"图片1", "http://p/1.jpg"}},
+        countdown{{"宽度", "360"}}, search{{"宽度", "238"}}, text{{"内容", "一"}};
+    document.WriteSettings(Element(6)->Id(), carousel);
+    document.WriteSettings(Element(9)->Id(), countdown);
+    document.WriteSettings(Element(10)->Id(), search);
+    document.WriteSettings(TextView(2)->Id(), text);
+    document.Export().Flush();
+    const std::map<std::string, std::string> configured{{"lb6.ini", Bytes(carousel)},
+                                                        {"djs9.ini", Bytes(countdown)},
+                                                        {"ss10.ini", Bytes(search)},
+                                                        {"wz2.ini", Bytes(text)}};
+    EXPECT_EQ(FolderFiles(bj), configured);
+    const Design before = document.Snapshot();
+
+    RightClickAndRemove(Element(6));
+    document.Export().Flush();
+    EXPECT_EQ(FolderFiles(bj),
+              (std::map<std::string, std::string>{
+                  {"djs6.ini", Bytes(countdown)}, {"ss7.ini", Bytes(search)}, {"wz2.ini", Bytes(text)}}));
+    const Design removed = document.Snapshot();
+
+    // The folder made read-only; root writes anywhere, so for root a file
+    // takes its place.
+    namespace fs = std::filesystem;
+    fs::permissions(bj, fs::perms::owner_read | fs::perms::owner_exec);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        fs::rename(bj, bj + ".away");
+        ASSERT_TRUE(FileSystem::WriteFileAtomically(bj, "not a folder"));
+    }
+    QSignalSpy status(&document, &DesignDocument::StatusShown);
+    const auto failures = [&status] {
+        return std::count_if(status.begin(), status.end(), [](const QList<QVariant>& shown) {
+            return shown[0].toString().startsWith(QStringLiteral("工作文件夹 bj 中的设置文件"));
+        });
+    };
+    // Undo and redo are the window's shortcuts.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(document.Snapshot(), before) << "the undo puts the carousel back with its settings";
+    EXPECT_EQ(document.StatusText(), QStringLiteral("已撤销：移除轮播..."));
+    document.Export().Flush();
+    EXPECT_EQ(failures(), 1);
+    EXPECT_TRUE(document.StatusText().contains(QStringLiteral("lb6.ini"))) << document.StatusText().toStdString();
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    document.Export().Flush();
+    EXPECT_EQ(document.Snapshot(), removed);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    document.Export().Flush();
+    EXPECT_EQ(failures(), 1) << "told once";
+
+    if (root) {
+        fs::remove(bj);
+        fs::rename(bj + ".away", bj);
+    }
+    fs::permissions(bj, fs::perms::owner_all);
+    document.MoveBy(Element(2)->Id(), {1, 0}, 0);
+    document.Export().Flush();
+    EXPECT_EQ(FolderFiles(bj), configured);
+    EXPECT_EQ(failures(), 1);
 }
 
 TEST_F(DesignerWindowTest, ClosingTheWindowAnyWayEndsTheProgramOnlyTheButtonDeletesTheSettings)
 {
-    document.Settings().CreateWorkingDirectory();
+    document.Export().Flush();
     const std::string bj = dir.Path() + "/bj";
     QWidget otherWindow; // an open panel would keep a plain application running
     otherWindow.show();

@@ -13,7 +13,8 @@
 #include "PageSettingsPanel.h"
 #include "PanelField.h"
 #include "PanelSet.h"
-#include "SettingsStore.h"
+#include "SettingsExport.h"
+#include "SettingsFile.h"
 #include "TestPicture.h"
 #include "TextCodec.h"
 #include "WidgetDriver.h"
@@ -53,6 +54,7 @@ TEST(InstalledDesigner, SavesAPictureAndGeneratesWithAReadOnlyProgramFolder)
     DesignerWindow& window = program.Window();
     DesignDocument& document = program.Document();
     EXPECT_EQ(program.Folders().DataDirectory().toStdString(), userData.string());
+    document.Export().Flush();
     EXPECT_TRUE(std::filesystem::is_directory(userData / "bj"));
     ASSERT_TRUE(QTest::qWaitFor([&program] { return program.Generation().TemplatesLoaded(); }, 30000));
     QCoreApplication::sendPostedEvents(); // the last text arrives through the event loop
@@ -68,7 +70,7 @@ TEST(InstalledDesigner, SavesAPictureAndGeneratesWithAReadOnlyProgramFolder)
     LoopbackHttpServer server;
     server.Serve("/pic.png", TestPicture::Png(40, 30));
     QTest::mouseClick(WidgetDriver::Find<QPushButton>(&window, "超级按钮_图片"), Qt::LeftButton);
-    CanvasElement* element = program.Window().ComponentView(document.State().componentCounter);
+    CanvasElement* element = window.View(document.IdAt(Sort::Component, document.Count(Sort::Component)));
     ASSERT_NE(element, nullptr);
     WidgetDriver::Drag(element,
                        QPoint(program.Window().CanvasOriginX() + 20, DesignerWindow::CanvasTop + 30) - element->pos());
@@ -81,11 +83,14 @@ TEST(InstalledDesigner, SavesAPictureAndGeneratesWithAReadOnlyProgramFolder)
     (void)QTest::qWaitFor([element] { return element->Picture().size() == QSize(40, 30); }, 30000);
     EXPECT_EQ(element->Picture().size(), QSize(40, 30));
 
-    // A settings file lands in the user's working folder.
-    const std::string settings = document.Settings().PathFor(Kind::Carousel, 9);
-    EXPECT_TRUE(SettingsStore::WriteValue(settings, "宽度", "790"));
-    EXPECT_EQ(std::filesystem::path(settings).parent_path(), userData / "bj");
-    EXPECT_EQ(SettingsStore::ReadValue(settings, "宽度"), "790");
+    // A carousel's settings land in the user's working folder.
+    const ElementId carousel = document.AddComponent(Kind::Carousel);
+    document.WriteSettings(carousel, {{"宽度", "790"}});
+    document.Export().Flush();
+    const std::string settings =
+        ReadBytes(userData / "bj" / SettingsExport::FileName(Kind::Carousel, document.NumberOf(carousel)));
+    EXPECT_EQ(SettingsFile::FromBytes(settings).Value("宽度"), "790");
+    document.Remove(carousel);
 
     QTest::mouseClick(WidgetDriver::Find<QPushButton>(&window, "超级按钮_生成"), Qt::LeftButton);
     EXPECT_EQ(document.StatusText(), QStringLiteral("代码生成完毕，并已复制到剪切板..."));

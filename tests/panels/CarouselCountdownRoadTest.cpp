@@ -7,12 +7,12 @@
 #include "CodeGenerator.h"
 #include "ComponentRecord.h"
 #include "CountdownPanel.h"
+#include "DesignSettings.h"
 #include "GenerationController.h"
 #include "KindColumns.h"
 #include "PageSettings.h"
 #include "PageSettingsPanel.h"
 #include "RoadController.h"
-#include "SettingsStore.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -26,7 +26,6 @@ class CarouselCountdownRoadTest : public PanelTest {};
 
 TEST_F(CarouselCountdownRoadTest, BlocksAreWhatTheGeneratorMakesOfTheSameValues)
 {
-    document.Settings().CreateWorkingDirectory();
     auto* controller = StartRoadController(document, dir, &window);
     ASSERT_NE(controller, nullptr);
     QObject::connect(&window, &DesignerWindow::GenerateRequested, controller, &GenerationController::GenerateCode);
@@ -34,7 +33,7 @@ TEST_F(CarouselCountdownRoadTest, BlocksAreWhatTheGeneratorMakesOfTheSameValues)
     QTest::mouseClick(Find<QPushButton>(panels.PageSettings(), "按钮1"), Qt::LeftButton);
 
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_轮播"), Qt::LeftButton);
-    Drag(window.ComponentView(2), QPoint(window.CanvasOriginX() + 30, 100) - QPoint(9, 247));
+    Drag(ComponentView(2), QPoint(window.CanvasOriginX() + 30, 100) - QPoint(9, 247));
     PropertyPanel* carousel = panels.Panel(Kind::Carousel);
     ASSERT_NE(carousel, nullptr);
     QTest::mouseClick(Find<QPushButton>(carousel, "按钮1"), Qt::LeftButton);
@@ -47,10 +46,10 @@ TEST_F(CarouselCountdownRoadTest, BlocksAreWhatTheGeneratorMakesOfTheSameValues)
     Find<QComboBox>(carousel, "组合框3")->activated(1);
     Find<QComboBox>(carousel, "组合框4")->activated(0);
     QTest::mouseClick(Find<QPushButton>(carousel, "按钮2"), Qt::LeftButton);
-    ASSERT_EQ(document.ComponentCell(2, ComponentRecord::Saved), QStringLiteral("1"));
+    ASSERT_EQ(document.Cell(document.IdAt(Sort::Component, 2), ComponentRecord::Saved), QStringLiteral("1"));
 
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮2"), Qt::LeftButton);
-    Drag(window.ComponentView(5), QPoint(window.CanvasOriginX() + 400, 300) - QPoint(9, 247));
+    Drag(ComponentView(5), QPoint(window.CanvasOriginX() + 400, 300) - QPoint(9, 247));
     PropertyPanel* countdown = panels.Panel(Kind::Countdown);
     ASSERT_NE(countdown, nullptr);
     Type(countdown, "编辑框_年数", QStringLiteral("2027"));
@@ -62,9 +61,7 @@ TEST_F(CarouselCountdownRoadTest, BlocksAreWhatTheGeneratorMakesOfTheSameValues)
     const std::string clipboard = QGuiApplication::clipboard()->text().toStdString();
 
     // The same design, written directly.
-    TempDir other;
-    SettingsStore store(other.Path());
-    store.CreateWorkingDirectory();
+    DesignSettings store;
     ComponentLayer components;
     for (const Kind kind : {Kind::Carousel, Kind::LeftArrow, Kind::RightArrow, Kind::Countdown})
         components.AppendComponent(kind);
@@ -94,14 +91,28 @@ TEST_F(CarouselCountdownRoadTest, BlocksAreWhatTheGeneratorMakesOfTheSameValues)
         carouselKeys.emplace_back("图片" + std::to_string(row), "http://127.0.0.1:9/p/" + std::to_string(row) + ".jpg");
         carouselKeys.emplace_back("链接" + std::to_string(row), "http://l/" + std::to_string(row));
     }
-    SettingsStore::WriteValues(store.PathFor(Kind::Carousel, 2), carouselKeys);
-    SettingsStore::WriteValues(
-        store.PathFor(Kind::Countdown, 5),
-        {{"距左", "400"},  {"距顶", "210"}, {"宽度", "360"}, {"高度", "90"}, {"底图", "http://127.0.0.1:9/p/bg.png"},
-         {"年数", "2027"}, {"年字", "年"},  {"月数", "5"},   {"月字", "月"}, {"号数", "9"},
-         {"号字", "日"},   {"时数", "20"},  {"时字", "时"},  {"分数", "23"}, {"分字", "分"},
-         {"秒数", "18"},   {"秒字", "秒"},  {"字距", "89"},  {"字号", "18"}, {"字体", "微软雅黑"},
-         {"字色", "#fff"}});
+    store.Set(Kind::Carousel, 2, DesignSettings::Written(carouselKeys));
+    store.Set(Kind::Countdown, 5, DesignSettings::Written({{"距左", "400"},
+                                                           {"距顶", "210"},
+                                                           {"宽度", "360"},
+                                                           {"高度", "90"},
+                                                           {"底图", "http://127.0.0.1:9/p/bg.png"},
+                                                           {"年数", "2027"},
+                                                           {"年字", "年"},
+                                                           {"月数", "5"},
+                                                           {"月字", "月"},
+                                                           {"号数", "9"},
+                                                           {"号字", "日"},
+                                                           {"时数", "20"},
+                                                           {"时字", "时"},
+                                                           {"分数", "23"},
+                                                           {"分字", "分"},
+                                                           {"秒数", "18"},
+                                                           {"秒字", "秒"},
+                                                           {"字距", "89"},
+                                                           {"字号", "18"},
+                                                           {"字体", "微软雅黑"},
+                                                           {"字色", "#fff"}}));
     RandomSource random;
     const GenerationResult reference =
         CodeGenerator::GenerateCode(components, document.Background(), store, controller->Templates(), random);

@@ -4,7 +4,6 @@
 #include "CarouselPanel.h"
 #include "ComponentRecord.h"
 #include "FileSystem.h"
-#include "SettingsStore.h"
 #include "TextCodec.h"
 
 #include <QCheckBox>
@@ -16,17 +15,13 @@ namespace {
 
 class CarouselPanelTest : public PanelTest {
 protected:
-    void SetUp() override
-    {
-        PanelTest::SetUp();
-        document.Settings().CreateWorkingDirectory();
-    }
+    void SetUp() override { PanelTest::SetUp(); }
 
     // A carousel from the toolbar, dragged to the canvas position given.
     PropertyPanel* AddCarouselAt(QPoint canvasPosition)
     {
         QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_轮播"), Qt::LeftButton);
-        CanvasElement* carousel = window.ComponentView(document.State().componentCounter - 2);
+        CanvasElement* carousel = ComponentView(document.Count(Sort::Component) - 2);
         const QPoint target(canvasPosition.x() + window.CanvasOriginX(),
                             canvasPosition.y() + DesignerWindow::CanvasTop);
         Drag(carousel, target - carousel->pos());
@@ -43,8 +38,8 @@ protected:
     }
 
     static void Save(QWidget* panel) { QTest::mouseClick(Find<QPushButton>(panel, "按钮2"), Qt::LeftButton); }
-    std::string Path(int number) { return document.Settings().PathFor(Kind::Carousel, number); }
-    std::string Key(int number, const char* key) { return SettingsStore::ReadValue(Path(number), key); }
+    std::string Path(int number) { return ExportedPath(Kind::Carousel, number); }
+    std::string Key(int number, const char* key) { return ExportedValue(Kind::Carousel, number, key); }
     std::string Bytes(int number) { return FileSystem::ReadWholeFile(Path(number)).value_or("<none>"); }
 };
 
@@ -77,7 +72,7 @@ TEST_F(CarouselPanelTest, SavingWritesTheKeysInOrderUpToTheCountAndKeepsTheRest)
 {
     PropertyPanel* panel = AddCarouselAt({10, 20});
     // An older fourth picture in the file stays.
-    SettingsStore::WriteValue(Path(2), "图片4", "old.png");
+    document.WriteSettings(document.IdAt(Sort::Component, 2), {{"图片4", "old.png"}});
     QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
     Type(panel, "编辑框_图片3", QStringLiteral("http://127.0.0.1:9/p/3.jpg"));
     Type(panel, "编辑框_链接1", QStringLiteral("http://l/1"));
@@ -154,8 +149,8 @@ TEST_F(CarouselPanelTest, LoadingSavedDataOfANeverSavedCarouselGivesTheFallbacks
 TEST_F(CarouselPanelTest, TheArrowBoxHidesBothArrowsAndSwitchesOnlyTheCarouselsColumn)
 {
     PropertyPanel* panel = AddCarouselAt({0, 0});
-    CanvasElement* leftArrow = window.ComponentView(3);
-    CanvasElement* rightArrow = window.ComponentView(4);
+    CanvasElement* leftArrow = ComponentView(3);
+    CanvasElement* rightArrow = ComponentView(4);
     auto* box = Find<QCheckBox>(panel, "选择框1");
     box->click();
     EXPECT_FALSE(leftArrow->isVisible());
@@ -166,7 +161,7 @@ TEST_F(CarouselPanelTest, TheArrowBoxHidesBothArrowsAndSwitchesOnlyTheCarouselsC
     EXPECT_EQ(Key(2, "箭头开关"), "none");
 
     // Reopened, the box shows cleared and "none" is kept.
-    RightPress(window.ComponentView(2));
+    RightPress(ComponentView(2));
     panel = panels.Panel(Kind::Carousel);
     EXPECT_FALSE(Find<QCheckBox>(panel, "选择框1")->isChecked());
     EXPECT_EQ(Text(panel, "编辑框1"), QStringLiteral("none"));
@@ -193,8 +188,8 @@ TEST_F(CarouselPanelTest, TheArrowBoxHidesBothArrowsAndSwitchesOnlyTheCarouselsC
 TEST_F(CarouselPanelTest, RemovingAnArrowClearsTheBoxWithoutTouchingTheRecord)
 {
     PropertyPanel* panel = AddCarouselAt({0, 0});
-    RightPress(window.ComponentView(3));
-    window.RemoveCurrent();
+    RightPress(ComponentView(3));
+    document.Remove(document.Selection().Current());
     panel = panels.Panel(Kind::Carousel);
     ASSERT_NE(panel, nullptr);
     EXPECT_FALSE(Find<QCheckBox>(panel, "选择框1")->isChecked());
@@ -221,8 +216,8 @@ TEST_F(CarouselPanelTest, ReopeningASavedCarouselAndSavingChangesNoByte)
     Save(panel);
     const std::string saved = Bytes(2);
 
-    window.Deselect();
-    Drag(window.ComponentView(2), {0, 0});
+    document.ClearSelection();
+    Drag(ComponentView(2), {0, 0});
     panel = panels.Panel(Kind::Carousel);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(Text(panel, "编辑框_图片5"), QStringLiteral("http://127.0.0.1:9/p/5.jpg"));
@@ -234,26 +229,26 @@ TEST_F(CarouselPanelTest, ReopeningASavedCarouselAndSavingChangesNoByte)
 TEST_F(CarouselPanelTest, TheGeometryFieldsMoveTheCarouselWithItsArrowsAndSaveAsTyped)
 {
     PropertyPanel* panel = AddCarouselAt({10, 20});
-    CanvasElement* carousel = window.ComponentView(2);
-    const QPoint arrow = window.ComponentView(4)->pos() - carousel->pos();
+    CanvasElement* carousel = ComponentView(2);
+    const QPoint arrow = ComponentView(4)->pos() - carousel->pos();
     for (const auto& [unit, text] :
          {std::pair{"编辑框_宽度", "500"}, {"编辑框_高度", "200"}, {"编辑框_距左", "40"}, {"编辑框_距顶", "60"}})
         Type(panel, unit, QString::fromUtf8(text));
     EXPECT_EQ(carousel->geometry(), QRect(40 + window.CanvasOriginX(), 60 + DesignerWindow::CanvasTop, 500, 200));
-    EXPECT_EQ(window.ComponentView(4)->pos() - carousel->pos(), arrow);
+    EXPECT_EQ(ComponentView(4)->pos() - carousel->pos(), arrow);
     Save(panel);
     EXPECT_EQ(Key(2, "宽度"), "500");
     EXPECT_EQ(Key(2, "右箭头距左"), "260");
 
     // Reopened, it loads the size it shows; shown for an arrow, its fields
     // move nothing.
-    window.Deselect();
+    document.ClearSelection();
     Drag(carousel, {0, 0});
     panel = panels.Panel(Kind::Carousel);
     EXPECT_EQ(Text(panel, "编辑框_宽度"), QStringLiteral("500"));
-    RightPress(window.ComponentView(3));
+    RightPress(ComponentView(3));
     Type(panel, "编辑框_宽度", QStringLiteral("10"));
-    EXPECT_EQ(window.ComponentView(3)->width(), 40);
+    EXPECT_EQ(ComponentView(3)->width(), 40);
     EXPECT_EQ(carousel->width(), 500);
 }
 

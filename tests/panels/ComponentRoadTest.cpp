@@ -5,8 +5,8 @@
 
 #include "CodeGenerator.h"
 #include "CustomerServicePanel.h"
+#include "DesignSettings.h"
 #include "LoopbackHttpServer.h"
-#include "SettingsStore.h"
 #include "TestPicture.h"
 #include "TwoSidedPanel.h"
 
@@ -21,14 +21,11 @@ using Keys = std::vector<std::pair<std::string, std::string>>;
 class ComponentRoadTest : public PanelTest {
 protected:
     LoopbackHttpServer server;
-    TempDir referenceDir;
-    SettingsStore referenceStore{referenceDir.Path()};
+    DesignSettings referenceStore;
 
     void SetUp() override
     {
         PanelTest::SetUp();
-        document.Settings().CreateWorkingDirectory();
-        referenceStore.CreateWorkingDirectory();
         server.Serve("/pic.png", TestPicture::Png(64, 48));
     }
 
@@ -48,7 +45,7 @@ protected:
     }
 
     static std::string Generate(const ComponentLayer& components, const BackgroundLayer& background,
-                                const SettingsStore& store)
+                                const DesignSettings& store)
     {
         RandomSource random(7);
         const GenerationResult result = CodeGenerator::GenerateCode(components, background, store, {}, random);
@@ -148,21 +145,22 @@ TEST_F(ComponentRoadTest, SearchBox)
     panel->ChooseColour(QStringLiteral("颜色选择器3"), QColor(1, 2, 3));
     Save(panel);
 
-    SettingsStore::WriteValues(referenceStore.PathFor(Kind::Search, 2), Keys{{"宽度", "238"},
-                                                                             {"高度", "31"},
-                                                                             {"距左", "12"},
-                                                                             {"距顶", "34"},
-                                                                             {"搜框宽", "180"},
-                                                                             {"搜框高", "30"},
-                                                                             {"按扭宽", "50"},
-                                                                             {"按扭高", "30"},
-                                                                             {"预设字", "连衣裙"},
-                                                                             {"店铺", "https://shop.example"},
-                                                                             {"搜框背景色", "#fff"},
-                                                                             {"搜框文字色", "#000"},
-                                                                             {"搜框边框色", "#010203"},
-                                                                             {"按扭背景色", "#FF798A"},
-                                                                             {"按扭文字色", "#fff"}});
+    referenceStore.Set(Kind::Search, 2,
+                       DesignSettings::Written(Keys{{"宽度", "238"},
+                                                    {"高度", "31"},
+                                                    {"距左", "12"},
+                                                    {"距顶", "34"},
+                                                    {"搜框宽", "180"},
+                                                    {"搜框高", "30"},
+                                                    {"按扭宽", "50"},
+                                                    {"按扭高", "30"},
+                                                    {"预设字", "连衣裙"},
+                                                    {"店铺", "https://shop.example"},
+                                                    {"搜框背景色", "#fff"},
+                                                    {"搜框文字色", "#000"},
+                                                    {"搜框边框色", "#010203"},
+                                                    {"按扭背景色", "#FF798A"},
+                                                    {"按扭文字色", "#fff"}}));
     const std::string code = Generated();
     EXPECT_NE(code.find("action=\"https://shop.example/category.htm"), std::string::npos) << code;
     EXPECT_EQ(code, Expected("搜索", {{9, "1"}}));
@@ -193,8 +191,8 @@ protected:
 TEST_F(TextRoadTest, Text)
 {
     AddSavedText({200, 100}, QStringLiteral("夏日特惠"), QStringLiteral("https://shop.example/sale"));
-    SettingsStore::WriteValues(referenceStore.PathFor(Kind::Text, 1),
-                               TextKeys("200", "夏日特惠", "https://shop.example/sale"));
+    referenceStore.Set(Kind::Text, 1,
+                       DesignSettings::Written(TextKeys("200", "夏日特惠", "https://shop.example/sale")));
     const std::string code = Generated();
     EXPECT_NE(code.find(">夏日特惠</span></a>"), std::string::npos) << code;
     EXPECT_EQ(code, Generate({}, document.Background(), referenceStore));
@@ -205,14 +203,13 @@ TEST_F(TextRoadTest, ATextRemovedAfterSavingLeavesTheOthersTheirOwnSettings)
     AddSavedText({200, 100}, QStringLiteral("第一段"), QString());
     AddSavedText({400, 100}, QStringLiteral("第二段"), QString());
     AddSavedText({600, 100}, QStringLiteral("第三段"), QStringLiteral("https://shop.example/3"));
-    RightSelect(window.TextView(1));
-    window.RemoveCurrent();
-    ASSERT_EQ(document.State().textCounter, 2);
+    RightSelect(TextView(1));
+    document.Remove(document.Selection().Current());
+    ASSERT_EQ(document.Count(Sort::Text), 2);
 
     BackgroundLayer reference = document.Background();
-    SettingsStore::WriteValues(referenceStore.PathFor(Kind::Text, 1), TextKeys("400", "第二段", ""));
-    SettingsStore::WriteValues(referenceStore.PathFor(Kind::Text, 2),
-                               TextKeys("600", "第三段", "https://shop.example/3"));
+    referenceStore.Set(Kind::Text, 1, DesignSettings::Written(TextKeys("400", "第二段", "")));
+    referenceStore.Set(Kind::Text, 2, DesignSettings::Written(TextKeys("600", "第三段", "https://shop.example/3")));
     const std::string code = Generated();
     EXPECT_EQ(code.find("第一段"), std::string::npos) << code;
     EXPECT_LT(code.find("第二段"), code.find("第三段"));

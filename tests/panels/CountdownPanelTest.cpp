@@ -4,7 +4,6 @@
 #include "ComponentRecord.h"
 #include "CountdownPanel.h"
 #include "FileSystem.h"
-#include "SettingsStore.h"
 #include "TextCodec.h"
 
 namespace morvane {
@@ -12,24 +11,17 @@ namespace {
 
 class CountdownPanelTest : public PanelTest {
 protected:
-    void SetUp() override
-    {
-        PanelTest::SetUp();
-        document.Settings().CreateWorkingDirectory();
-    }
+    void SetUp() override { PanelTest::SetUp(); }
 
     PropertyPanel* AddCountdown()
     {
         QTest::mouseClick(Find<QPushButton>(&window, "超级按钮2"), Qt::LeftButton);
-        Drag(window.ComponentView(document.State().componentCounter), {500, 10});
+        Drag(ComponentView(document.Count(Sort::Component)), {500, 10});
         return panels.Panel(Kind::Countdown);
     }
 
     static void Save(QWidget* panel) { QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton); }
-    std::string Bytes()
-    {
-        return FileSystem::ReadWholeFile(document.Settings().PathFor(Kind::Countdown, 2)).value_or("");
-    }
+    std::string Bytes() { return FileSystem::ReadWholeFile(ExportedPath(Kind::Countdown, 2)).value_or(""); }
 };
 
 TEST_F(CountdownPanelTest, ANewCountdownSavedUnchangedWritesTheDefaults)
@@ -38,7 +30,7 @@ TEST_F(CountdownPanelTest, ANewCountdownSavedUnchangedWritesTheDefaults)
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->windowTitle(), QStringLiteral("倒计时属性置"));
     EXPECT_EQ(Text(panel, "编辑框_底图"), CountdownPanel::DefaultBackgroundAddress);
-    CanvasElement* element = window.ComponentView(2);
+    CanvasElement* element = ComponentView(2);
     Save(panel);
     const int left = element->x() - window.CanvasOriginX();
     const int top = element->y() - DesignerWindow::CanvasTop;
@@ -71,7 +63,7 @@ TEST_F(CountdownPanelTest, FontListPickerAndPictureCheck)
     Type(panel, "编辑框_底图", QStringLiteral("bg.png"));
     Save(panel);
     EXPECT_EQ(document.StatusText(), QStringLiteral("图片地址不正确，请填写以http开头的网络图片地址...."));
-    EXPECT_FALSE(FileSystem::Exists(document.Settings().PathFor(Kind::Countdown, 2)));
+    EXPECT_FALSE(FileSystem::Exists(ExportedPath(Kind::Countdown, 2)));
     EXPECT_EQ(Cell(2, ComponentRecord::Saved), "");
 }
 
@@ -90,8 +82,8 @@ TEST_F(CountdownPanelTest, ReopeningASavedCountdownAndSavingChangesNoByte)
     Save(panel);
     const std::string saved = Bytes();
 
-    window.Deselect();
-    Drag(window.ComponentView(2), {0, 0});
+    document.ClearSelection();
+    Drag(ComponentView(2), {0, 0});
     panel = panels.Panel(Kind::Countdown);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(Text(panel, "编辑框_年数"), QStringLiteral("2027"));

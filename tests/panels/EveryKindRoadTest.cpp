@@ -10,6 +10,7 @@
 #include "ComponentRecord.h"
 #include "CountdownPanel.h"
 #include "CustomerServicePanel.h"
+#include "DesignSettings.h"
 #include "GenerationController.h"
 #include "KindColumns.h"
 #include "KindTable.h"
@@ -18,7 +19,6 @@
 #include "PageSettingsPanel.h"
 #include "PicturePanel.h"
 #include "RoadController.h"
-#include "SettingsStore.h"
 #include "SmallWidgetMembers.h"
 #include "TwoSidedPanel.h"
 
@@ -53,15 +53,7 @@ protected:
     // The design as the panels should have stored it.
     ComponentLayer expected;
     BackgroundLayer expectedTexts;
-    TempDir referenceDir;
-    SettingsStore reference{referenceDir.Path()};
-
-    void SetUp() override
-    {
-        PanelTest::SetUp();
-        document.Settings().CreateWorkingDirectory();
-        reference.CreateWorkingDirectory();
-    }
+    DesignSettings reference;
 
     // A component from the toolbar, dragged from where it was added to the
     // canvas position given; its panel opens and loads.
@@ -71,7 +63,7 @@ protected:
         // A carousel comes with its arrows after it; the carousel is dragged.
         const KindInfo& info = KindTable::Of(*KindTable::FromWord(kind));
         CanvasElement* element =
-            window.ComponentView(document.State().componentCounter - static_cast<int>(info.companions.size()));
+            ComponentView(document.Count(Sort::Component) - static_cast<int>(info.companions.size()));
         Drag(element, at + QPoint(window.CanvasOriginX(), DesignerWindow::CanvasTop) - element->pos());
         PropertyPanel* panel = panels.Panel(info.kind);
         EXPECT_NE(panel, nullptr) << kind;
@@ -131,7 +123,7 @@ TEST_F(EveryKindRoadTest, EveryKindFromTheToolbarToTheClipboard)
     PropertyPanel* panel = Place("超级按钮_图片", "图片", {5, 5});
     Type(panel, "编辑框_图片", Address("removed.jpg"));
     Save(panel);
-    CanvasElement* removedPicture = window.ComponentView(2);
+    CanvasElement* removedPicture = ComponentView(2);
 
     panel = Place("超级按钮_图片", "图片", {10, 20});
     Type(panel, "编辑框_图片", Address("picture.jpg"));
@@ -181,7 +173,7 @@ TEST_F(EveryKindRoadTest, EveryKindFromTheToolbarToTheClipboard)
         carousel.emplace_back("图片" + std::to_string(row), S(Address("slide.jpg")) + std::to_string(row));
         carousel.emplace_back("链接" + std::to_string(row), "http://l/" + std::to_string(row));
     }
-    SettingsStore::WriteValues(reference.PathFor(Kind::Carousel, 3), carousel);
+    reference.Set(Kind::Carousel, 3, DesignSettings::Written(carousel));
 
     panel = Place("超级按钮3", "放大镜", {520, 20});
     Type(panel, "编辑框_底图", Address("base.jpg"));
@@ -219,13 +211,14 @@ TEST_F(EveryKindRoadTest, EveryKindFromTheToolbarToTheClipboard)
     Type(panel, "编辑框_底图", Address("countdown.png"));
     Save(panel);
     Expect("倒计时", {});
-    SettingsStore::WriteValues(
-        reference.PathFor(Kind::Countdown, 8),
-        {{"距左", "10"},   {"距顶", "180"}, {"宽度", "360"}, {"高度", "90"}, {"底图", S(Address("countdown.png"))},
-         {"年数", "2027"}, {"年字", "年"},  {"月数", "5"},   {"月字", "月"}, {"号数", "9"},
-         {"号字", "日"},   {"时数", "20"},  {"时字", "时"},  {"分数", "23"}, {"分字", "分"},
-         {"秒数", "18"},   {"秒字", "秒"},  {"字距", "89"},  {"字号", "18"}, {"字体", "微软雅黑"},
-         {"字色", "#fff"}});
+    reference.Set(
+        Kind::Countdown, 8,
+        DesignSettings::Written(
+            {{"距左", "10"},   {"距顶", "180"}, {"宽度", "360"}, {"高度", "90"}, {"底图", S(Address("countdown.png"))},
+             {"年数", "2027"}, {"年字", "年"},  {"月数", "5"},   {"月字", "月"}, {"号数", "9"},
+             {"号字", "日"},   {"时数", "20"},  {"时字", "时"},  {"分数", "23"}, {"分字", "分"},
+             {"秒数", "18"},   {"秒字", "秒"},  {"字距", "89"},  {"字号", "18"}, {"字体", "微软雅黑"},
+             {"字色", "#fff"}}));
 
     panel = Place("超级按钮4", "旺旺群", {400, 180});
     Type(panel, "编辑框_群号", QStringLiteral("12345678"));
@@ -273,21 +266,22 @@ TEST_F(EveryKindRoadTest, EveryKindFromTheToolbarToTheClipboard)
     panel->ChooseColour(QStringLiteral("颜色选择器4"), QColor(0, 0, 255));
     Save(panel);
     Expect("搜索", {});
-    SettingsStore::WriteValues(reference.PathFor(Kind::Search, 14), {{"宽度", "238"},
-                                                                     {"高度", "31"},
-                                                                     {"距左", "400"},
-                                                                     {"距顶", "300"},
-                                                                     {"搜框宽", "180"},
-                                                                     {"搜框高", "30"},
-                                                                     {"按扭宽", "50"},
-                                                                     {"按扭高", "30"},
-                                                                     {"预设字", "连衣裙"},
-                                                                     {"店铺", "http://shop.example"},
-                                                                     {"搜框背景色", "#fff"},
-                                                                     {"搜框文字色", "#000"},
-                                                                     {"搜框边框色", "#FF798A"},
-                                                                     {"按扭背景色", "#0000FF"},
-                                                                     {"按扭文字色", "#fff"}});
+    reference.Set(Kind::Search, 14,
+                  DesignSettings::Written({{"宽度", "238"},
+                                           {"高度", "31"},
+                                           {"距左", "400"},
+                                           {"距顶", "300"},
+                                           {"搜框宽", "180"},
+                                           {"搜框高", "30"},
+                                           {"按扭宽", "50"},
+                                           {"按扭高", "30"},
+                                           {"预设字", "连衣裙"},
+                                           {"店铺", "http://shop.example"},
+                                           {"搜框背景色", "#fff"},
+                                           {"搜框文字色", "#000"},
+                                           {"搜框边框色", "#FF798A"},
+                                           {"按扭背景色", "#0000FF"},
+                                           {"按扭文字色", "#fff"}}));
 
     panel = Place("超级按钮9", "分享", {660, 300});
     Type(panel, "编辑框_宝贝", QStringLiteral("1001"));
@@ -335,26 +329,26 @@ TEST_F(EveryKindRoadTest, EveryKindFromTheToolbarToTheClipboard)
         const int number = expectedTexts.AppendText();
         expectedTexts.SetCell(number, ComponentRecord::Saved, "1");
         const bool linked = i == 2;
-        SettingsStore::WriteValues(reference.PathFor(Kind::Text, number),
-                                   {{"宽度", "75"},
-                                    {"高度", "22"},
-                                    {"距左", std::to_string(textPlaces[i].x())},
-                                    {"距顶", std::to_string(textPlaces[i].y())},
-                                    {"内容", "文字" + std::to_string(i)},
-                                    {"链接", linked ? "http://shop.example/text" : ""},
-                                    {"对齐", linked ? "center" : "left"},
-                                    {"字号", "14"},
-                                    {"字体", "仿宋"},
-                                    {"字距", ""},
-                                    {"加粗", "normal;"},
-                                    {"字色", linked ? "#FF0000" : "#000000"},
-                                    {"背色", ""}});
+        reference.Set(Kind::Text, number,
+                      DesignSettings::Written({{"宽度", "75"},
+                                               {"高度", "22"},
+                                               {"距左", std::to_string(textPlaces[i].x())},
+                                               {"距顶", std::to_string(textPlaces[i].y())},
+                                               {"内容", "文字" + std::to_string(i)},
+                                               {"链接", linked ? "http://shop.example/text" : ""},
+                                               {"对齐", linked ? "center" : "left"},
+                                               {"字号", "14"},
+                                               {"字体", "仿宋"},
+                                               {"字距", ""},
+                                               {"加粗", "normal;"},
+                                               {"字色", linked ? "#FF0000" : "#000000"},
+                                               {"背色", ""}}));
     }
 
     Remove(removedPicture);
     Remove(texts[0]);
-    ASSERT_EQ(document.State().componentCounter, 18);
-    ASSERT_EQ(document.State().textCounter, 2);
+    ASSERT_EQ(document.Count(Sort::Component), 18);
+    ASSERT_EQ(document.Count(Sort::Text), 2);
 
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_生成"), Qt::LeftButton);
     ASSERT_EQ(document.StatusText(), QStringLiteral("代码生成完毕，并已复制到剪切板..."));

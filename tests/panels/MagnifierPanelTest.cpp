@@ -136,8 +136,8 @@ TEST_F(MagnifierPanelTest, EveryLoadKeepsTheZoomWidthTheProductOfSideAndRatio)
     Reopen();
     EXPECT_EQ(Text(panel, "编辑框_倍数"), QStringLiteral("448"));
     // A zoom width no ratio gives stays while the side is the saved one.
-    document.SetComponentCell(2, MagnifierColumn::Side, QStringLiteral("320"));
-    document.SetComponentCell(2, MagnifierColumn::ZoomWidth, QStringLiteral("333"));
+    document.SetCells(document.IdAt(Sort::Component, 2), {{MagnifierColumn::Side, QStringLiteral("320")}});
+    document.SetCells(document.IdAt(Sort::Component, 2), {{MagnifierColumn::ZoomWidth, QStringLiteral("333")}});
     Reopen();
     EXPECT_EQ(Text(panel, "编辑框_倍数"), QStringLiteral("333"));
 

@@ -7,7 +7,6 @@
 #include "FileSystem.h"
 #include "LoopbackHttpServer.h"
 #include "PageSettingsPanel.h"
-#include "SettingsStore.h"
 #include "TestPicture.h"
 #include "TextCodec.h"
 
@@ -77,7 +76,7 @@ public:
 
     // A second sort of element (here: a carousel's arrow) shows a page and
     // does not load.
-    void Present(Kind kind, int element) override
+    void Present(Kind kind, ElementId element) override
     {
         if (kind == Kind::LeftArrow) {
             findChild<QTabWidget*>(QStringLiteral("高级选择夹1"))->setCurrentIndex(1);
@@ -109,7 +108,6 @@ protected:
     void SetUp() override
     {
         PanelTest::SetUp();
-        document.Settings().CreateWorkingDirectory();
         panels.Register(Kind::Carousel, [](const PanelHost& host) { return new FileStoredPanel(host); });
         panels.Register(Kind::Text, [](const PanelHost& host) { return new TextRecordPanel(host); });
     }
@@ -118,7 +116,7 @@ protected:
     FileStoredPanel* AddCarousel()
     {
         QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_轮播"), Qt::LeftButton);
-        Drag(window.ComponentView(document.State().componentCounter - 2), {300, 20});
+        Drag(ComponentView(document.Count(Sort::Component) - 2), {300, 20});
         return static_cast<FileStoredPanel*>(panels.Panel(Kind::Carousel));
     }
 
@@ -141,7 +139,7 @@ TEST_F(PanelFrameworkTest, ATabbedPanelBindsItsFieldsToSettingsKeysExactly)
 
     Type(panel, "编辑框_备注", QStringLiteral("第一次"));
     QTest::mouseClick(Find<QPushButton>(panel, "按钮2"), Qt::LeftButton);
-    const std::string path = document.Settings().PathFor(Kind::Carousel, 2);
+    const std::string path = ExportedPath(Kind::Carousel, 2);
     EXPECT_EQ(FileText(path), "[配置]\r\n宽度=300\r\n高度=130\r\n正面=" + kFront.toStdString() +
                                   "\r\n反面=" + kBack.toStdString() + "\r\n切换=bounceIn\r\n备注=第一次\r\n");
     EXPECT_EQ(Cell(2, ComponentRecord::Saved), "1");
@@ -152,6 +150,7 @@ TEST_F(PanelFrameworkTest, ATabbedPanelBindsItsFieldsToSettingsKeysExactly)
     Type(panel, "编辑框_备注", QStringLiteral("第二次"));
     Type(panel, "编辑框_反面", QStringLiteral("http://pictures.example/own.png"));
     QTest::mouseClick(Find<QPushButton>(panel, "按钮2"), Qt::LeftButton);
+    document.Export().Flush();
     EXPECT_NE(FileText(path).find("备注=第一次"), std::string::npos);
     EXPECT_NE(FileText(path).find("反面=http://pictures.example/own.png"), std::string::npos);
 
@@ -178,7 +177,7 @@ TEST_F(PanelFrameworkTest, EachPictureFieldRefillsWithItsOwnDefault)
 TEST_F(PanelFrameworkTest, InertGeometryLeavesTheElementAndOwnRulesRun)
 {
     FileStoredPanel* panel = AddCarousel();
-    CanvasElement* carousel = window.ComponentView(2);
+    CanvasElement* carousel = ComponentView(2);
     Type(panel, "编辑框_宽度", QStringLiteral("500"));
     Type(panel, "编辑框_高度", QStringLiteral("77"));
     EXPECT_EQ(carousel->size(), QSize(300, 130));
@@ -191,21 +190,24 @@ TEST_F(PanelFrameworkTest, APictureCheckThatFailsWritesNothing)
     Type(panel, "编辑框_正面", QStringLiteral("ftp://pictures.example/a.png"));
     QTest::mouseClick(Find<QPushButton>(panel, "按钮2"), Qt::LeftButton);
     EXPECT_EQ(document.StatusText(), QStringLiteral("图片地址不正确，请填写以http开头的网络图片地址...."));
-    EXPECT_FALSE(FileSystem::Exists(document.Settings().PathFor(Kind::Carousel, 2)));
+    EXPECT_FALSE(FileSystem::Exists(ExportedPath(Kind::Carousel, 2)));
     EXPECT_EQ(Cell(2, ComponentRecord::Saved), "");
     EXPECT_EQ(BadgeColour(panel), QColor(255, 128, 0));
     EXPECT_EQ(panels.Pictures().Pending(), 0);
 }
 
-TEST_F(PanelFrameworkTest, ASettingsFileThatCannotBeWrittenLeavesTheComponentUnsaved)
+TEST_F(PanelFrameworkTest, ASettingsFileThatCannotBeWrittenLosesNothingOfTheSave)
 {
     FileStoredPanel* panel = AddCarousel();
-    // A folder where the file should go makes the write fail.
-    std::filesystem::create_directories(document.Settings().PathFor(Kind::Carousel, 2) + "/blocked");
+    // A folder where the file should go makes the export's write fail.
+    std::filesystem::create_directories(ExportedPath(Kind::Carousel, 2) + "/blocked");
     QTest::mouseClick(Find<QPushButton>(panel, "按钮2"), Qt::LeftButton);
-    EXPECT_TRUE(document.StatusText().startsWith(QStringLiteral("设置文件写入失败")));
-    EXPECT_EQ(Cell(2, ComponentRecord::Saved), "");
-    EXPECT_EQ(BadgeColour(panel), QColor(255, 128, 0));
+    EXPECT_EQ(Cell(2, ComponentRecord::Saved), "1");
+    EXPECT_EQ(BadgeColour(panel), QColor(0, 255, 0));
+    EXPECT_EQ(document.SettingsOf(document.IdAt(Sort::Component, 2)).Value("宽度"), "300");
+    document.Export().Flush();
+    EXPECT_TRUE(document.StatusText().startsWith(QStringLiteral("工作文件夹 bj 中的设置文件 lb2.ini 未能写入")))
+        << document.StatusText().toStdString();
 }
 
 TEST_F(PanelFrameworkTest, AListShowsItsItemAndStoresItsWord)
@@ -232,7 +234,7 @@ TEST_F(PanelFrameworkTest, APanelPresentsItselfWithoutLoading)
     Type(panel, "编辑框_宽度", QStringLiteral("999"));
     // The left arrow opens the same panel, which switches page and keeps
     // what it shows.
-    CanvasElement* arrow = window.ComponentView(3);
+    CanvasElement* arrow = ComponentView(3);
     QTest::mousePress(arrow, Qt::RightButton);
     QTest::mouseRelease(arrow, Qt::RightButton);
     for (QWidget* widget : QApplication::topLevelWidgets())
@@ -249,9 +251,9 @@ TEST_F(PanelFrameworkTest, ATextPanelIsNumberedAfterTheComponentsAndStoresInTheT
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_图片"), Qt::LeftButton);
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_图片"), Qt::LeftButton);
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_图片"), Qt::LeftButton);
-    ASSERT_EQ(document.State().componentCounter, 4);
+    ASSERT_EQ(document.Count(Sort::Component), 4);
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮8"), Qt::LeftButton);
-    Drag(window.TextView(1), {200, 100});
+    Drag(TextView(1), {200, 100});
     PropertyPanel* panel = panels.Panel(Kind::Text);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(Find<QLabel>(panel, "透明标签_序号")->text(), QStringLiteral("4"));
@@ -259,7 +261,7 @@ TEST_F(PanelFrameworkTest, ATextPanelIsNumberedAfterTheComponentsAndStoresInTheT
     QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
     EXPECT_EQ(document.Background().Cell(1, ComponentRecord::Saved), "1");
     EXPECT_EQ(Cell(1, ComponentRecord::Saved), "-1"); // the component layer's placeholder is untouched
-    EXPECT_EQ(SettingsStore::ReadValue(document.Settings().PathFor(Kind::Text, 1), "内容"), "你好");
+    EXPECT_EQ(ExportedValue(Kind::Text, 1, "内容"), "你好");
     EXPECT_EQ(BadgeColour(panel), QColor(0, 255, 0));
 }
 
@@ -285,7 +287,7 @@ TEST_F(PictureFetchTest, ASaveNeverWaitsForAPictureHost)
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
     // The window goes on handling input meanwhile.
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_图片"), Qt::LeftButton);
-    EXPECT_EQ(document.State().componentCounter, 3);
+    EXPECT_EQ(document.Count(Sort::Component), 3);
 
     // A newer save of the same element replaces the hanging one.
     Type(panel, "编辑框_图片", Url("/good.png"));
@@ -303,8 +305,8 @@ TEST_F(PictureFetchTest, RemovingTheElementDropsItsPendingPicture)
     Type(panel, "编辑框_图片", Url("/never.png"));
     QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
     ASSERT_EQ(panels.Pictures().Pending(), 1);
-    window.RemoveCurrent();
-    EXPECT_EQ(document.State().componentCounter, 1);
+    document.Remove(document.Selection().Current());
+    EXPECT_EQ(document.Count(Sort::Component), 1);
     EXPECT_EQ(panels.Pictures().Pending(), 0);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
@@ -316,7 +318,7 @@ TEST_F(PictureFetchTest, APictureArrivingForARemovedElementIsDropped)
     PropertyPanel* panel = panels.Panel(Kind::Picture);
     Type(panel, "编辑框_图片", Url("/good.png"));
     QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
-    window.RemoveCurrent(); // before the answer is handed over
+    document.Remove(document.Selection().Current()); // before the answer is handed over
     ASSERT_TRUE(QTest::qWaitFor([this] { return panels.Pictures().Workers() == 0; }, 30000));
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(panels.Pictures().Pending(), 0);

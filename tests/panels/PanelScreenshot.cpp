@@ -27,13 +27,13 @@ int main(int argc, char** argv)
     window.Start();
     const QString kind = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("图片");
     const morvane::Kind shown = morvane::KindWords::From(kind).value_or(morvane::Kind::Picture);
-    morvane::CanvasElement* element = shown == morvane::Kind::Text ? window.AddText() : window.AddComponent(shown);
+    const morvane::ElementId element = shown == morvane::Kind::Text ? document.AddText() : document.AddComponent(shown);
     if (element) {
-        morvane::Placement place = document.PlacementOf(element->GetSort(), element->Number());
+        morvane::Placement place = document.PlacementOf(element);
         place.left = 120;
         place.top = 60;
-        document.SetPlacement(element->GetSort(), element->Number(), place);
-        document.Select(element->GetSort(), element->Number());
+        document.SetPlacement(element, place);
+        document.Select(element);
         auto* tabs = argc > 3 ? panels.Panel(shown)->findChild<QTabWidget*>() : nullptr;
         if (tabs)
             tabs->setCurrentIndex(QString::fromLocal8Bit(argv[3]).toInt());

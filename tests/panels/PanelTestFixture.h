@@ -7,6 +7,8 @@
 #include "KindTable.h"
 #include "PanelField.h"
 #include "PanelSet.h"
+#include "SettingsExport.h"
+#include "SettingsFile.h"
 #include "TempDir.h"
 #include "TextCodec.h"
 #include "WidgetDriver.h"
@@ -51,12 +53,16 @@ protected:
 
     static void Drag(QWidget* widget, QPoint by) { WidgetDriver::Drag(widget, by); }
 
+    // The views of the elements standing at a number now.
+    CanvasElement* ComponentView(int number) { return window.View(document.IdAt(Sort::Component, number)); }
+    CanvasElement* TextView(int number) { return window.View(document.IdAt(Sort::Text, number)); }
+
     // Adds a picture through the toolbar and drags it to the given canvas
     // position; the drag selects it and opens its panel.
     CanvasElement* AddPictureAt(QPoint canvasPosition)
     {
         QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_图片"), Qt::LeftButton);
-        CanvasElement* element = window.ComponentView(document.State().componentCounter);
+        CanvasElement* element = ComponentView(document.Count(Sort::Component));
         const QPoint target(canvasPosition.x() + window.CanvasOriginX(),
                             canvasPosition.y() + DesignerWindow::CanvasTop);
         Drag(element, target - element->pos());
@@ -68,13 +74,12 @@ protected:
     // to the given canvas position, which selects it and opens its panel.
     CanvasElement* AddAt(const char* toolbarButton, QPoint canvasPosition)
     {
-        const DesignerState& state = document.State();
-        const int texts = state.textCounter;
-        const int components = state.componentCounter;
+        const int texts = document.Count(Sort::Text);
+        const int components = document.Count(Sort::Component);
         QTest::mouseClick(Find<QPushButton>(&window, toolbarButton), Qt::LeftButton);
         // A carousel's arrows come after it: the element is the first added.
         CanvasElement* element =
-            state.textCounter > texts ? window.TextView(state.textCounter) : window.ComponentView(components + 1);
+            document.Count(Sort::Text) > texts ? TextView(document.Count(Sort::Text)) : ComponentView(components + 1);
         const QPoint target(canvasPosition.x() + window.CanvasOriginX(),
                             canvasPosition.y() + DesignerWindow::CanvasTop);
         Drag(element, target - element->pos());
@@ -131,10 +136,10 @@ protected:
     // Resizes an element as a handle or a panel does, through the document.
     void Resize(CanvasElement* element, QSize size)
     {
-        Placement place = document.PlacementOf(element->GetSort(), element->Number());
+        Placement place = document.PlacementOf(element->Id());
         place.width = size.width();
         place.height = size.height();
-        document.SetPlacement(element->GetSort(), element->Number(), place);
+        document.SetPlacement(element->Id(), place);
     }
 
     std::string Cell(int row, int column) { return document.Components().Cell(row, column); }
@@ -148,10 +153,24 @@ protected:
         return cells;
     }
 
-    // A settings file as it lies on disk, decoded; "<none>" when missing.
+    // Where the design's export puts an element's settings file, once it has
+    // caught up with the design.
+    std::string ExportedPath(Kind kind, int number)
+    {
+        document.Export().Flush();
+        return document.Export().WorkingDirectory() + "/" + SettingsExport::FileName(kind, number);
+    }
+    // A key of that file; empty when the key or the file is missing.
+    std::string ExportedValue(Kind kind, int number, const char* key)
+    {
+        return SettingsFile::FromBytes(FileSystem::ReadWholeFile(ExportedPath(kind, number)).value_or("")).Value(key);
+    }
+
+    // A settings file as the design's export leaves it on disk, decoded;
+    // "<none>" when missing.
     std::string SettingsText(Kind kind, int number)
     {
-        const auto bytes = FileSystem::ReadWholeFile(document.Settings().PathFor(kind, number));
+        const auto bytes = FileSystem::ReadWholeFile(ExportedPath(kind, number));
         return bytes ? TextCodec::Gb18030ToUtf8(*bytes) : std::string("<none>");
     }
 
@@ -173,7 +192,6 @@ protected:
     void SetUp() override
     {
         PanelTest::SetUp();
-        document.Settings().CreateWorkingDirectory();
         element = AddAt(toolbarButton_, at_);
         panel = panels.Panel(kind_);
         ASSERT_NE(panel, nullptr);

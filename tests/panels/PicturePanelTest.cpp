@@ -130,8 +130,8 @@ TEST_F(PanelTest, LinkTargetAndPictureAddressRules)
     EXPECT_EQ(list->currentIndex(), 0);
 
     // A stored empty target and an empty picture load as the defaults.
-    document.SetComponentCell(2, ComponentRecord::Open, QString());
-    document.SetComponentCell(2, ComponentRecord::Picture, QString());
+    document.SetCells(document.IdAt(Sort::Component, 2), {{ComponentRecord::Open, QString()}});
+    document.SetCells(document.IdAt(Sort::Component, 2), {{ComponentRecord::Picture, QString()}});
     panel->WriteField(QStringLiteral("编辑框_读数据"), QStringLiteral("1"));
     EXPECT_EQ(Text(panel, "编辑框_打开"), QStringLiteral("_blank"));
     EXPECT_EQ(Text(panel, "编辑框_图片"), PicturePanel::DefaultPictureAddress);
@@ -147,7 +147,7 @@ TEST_F(PanelTest, PanelOfAnotherKindNeverReachesTheNewSelection)
     Type(panel, "编辑框_提示", QStringLiteral("unsaved"));
 
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_轮播"), Qt::LeftButton);
-    CanvasElement* carousel = window.ComponentView(3);
+    CanvasElement* carousel = ComponentView(3);
     ASSERT_EQ(Cell(3, ComponentRecord::Kind), "轮播");
     QTest::mousePress(carousel, Qt::RightButton);
     QTest::mouseRelease(carousel, Qt::RightButton);
@@ -167,7 +167,7 @@ TEST_F(PanelTest, PanelOfAnotherKindNeverReachesTheNewSelection)
 
     // Deselect closes it; the page settings stay.
     panels.OpenPageSettings();
-    window.Deselect();
+    document.ClearSelection();
     EXPECT_EQ(panels.Panel(Kind::Picture), nullptr);
     EXPECT_NE(panels.PageSettings(), nullptr);
 }
@@ -188,7 +188,7 @@ TEST_F(PanelTest, PanelsBelongToTheDesignerAndAPressOnATextClosesNone)
     Type(panel, "编辑框_提示", QStringLiteral("unsaved"));
 
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮8"), Qt::LeftButton);
-    Drag(window.TextView(1), {300, 100});
+    Drag(TextView(1), {300, 100});
     ASSERT_EQ(panels.Panel(Kind::Picture), panel);
     EXPECT_EQ(Text(panel, "编辑框_提示"), QStringLiteral("unsaved"));
 }

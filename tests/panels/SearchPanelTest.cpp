@@ -2,7 +2,6 @@
 #include "PanelTestFixture.h"
 
 #include "PicturePanel.h"
-#include "SettingsStore.h"
 
 namespace morvane {
 namespace {
@@ -42,8 +41,8 @@ TEST_F(SearchPanelTest, EachPickerWritesOnlyItsOwnColourField)
     EXPECT_EQ(Text(panel, "编辑框_按扭文字色"), QStringLiteral("#fff"));
     Type(panel, "编辑框_按扭文字色", QStringLiteral("white"));
     Save(panel);
-    EXPECT_EQ(SettingsStore::ReadValue(document.Settings().PathFor(Kind::Search, 2), "按扭文字色"), "white");
-    EXPECT_EQ(SettingsStore::ReadValue(document.Settings().PathFor(Kind::Search, 2), "按扭背景色"), "#1205AB");
+    EXPECT_EQ(ExportedValue(Kind::Search, 2, "按扭文字色"), "white");
+    EXPECT_EQ(ExportedValue(Kind::Search, 2, "按扭背景色"), "#1205AB");
 }
 
 TEST_F(SearchPanelTest, ReopeningRestoresEveryValueAndANewBoxShowsTheDefaults)
@@ -85,8 +84,8 @@ TEST_F(SearchPanelTest, ReopeningRestoresEveryValueAndANewBoxShowsTheDefaults)
 
 TEST_F(SearchPanelTest, AKeyTheFileLacksShowsTheDefaultAndAnEmptyOneStaysEmpty)
 {
-    SettingsStore::WriteValues(document.Settings().PathFor(Kind::Search, 2),
-                               {{"预设字", "包包"}, {"搜框宽", ""}, {"按扭文字色", "#123456"}});
+    document.WriteSettings(document.IdAt(Sort::Component, 2),
+                           {{"预设字", "包包"}, {"搜框宽", ""}, {"按扭文字色", "#123456"}});
     RightSelect(element);
     EXPECT_EQ(Text(panel, "编辑框_预设字"), QStringLiteral("包包"));
     EXPECT_EQ(Text(panel, "编辑框_搜框宽"), QString());

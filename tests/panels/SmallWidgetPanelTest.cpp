@@ -42,7 +42,7 @@ protected:
     PropertyPanel* Add(const QString& kind, QPoint canvasPosition = {30, 40})
     {
         QTest::mouseClick(Find<QPushButton>(&window, ToolbarButton(kind)), Qt::LeftButton);
-        element = window.ComponentView(document.State().componentCounter);
+        element = ComponentView(document.Count(Sort::Component));
         const QPoint target(canvasPosition.x() + window.CanvasOriginX(),
                             canvasPosition.y() + DesignerWindow::CanvasTop);
         Drag(element, target - element->pos());
@@ -165,7 +165,7 @@ TEST_P(SmallWidgetRoadTest, SavesTheEmittersRecordAndStoresItAgainUnchanged)
     EXPECT_EQ(element->Picture().cacheKey(), picture);
 
     // Closed and opened again, the panel shows the component as stored.
-    window.Deselect();
+    document.ClearSelection();
     ASSERT_EQ(panels.Panel(*KindWords::From(kind)), nullptr);
     Drag(element, {0, 0});
     panel = panels.Panel(*KindWords::From(kind));
@@ -260,7 +260,7 @@ TEST_F(SmallWidgetTest, QrCodeStoresTypeTemplateAndIdButNoSize)
     // panel: its template is the first one again, matching type "2".
     CanvasElement* first = element;
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮6"), Qt::LeftButton);
-    CanvasElement* second = window.ComponentView(3);
+    CanvasElement* second = ComponentView(3);
     WidgetDriver::RightClick(second);
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (qobject_cast<QMenu*>(widget))

@@ -2,7 +2,6 @@
 #include "PanelTestFixture.h"
 
 #include "PicturePanel.h"
-#include "SettingsStore.h"
 
 namespace morvane {
 namespace {
@@ -12,11 +11,7 @@ protected:
     CanvasElement* text = nullptr;
     PropertyPanel* panel = nullptr;
 
-    void SetUp() override
-    {
-        PanelTest::SetUp();
-        document.Settings().CreateWorkingDirectory();
-    }
+    void SetUp() override { PanelTest::SetUp(); }
 
     void AddText(QPoint at = {200, 100})
     {
@@ -30,7 +25,7 @@ TEST_F(TextPanelTest, TextsAreNumberedAfterTheComponents)
 {
     for (int i = 0; i < 3; ++i)
         QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_图片"), Qt::LeftButton);
-    ASSERT_EQ(document.State().componentCounter, 4);
+    ASSERT_EQ(document.Count(Sort::Component), 4);
     AddText();
     EXPECT_EQ(panel->windowTitle(), QStringLiteral("文字属性设置"));
     EXPECT_EQ(panel->frameGeometry().size(), QSize(308, 356));
@@ -105,7 +100,7 @@ TEST_F(TextPanelTest, ChoicesAndPickedColoursShowOnTheLabel)
 
     // Loaded words select their items and leave the label alone.
     Save(panel);
-    TextLook look = document.LookOf(1);
+    TextLook look = document.LookOf(document.IdAt(Sort::Text, 1));
     look.alignment = TextLook::Alignment::Right;
     look.family = "宋体";
     document.SetTextLook(1, look);
@@ -140,7 +135,7 @@ TEST_F(TextPanelTest, ReopeningAndSavingStoresWhatWasStored)
     EXPECT_EQ(SettingsText(Kind::Text, 1), saved);
 
     // A text stored without alignment loads "left", and saves it.
-    SettingsStore::WriteValue(document.Settings().PathFor(Kind::Text, 1), "对齐", "");
+    document.WriteSettings(document.IdAt(Sort::Text, 1), {{"对齐", ""}});
     RightSelect(text);
     EXPECT_EQ(Text(panel, "编辑框_对齐"), QStringLiteral("left"));
     EXPECT_EQ(Shown(panel, "组合框1"), QStringLiteral("居左"));
@@ -148,7 +143,7 @@ TEST_F(TextPanelTest, ReopeningAndSavingStoresWhatWasStored)
     // Emptied content is stored empty; the label keeps its caption.
     Type(panel, "编辑框_内容", QString());
     Save(panel);
-    EXPECT_EQ(SettingsStore::ReadValue(document.Settings().PathFor(Kind::Text, 1), "内容"), "");
+    EXPECT_EQ(ExportedValue(Kind::Text, 1, "内容"), "");
     EXPECT_EQ(text->Text(), QStringLiteral("新品 上市"));
 }
 
@@ -162,7 +157,7 @@ TEST_F(TextPanelTest, TheTextPanelActsOnTheCurrentTextBesideAComponentPanel)
     ASSERT_NE(panel, nullptr);
     Type(panel, "编辑框_内容", QStringLiteral("你好"));
     Save(panel);
-    EXPECT_EQ(SettingsStore::ReadValue(document.Settings().PathFor(Kind::Text, 1), "内容"), "你好");
+    EXPECT_EQ(ExportedValue(Kind::Text, 1, "内容"), "你好");
     EXPECT_EQ(Cell(2, 9), ""); // the picture stays unsaved
 }
 

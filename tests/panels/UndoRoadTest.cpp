@@ -1,6 +1,7 @@
 // Undo and redo, and the canvas keys, through the real window and panels.
 #include "PanelTestFixture.h"
 
+#include "CanvasKeys.h"
 #include "CodeGenerator.h"
 #include "ComponentRecord.h"
 #include "KindTable.h"
@@ -20,7 +21,10 @@ protected:
     void SetUp() override
     {
         PanelTest::SetUp();
-        document.Settings().CreateWorkingDirectory();
+        // Undo and redo are shortcuts of the window, which works with the
+        // keyboard once it is active.
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         document.SetPageSettings(
             {{PageSettings::Width, "950"}, {PageSettings::Height, "500"}, {PageSettings::HorizontalPos, "center"}});
     }
@@ -74,7 +78,7 @@ TEST_F(UndoRoadTest, ARunOfEditsUndoneAndRedoneGeneratesTheSameCode)
     Key(Qt::Key_C, Qt::ControlModifier);
     Key(Qt::Key_V, Qt::ControlModifier);
     RemoveWithMenu(picture);
-    ASSERT_EQ(document.State().componentCounter, 8);
+    ASSERT_EQ(document.Count(Sort::Component), 8);
     const std::string endCode = Code();
     ASSERT_NE(endCode, startCode);
     EXPECT_NE(endCode.find("新品上市"), std::string::npos);
@@ -85,8 +89,8 @@ TEST_F(UndoRoadTest, ARunOfEditsUndoneAndRedoneGeneratesTheSameCode)
         ASSERT_LT(document.UndoStack().index(), before) << "Ctrl+Z undoes";
     }
     EXPECT_EQ(Code(), startCode);
-    EXPECT_EQ(document.State().componentCounter, 1);
-    EXPECT_EQ(document.State().textCounter, 0);
+    EXPECT_EQ(document.Count(Sort::Component), 1);
+    EXPECT_EQ(document.Count(Sort::Text), 0);
     EXPECT_TRUE(document.StatusText().startsWith(QStringLiteral("已撤销：添加")))
         << document.StatusText().toStdString();
 
@@ -110,20 +114,20 @@ TEST_F(UndoRoadTest, CanvasKeysRemoveNudgeDuplicateAndPaste)
     Key(Qt::Key_Right);
     Key(Qt::Key_Down, Qt::ShiftModifier);
     Key(Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(document.PlacementOf(Sort::Component, 2).left, 101);
-    EXPECT_EQ(document.PlacementOf(Sort::Component, 2).top, 70);
+    EXPECT_EQ(document.PlacementOf(document.IdAt(Sort::Component, 2)).left, 101);
+    EXPECT_EQ(document.PlacementOf(document.IdAt(Sort::Component, 2)).top, 70);
     EXPECT_EQ(Text(panel, "编辑框_距左"), QStringLiteral("101"));
     EXPECT_EQ(Text(panel, "编辑框_距顶"), QStringLiteral("70"));
     // The run of nudges is one step.
     Key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(document.PlacementOf(Sort::Component, 2).left, 100);
-    EXPECT_EQ(document.PlacementOf(Sort::Component, 2).top, 50);
+    EXPECT_EQ(document.PlacementOf(document.IdAt(Sort::Component, 2)).left, 100);
+    EXPECT_EQ(document.PlacementOf(document.IdAt(Sort::Component, 2)).top, 50);
     EXPECT_EQ(Text(panels.Panel(Kind::Picture), "编辑框_距顶"), QStringLiteral("50"));
 
     // A duplicate is the next number, 10 right and down, saved at its place.
     Key(Qt::Key_D, Qt::ControlModifier);
-    ASSERT_EQ(document.State().componentCounter, 3);
-    EXPECT_EQ(document.PlacementOf(Sort::Component, 3).left, 110);
+    ASSERT_EQ(document.Count(Sort::Component), 3);
+    EXPECT_EQ(document.PlacementOf(document.IdAt(Sort::Component, 3)).left, 110);
     EXPECT_EQ(Cell(3, ComponentRecord::Left), "110");
     EXPECT_EQ(Cell(3, ComponentRecord::Link), "http://shop/1");
     EXPECT_EQ(Cell(3, ComponentRecord::Saved), "1");
@@ -135,30 +139,30 @@ TEST_F(UndoRoadTest, CanvasKeysRemoveNudgeDuplicateAndPaste)
     Drag(carousel, {0, 0});
     QGuiApplication::clipboard()->setText(QStringLiteral("<div>代码</div>"));
     Key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(document.State().componentCounter, 6);
+    EXPECT_EQ(document.Count(Sort::Component), 6);
     Key(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(DesignerWindow::ClipboardType));
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(CanvasKeys::ClipboardType));
     EXPECT_FALSE(QGuiApplication::clipboard()->text().isEmpty());
     Key(Qt::Key_V, Qt::ControlModifier);
-    ASSERT_EQ(document.State().componentCounter, 9);
+    ASSERT_EQ(document.Count(Sort::Component), 9);
     EXPECT_EQ(Cell(7, ComponentRecord::Kind), "轮播");
     EXPECT_EQ(Cell(8, ComponentRecord::Kind), "左箭头");
     EXPECT_EQ(SettingsText(Kind::Carousel, 7).find("距左=310"), SettingsText(Kind::Carousel, 7).find("距左="));
     EXPECT_NE(SettingsText(Kind::Carousel, 7).find("距左=310"), std::string::npos);
 
     // Delete removes what is selected, as "移除" does; Backspace too.
-    Drag(window.ComponentView(3), {0, 0});
+    Drag(ComponentView(3), {0, 0});
     Key(Qt::Key_Delete);
-    EXPECT_EQ(document.State().componentCounter, 8);
+    EXPECT_EQ(document.Count(Sort::Component), 8);
     EXPECT_EQ(panels.Panel(Kind::Picture), nullptr);
-    Drag(window.ComponentView(2), {0, 0});
+    Drag(ComponentView(2), {0, 0});
     Key(Qt::Key_Backspace);
-    EXPECT_EQ(document.State().componentCounter, 7);
+    EXPECT_EQ(document.Count(Sort::Component), 7);
     EXPECT_EQ(document.StatusText(), QStringLiteral("组件删除完成，点击上方组件名称添加对应组件..."));
     // Nothing selected: the keys do nothing.
-    window.Deselect();
+    document.ClearSelection();
     Key(Qt::Key_Delete);
-    EXPECT_EQ(document.State().componentCounter, 7);
+    EXPECT_EQ(document.Count(Sort::Component), 7);
 }
 
 } // namespace

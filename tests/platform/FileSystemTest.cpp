@@ -44,11 +44,21 @@ TEST(FileSystem, RemovingATreeRemovesLinksButNotWhatTheyPointAt)
     TempDir dir, outside;
     FileSystem::WriteFileAtomically(outside.File("keep"), "x");
     const auto tree = dir.File("bj");
-    FileSystem::CreateDirectory(tree);
-    FileSystem::CreateDirectory(tree + "/deep");
-    FileSystem::WriteFileAtomically(tree + "/deep/a.ini", "a");
-    std::filesystem::create_directory_symlink(outside.Path(), tree + "/deep/out");
-    std::filesystem::create_symlink(outside.File("keep"), tree + "/filelink");
+    const auto fill = [&] {
+        FileSystem::CreateDirectory(tree);
+        FileSystem::CreateDirectory(tree + "/deep");
+        FileSystem::WriteFileAtomically(tree + "/deep/a.ini", "a");
+        std::filesystem::create_directory_symlink(outside.Path(), tree + "/deep/out");
+        std::filesystem::create_symlink(outside.File("keep"), tree + "/filelink");
+    };
+    // Emptied, the folder stays; a link in its place is no folder to empty.
+    fill();
+    EXPECT_TRUE(FileSystem::EmptyDirectory(tree));
+    EXPECT_TRUE(std::filesystem::is_empty(tree));
+    std::filesystem::create_directory_symlink(outside.Path(), dir.File("link"));
+    EXPECT_FALSE(FileSystem::EmptyDirectory(dir.File("link")));
+    EXPECT_EQ(FileSystem::ReadWholeFile(outside.File("keep")), "x");
+    fill();
     EXPECT_TRUE(FileSystem::RemoveTree(tree));
     EXPECT_FALSE(FileSystem::Exists(tree));
     EXPECT_EQ(FileSystem::ReadWholeFile(outside.File("keep")), "x");
