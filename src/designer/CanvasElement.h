@@ -27,7 +27,6 @@ public:
     // view of the element id (0 for the window's prototypes).
     CanvasElement(morvane::Sort sort, morvane::ElementId id, QWidget* parent);
 
-    morvane::Sort GetSort() const { return sort_; }
     bool IsText() const { return sort_ == morvane::Sort::Text; }
 
     morvane::ElementId Id() const { return id_; }

@@ -743,8 +743,6 @@ void DesignDocument::ApplyPageSettings(const std::vector<std::pair<int, std::str
     for (const auto& [column, text] : cells)
         backgroundLayer_.SetCell(PageSettings::Row, column, text);
     emit PageSettingsChanged();
-    if (!pagePreview_)
-        emit CanvasChanged();
 }
 
 void DesignDocument::ApplyPlacement(ElementId id, const Placement& placement)

@@ -190,8 +190,10 @@ signals:
     // A text's look or an element's picture.
     void LookChanged(morvane::ElementId id);
     void SettingsChanged(morvane::ElementId id);
+    // The page settings as committed.
     void PageSettingsChanged();
-    // What the canvas shows: the page settings shown, or their picture.
+    // What the canvas shows besides them: the page settings panel's
+    // preview, or the background picture.
     void CanvasChanged();
     void StatusShown(const QString& text);
     // An undo or redo has put the design back: whoever shows a part of it

@@ -143,6 +143,7 @@ DesignerWindow::DesignerWindow(DesignDocument& document, QWidget* parent)
             Sync(id);
     });
     connect(&document_, &DesignDocument::StatusShown, chrome_, &DesignerChrome::ShowStatus);
+    connect(&document_, &DesignDocument::PageSettingsChanged, this, &DesignerWindow::ApplyCanvas);
     connect(&document_, &DesignDocument::CanvasChanged, this, &DesignerWindow::ApplyCanvas);
     frame_ = new SelectionFrame(this, document_, [this](ElementId id) { return View(id); });
 
@@ -209,11 +210,6 @@ void DesignerWindow::ApplyCanvas()
                                                                                          : QPixmap());
     // Neither colour nor picture: a transparent module, no canvas.
     canvas_->setVisible(!shown(P::BackColour).isEmpty() || !picture.isEmpty());
-}
-
-void DesignerWindow::SetGuideColour(const QColor& colour)
-{
-    guides_->SetColour(colour);
 }
 
 void DesignerWindow::SetPanelPresenter(PanelPresenter* presenter)

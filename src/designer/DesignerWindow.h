@@ -51,13 +51,10 @@ public:
 
     // Where the canvas's 0, 0 lies in the window: "距左" is measured from
     // the left guide line, "距顶" from CanvasTop.
-    int CanvasOriginX() const { return canvasOriginX_; }
     QPoint CanvasOrigin() const { return {canvasOriginX_, CanvasTop}; }
 
     // The view of an element; nullptr for none.
     CanvasElement* View(ElementId id) const;
-
-    void SetGuideColour(const QColor& colour);
 
     // The panel set; the window does not own it. nullptr restores the
     // presenter that does nothing.

@@ -21,7 +21,6 @@ public:
     // The element the frame, the keys and removal act on; 0 for none.
     ElementId Current() const { return CurrentOf(currentSort_); }
     ElementId CurrentOf(Sort sort) const { return current_[Index(sort)]; }
-    Sort CurrentSort() const { return currentSort_; }
 
 signals:
     // Whatever changed: a selection, no selection, a selected element gone.

@@ -65,6 +65,7 @@ SettingsExport::SettingsExport(DesignDocument& document, std::string workingDire
 
 SettingsExport::~SettingsExport()
 {
+    Flush();
     stopped_ = true;
     worker_->waitForDone(kWaitMs);
 }

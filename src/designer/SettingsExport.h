@@ -35,9 +35,10 @@ public:
     static constexpr int kWaitMs = 2000;
 
     SettingsExport(DesignDocument& document, std::string workingDirectory);
+    // What the design holds at its end is in the folder, unless the disk
+    // keeps the writer longer than kWaitMs.
     ~SettingsExport() override;
 
-    const std::string& WorkingDirectory() const { return directory_; }
     // The name of the file of an element of the kind and number; empty for
     // kinds without settings.
     static std::string FileName(Kind kind, int number);

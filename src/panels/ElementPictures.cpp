@@ -31,6 +31,7 @@ ElementPictures::ElementPictures(DesignDocument& document, PictureFetcher& fetch
             }
         }
     });
+    connect(&document_, &DesignDocument::PageSettingsChanged, this, &ElementPictures::FollowBackground);
     connect(&document_, &DesignDocument::CanvasChanged, this, &ElementPictures::FollowBackground);
 }
 

@@ -68,7 +68,7 @@ TEST(ChineseProgram, QtSpeaksChineseColourDialogsNameTheirFieldAndTypedColoursSh
     CanvasElement* text = program.Window().View(document.IdAt(Sort::Text, document.Count(Sort::Text)));
     ASSERT_NE(text, nullptr);
     WidgetDriver::Drag(text,
-                       QPoint(program.Window().CanvasOriginX() + 50, DesignerWindow::CanvasTop + 50) - text->pos());
+                       QPoint(program.Window().CanvasOrigin().x() + 50, DesignerWindow::CanvasTop + 50) - text->pos());
     PropertyPanel* panel = program.Panels().Panel(Kind::Text);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(DialogTitleOf(panel, "颜色选择器2"), QStringLiteral("选择颜色：文字颜色"));
@@ -77,8 +77,7 @@ TEST(ChineseProgram, QtSpeaksChineseColourDialogsNameTheirFieldAndTypedColoursSh
     EXPECT_EQ(document.LookOf(text->Id()).colour, "#FF0000");
     EXPECT_EQ(WidgetDriver::Find<PanelField>(panel, "编辑框_字色")->text(), QStringLiteral("red"));
     document.Export().Flush();
-    EXPECT_FALSE(FileSystem::Exists(document.Export().WorkingDirectory() + "/" +
-                                    SettingsExport::FileName(Kind::Text, text->Number())));
+    EXPECT_FALSE(FileSystem::Exists(dir.Path() + "/bj/" + SettingsExport::FileName(Kind::Text, text->Number())));
 }
 
 } // namespace

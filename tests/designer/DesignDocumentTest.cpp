@@ -78,7 +78,7 @@ TEST_F(DesignDocumentTest, SelectionStatusCanvasAndDeselectReachTheWindow)
     // The press drops the selection, the release selects.
     ASSERT_EQ(selection.size(), 2);
     EXPECT_EQ(document.Selection().Current(), picture->Id());
-    EXPECT_EQ(document.Selection().CurrentSort(), Sort::Component);
+    EXPECT_EQ(document.Selection().CurrentOf(Sort::Component), picture->Id());
 
     QSignalSpy status(&document, &DesignDocument::StatusShown);
     document.ShowStatus(QStringLiteral("状态"));
@@ -97,13 +97,13 @@ TEST_F(DesignDocumentTest, SelectionStatusCanvasAndDeselectReachTheWindow)
     EXPECT_EQ(canvas->geometry(), QRect(960 - 600, 90, 1200, 300));
     EXPECT_FALSE(canvas->isVisible()) << "neither colour nor picture";
     document.PreviewPage({{PageSettings::Width, "800"}, {PageSettings::BackColour, "#0000FF"}});
-    EXPECT_EQ(canvas->geometry(), QRect(window.CanvasOriginX(), 90, 800, 300));
+    EXPECT_EQ(canvas->geometry(), QRect(window.CanvasOrigin().x(), 90, 800, 300));
     EXPECT_TRUE(canvas->isVisible());
     EXPECT_EQ(canvas->palette().color(QPalette::Window), QColor(0, 0, 255));
     document.EndPagePreview();
     EXPECT_EQ(canvas->width(), 1200);
     document.Undo();
-    EXPECT_EQ(canvas->geometry(), QRect(window.CanvasOriginX(), 90, 950, window.height() - 110));
+    EXPECT_EQ(canvas->geometry(), QRect(window.CanvasOrigin().x(), 90, 950, window.height() - 110));
 
     ASSERT_TRUE(window.findChild<QWidget*>(QStringLiteral("外形框1"))->isVisible());
     const qsizetype changes = selection.size();

@@ -3,6 +3,7 @@
 #include "ComponentRecord.h"
 #include "DesignDocument.h"
 #include "FileSystem.h"
+#include "Guides.h"
 #include "KindTable.h"
 #include "KindWords.h"
 #include "PanelPresenter.h"
@@ -101,7 +102,7 @@ TEST_F(DesignerWindowTest, ControlsStandWhereTheLayoutPutsThem)
 {
     window.LayOutForScreen(1366, 768);
     EXPECT_EQ(window.size(), QSize(1366, 728));
-    EXPECT_EQ(window.CanvasOriginX(), 210);
+    EXPECT_EQ(window.CanvasOrigin().x(), 210);
     EXPECT_EQ(Find<QWidget>("外形框_右边线")->x(), 1159);
     EXPECT_EQ(Find<QWidget>("超级按钮_生成")->x(), 1166);
     EXPECT_EQ(Find<QWidget>("超级按钮_关闭")->x(), 1340);
@@ -111,7 +112,7 @@ TEST_F(DesignerWindowTest, ControlsStandWhereTheLayoutPutsThem)
     EXPECT_TRUE(document.StatusText().contains(QStringLiteral("Morvane")));
     EXPECT_TRUE(document.StatusText().endsWith(QStringLiteral("请先配置全局设置...")));
     window.LayOutForScreen(1920, 1080);
-    EXPECT_EQ(window.CanvasOriginX(), 487);
+    EXPECT_EQ(window.CanvasOrigin().x(), 487);
     EXPECT_EQ(Find<QPushButton>("超级按钮_全局")->text(), QStringLiteral("全局设置 ☆"));
     EXPECT_EQ(Find<QPushButton>("超级按钮_生成")->text(), QStringLiteral("生成\n代码"));
 }
@@ -184,7 +185,7 @@ TEST_F(DesignerWindowTest, HandlesSurroundTheSelectionTouchingIt)
 {
     Click("超级按钮_图片");
     Placement place = document.PlacementOf(Element(2)->Id());
-    place.left = 300 - window.CanvasOriginX();
+    place.left = 300 - window.CanvasOrigin().x();
     place.top = 200 - DesignerWindow::CanvasTop;
     document.SetPlacement(Element(2)->Id(), place);
     QTest::mousePress(Element(2), Qt::RightButton);
@@ -292,7 +293,7 @@ TEST_F(DesignerWindowTest, HorizontalLineIsPlacedClampedAndDraggedByItsGrip)
     QTest::mouseClick(Find<QCheckBox>("选择框_中心线"), Qt::LeftButton);
     EXPECT_FALSE(Find<QWidget>("外形框_中心线")->isVisible());
     EXPECT_TRUE(document.StatusText().startsWith(QStringLiteral("中心线已显示")));
-    window.SetGuideColour(QColor(255, 0, 0));
+    window.findChild<Guides*>()->SetColour(QColor(255, 0, 0));
     EXPECT_EQ(line->palette().color(QPalette::Window), QColor(255, 0, 0));
 }
 
@@ -460,7 +461,7 @@ std::string Bytes(const std::vector<std::pair<std::string, std::string>>& keys)
 // right again.
 TEST_F(DesignerWindowTest, TheWorkingFolderIsAnExportOfTheDesignNeverItsTruth)
 {
-    const std::string bj = document.Export().WorkingDirectory();
+    const std::string bj = dir.Path() + "/bj";
     // Left by an earlier run: it belongs to no design.
     document.Export().Flush();
     ASSERT_TRUE(FileSystem::WriteFileAtomically(bj + "/lb6.ini", "[配置]\r\n宽度=1\r\n"));

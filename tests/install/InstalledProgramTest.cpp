@@ -72,8 +72,8 @@ TEST(InstalledDesigner, SavesAPictureAndGeneratesWithAReadOnlyProgramFolder)
     QTest::mouseClick(WidgetDriver::Find<QPushButton>(&window, "超级按钮_图片"), Qt::LeftButton);
     CanvasElement* element = window.View(document.IdAt(Sort::Component, document.Count(Sort::Component)));
     ASSERT_NE(element, nullptr);
-    WidgetDriver::Drag(element,
-                       QPoint(program.Window().CanvasOriginX() + 20, DesignerWindow::CanvasTop + 30) - element->pos());
+    WidgetDriver::Drag(element, QPoint(program.Window().CanvasOrigin().x() + 20, DesignerWindow::CanvasTop + 30) -
+                                    element->pos());
     PropertyPanel* panel = program.Panels().Panel(Kind::Picture);
     ASSERT_NE(panel, nullptr);
     const QString picture = QString::fromStdString(server.BaseUrl() + "/pic.png");

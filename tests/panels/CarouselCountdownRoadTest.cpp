@@ -33,7 +33,7 @@ TEST_F(CarouselCountdownRoadTest, BlocksAreWhatTheGeneratorMakesOfTheSameValues)
     QTest::mouseClick(Find<QPushButton>(panels.PageSettings(), "按钮1"), Qt::LeftButton);
 
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_轮播"), Qt::LeftButton);
-    Drag(ComponentView(2), QPoint(window.CanvasOriginX() + 30, 100) - QPoint(9, 247));
+    Drag(ComponentView(2), QPoint(window.CanvasOrigin().x() + 30, 100) - QPoint(9, 247));
     PropertyPanel* carousel = panels.Panel(Kind::Carousel);
     ASSERT_NE(carousel, nullptr);
     QTest::mouseClick(Find<QPushButton>(carousel, "按钮1"), Qt::LeftButton);
@@ -49,7 +49,7 @@ TEST_F(CarouselCountdownRoadTest, BlocksAreWhatTheGeneratorMakesOfTheSameValues)
     ASSERT_EQ(document.Cell(document.IdAt(Sort::Component, 2), ComponentRecord::Saved), QStringLiteral("1"));
 
     QTest::mouseClick(Find<QPushButton>(&window, "超级按钮2"), Qt::LeftButton);
-    Drag(ComponentView(5), QPoint(window.CanvasOriginX() + 400, 300) - QPoint(9, 247));
+    Drag(ComponentView(5), QPoint(window.CanvasOrigin().x() + 400, 300) - QPoint(9, 247));
     PropertyPanel* countdown = panels.Panel(Kind::Countdown);
     ASSERT_NE(countdown, nullptr);
     Type(countdown, "编辑框_年数", QStringLiteral("2027"));

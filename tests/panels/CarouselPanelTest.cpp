@@ -22,7 +22,7 @@ protected:
     {
         QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_轮播"), Qt::LeftButton);
         CanvasElement* carousel = ComponentView(document.Count(Sort::Component) - 2);
-        const QPoint target(canvasPosition.x() + window.CanvasOriginX(),
+        const QPoint target(canvasPosition.x() + window.CanvasOrigin().x(),
                             canvasPosition.y() + DesignerWindow::CanvasTop);
         Drag(carousel, target - carousel->pos());
         return panels.Panel(Kind::Carousel);
@@ -177,7 +177,7 @@ TEST_F(CarouselPanelTest, TheArrowBoxHidesBothArrowsAndSwitchesOnlyTheCarouselsC
     EXPECT_FALSE(Find<QPushButton>(panel, "按钮2")->isEnabled());
     EXPECT_FALSE(Find<QPushButton>(panel, "按钮4")->isEnabled());
     // The arrow's place relative to the canvas.
-    EXPECT_EQ(Text(panel, "编辑框_右箭头左"), QString::number(rightArrow->x() - window.CanvasOriginX()));
+    EXPECT_EQ(Text(panel, "编辑框_右箭头左"), QString::number(rightArrow->x() - window.CanvasOrigin().x()));
     EXPECT_EQ(Text(panel, "编辑框_右箭头顶"), QString::number(rightArrow->y() - DesignerWindow::CanvasTop));
     Find<QCheckBox>(panel, "选择框1")->click();
     EXPECT_FALSE(leftArrow->isVisible());
@@ -234,7 +234,7 @@ TEST_F(CarouselPanelTest, TheGeometryFieldsMoveTheCarouselWithItsArrowsAndSaveAs
     for (const auto& [unit, text] :
          {std::pair{"编辑框_宽度", "500"}, {"编辑框_高度", "200"}, {"编辑框_距左", "40"}, {"编辑框_距顶", "60"}})
         Type(panel, unit, QString::fromUtf8(text));
-    EXPECT_EQ(carousel->geometry(), QRect(40 + window.CanvasOriginX(), 60 + DesignerWindow::CanvasTop, 500, 200));
+    EXPECT_EQ(carousel->geometry(), QRect(40 + window.CanvasOrigin().x(), 60 + DesignerWindow::CanvasTop, 500, 200));
     EXPECT_EQ(ComponentView(4)->pos() - carousel->pos(), arrow);
     Save(panel);
     EXPECT_EQ(Key(2, "宽度"), "500");

@@ -32,7 +32,7 @@ TEST_F(CountdownPanelTest, ANewCountdownSavedUnchangedWritesTheDefaults)
     EXPECT_EQ(Text(panel, "编辑框_底图"), CountdownPanel::DefaultBackgroundAddress);
     CanvasElement* element = ComponentView(2);
     Save(panel);
-    const int left = element->x() - window.CanvasOriginX();
+    const int left = element->x() - window.CanvasOrigin().x();
     const int top = element->y() - DesignerWindow::CanvasTop;
     EXPECT_EQ(TextCodec::Gb18030ToUtf8(Bytes()),
               "[配置]\r\n距左=" + std::to_string(left) + "\r\n距顶=" + std::to_string(top) +

@@ -64,7 +64,7 @@ protected:
         const KindInfo& info = KindTable::Of(*KindTable::FromWord(kind));
         CanvasElement* element =
             ComponentView(document.Count(Sort::Component) - static_cast<int>(info.companions.size()));
-        Drag(element, at + QPoint(window.CanvasOriginX(), DesignerWindow::CanvasTop) - element->pos());
+        Drag(element, at + QPoint(window.CanvasOrigin().x(), DesignerWindow::CanvasTop) - element->pos());
         PropertyPanel* panel = panels.Panel(info.kind);
         EXPECT_NE(panel, nullptr) << kind;
         return panel;

@@ -37,7 +37,7 @@ TEST_F(PageSettingsTest, FirstOpeningShowsTheDefaultsAndClosingStoresThem)
     EXPECT_TRUE(Checked(panel, "单选框7"));
     EXPECT_TRUE(Checked(panel, "单选框11"));
     EXPECT_FALSE(Checked(panel, "单选框1"));
-    EXPECT_EQ(Canvas()->geometry(), QRect(window.CanvasOriginX(), 90, 950, window.height() - 110));
+    EXPECT_EQ(Canvas()->geometry(), QRect(window.CanvasOrigin().x(), 90, 950, window.height() - 110));
 
     QTest::mouseClick(Find<QPushButton>(panel, "按钮1"), Qt::LeftButton);
     EXPECT_EQ(panels.PageSettings(), nullptr);
@@ -104,7 +104,7 @@ TEST_F(PageSettingsTest, WidthCentresTheCanvasAndColoursShowOrHideIt)
     Type(panel, "编辑框_宽度", QStringLiteral("1201"));
     EXPECT_EQ(canvas->x(), 359); // 960 - 600.5, cut toward zero
     Type(panel, "编辑框_宽度", QStringLiteral("800"));
-    EXPECT_EQ(canvas->x(), window.CanvasOriginX());
+    EXPECT_EQ(canvas->x(), window.CanvasOrigin().x());
     EXPECT_EQ(canvas->width(), 800);
     Type(panel, "编辑框_高度", QStringLiteral("300"));
     EXPECT_EQ(canvas->height(), 300);

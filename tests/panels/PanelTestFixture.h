@@ -63,7 +63,7 @@ protected:
     {
         QTest::mouseClick(Find<QPushButton>(&window, "超级按钮_图片"), Qt::LeftButton);
         CanvasElement* element = ComponentView(document.Count(Sort::Component));
-        const QPoint target(canvasPosition.x() + window.CanvasOriginX(),
+        const QPoint target(canvasPosition.x() + window.CanvasOrigin().x(),
                             canvasPosition.y() + DesignerWindow::CanvasTop);
         Drag(element, target - element->pos());
         EXPECT_EQ(element->pos(), target);
@@ -80,7 +80,7 @@ protected:
         // A carousel's arrows come after it: the element is the first added.
         CanvasElement* element =
             document.Count(Sort::Text) > texts ? TextView(document.Count(Sort::Text)) : ComponentView(components + 1);
-        const QPoint target(canvasPosition.x() + window.CanvasOriginX(),
+        const QPoint target(canvasPosition.x() + window.CanvasOrigin().x(),
                             canvasPosition.y() + DesignerWindow::CanvasTop);
         Drag(element, target - element->pos());
         return element;
@@ -158,7 +158,7 @@ protected:
     std::string ExportedPath(Kind kind, int number)
     {
         document.Export().Flush();
-        return document.Export().WorkingDirectory() + "/" + SettingsExport::FileName(kind, number);
+        return dir.Path() + "/bj/" + SettingsExport::FileName(kind, number);
     }
     // A key of that file; empty when the key or the file is missing.
     std::string ExportedValue(Kind kind, int number, const char* key)

@@ -73,7 +73,7 @@ TEST_F(PanelTest, GeometryFieldsMoveTheElementLiveAndSaveStoresThem)
     const std::string savedWidth = Cell(2, ComponentRecord::Width);
 
     Type(panel, "编辑框_距左", QStringLiteral("-20"));
-    EXPECT_EQ(element->x(), window.CanvasOriginX() - 20);
+    EXPECT_EQ(element->x(), window.CanvasOrigin().x() - 20);
     Type(panel, "编辑框_距顶", QStringLiteral("15px"));
     EXPECT_EQ(element->y(), DesignerWindow::CanvasTop + 15);
     Type(panel, "编辑框_距顶", QStringLiteral("99999999999"));

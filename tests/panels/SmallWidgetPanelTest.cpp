@@ -43,7 +43,7 @@ protected:
     {
         QTest::mouseClick(Find<QPushButton>(&window, ToolbarButton(kind)), Qt::LeftButton);
         element = ComponentView(document.Count(Sort::Component));
-        const QPoint target(canvasPosition.x() + window.CanvasOriginX(),
+        const QPoint target(canvasPosition.x() + window.CanvasOrigin().x(),
                             canvasPosition.y() + DesignerWindow::CanvasTop);
         Drag(element, target - element->pos());
         return panels.Panel(*KindWords::From(kind));
