@@ -9,8 +9,8 @@
 #include "FileBytes.h"
 #include "FileSystem.h"
 #include "GenerationController.h"
-#include "PanelField.h"
 #include "PageSettingsPanel.h"
+#include "PanelField.h"
 #include "PanelSet.h"
 #include "PropertyPanel.h"
 #include "SettingsExport.h"
@@ -31,16 +31,6 @@
 namespace morvane {
 namespace {
 
-void Click(QWidget* parent, const char* unit)
-{
-    QTest::mouseClick(WidgetDriver::Find<QPushButton>(parent, unit), Qt::LeftButton);
-}
-
-void Type(QWidget* panel, const char* unit, const QString& text)
-{
-    WidgetDriver::Type(WidgetDriver::Find<PanelField>(panel, unit), text);
-}
-
 // Run as a child process by the test below, once for each designer: it
 // makes its design through the panels, waits until the other designer has
 // exported its own, then generates.
@@ -56,10 +46,10 @@ TEST(SharedFolder, DISABLED_OneDesigner)
     DesignDocument& document = designer.Document();
     ASSERT_TRUE(QTest::qWaitFor([&] { return designer.Generation().TemplatesLoaded(); }, 30000));
     QCoreApplication::sendPostedEvents();
-    Click(designer.Panels().PageSettings(), "按钮1");
+    WidgetDriver::Click(WidgetDriver::Find<QPushButton>(designer.Panels().PageSettings(), "按钮1"));
 
     const auto add = [&](const char* button, Kind kind) {
-        Click(&window, button);
+        WidgetDriver::Click(WidgetDriver::Find<QPushButton>(&window, button));
         const Sort sort = SortOf(kind);
         CanvasElement* element =
             window.View(document.IdAt(sort, document.Count(sort) - (kind == Kind::Carousel ? 2 : 0)));
@@ -67,12 +57,14 @@ TEST(SharedFolder, DISABLED_OneDesigner)
         return designer.Panels().Panel(kind);
     };
     PropertyPanel* panel = add("超级按钮_轮播", Kind::Carousel);
-    Type(panel, "编辑框_图片1", QStringLiteral("http://127.0.0.1:9/%1.jpg").arg(own));
-    Type(panel, "编辑框_链接1", QStringLiteral("http://shop/%1").arg(own));
-    Click(panel, "按钮2");
+    WidgetDriver::Type(WidgetDriver::Find<PanelField>(panel, "编辑框_图片1"),
+                       QStringLiteral("http://127.0.0.1:9/%1.jpg").arg(own));
+    WidgetDriver::Type(WidgetDriver::Find<PanelField>(panel, "编辑框_链接1"),
+                       QStringLiteral("http://shop/%1").arg(own));
+    WidgetDriver::Click(WidgetDriver::Find<QPushButton>(panel, "按钮2"));
     panel = add("超级按钮8", Kind::Text);
-    Type(panel, "编辑框_内容", QStringLiteral("文字%1").arg(own));
-    Click(panel, "按钮1");
+    WidgetDriver::Type(WidgetDriver::Find<PanelField>(panel, "编辑框_内容"), QStringLiteral("文字%1").arg(own));
+    WidgetDriver::Click(WidgetDriver::Find<QPushButton>(panel, "按钮1"));
     document.Export().Flush();
     const auto marker = [&](const char* what, const QString& whose) {
         return shared + "/" + what + "-" + whose.toStdString();
@@ -80,7 +72,7 @@ TEST(SharedFolder, DISABLED_OneDesigner)
     ASSERT_TRUE(FileSystem::WriteFileAtomically(marker("exported", own), ""));
     ASSERT_TRUE(QTest::qWaitFor([&] { return FileSystem::Exists(marker("exported", other)); }, 60000));
 
-    Click(&window, "超级按钮_生成");
+    WidgetDriver::Click(WidgetDriver::Find<QPushButton>(&window, "超级按钮_生成"));
     ASSERT_TRUE(document.StatusText().startsWith(QStringLiteral("代码生成完毕，并已复制到剪切板...")));
     ASSERT_TRUE(
         FileSystem::WriteFileAtomically(marker("code", own), QGuiApplication::clipboard()->text().toStdString()));

@@ -15,8 +15,6 @@ namespace {
 
 class CarouselPanelTest : public PanelTest {
 protected:
-    void SetUp() override { PanelTest::SetUp(); }
-
     // A carousel from the toolbar, dragged to the canvas position given.
     PropertyPanel* AddCarouselAt(QPoint canvasPosition)
     {

@@ -11,8 +11,6 @@ namespace {
 
 class CountdownPanelTest : public PanelTest {
 protected:
-    void SetUp() override { PanelTest::SetUp(); }
-
     PropertyPanel* AddCountdown()
     {
         QTest::mouseClick(Find<QPushButton>(&window, "超级按钮2"), Qt::LeftButton);

@@ -11,8 +11,6 @@ protected:
     CanvasElement* text = nullptr;
     PropertyPanel* panel = nullptr;
 
-    void SetUp() override { PanelTest::SetUp(); }
-
     void AddText(QPoint at = {200, 100})
     {
         text = AddAt("超级按钮8", at);
